@@ -1,0 +1,162 @@
+// The calculator's call in progress: the one-second tick, the single
+// start/stop procedure, the pricing procedure of each type, the displays and
+// panel of the main window, the monthly renewals of the packages and the
+// automatic reset of the total. Widget-free: the main window shows what it
+// reads here and forwards its events to the methods named after them.
+//
+// Use: build it with the program's settings, start date, holidays, store,
+// clock, message presenter, log sink and host; call Form_Load() once, then
+// Timer1_Timer() every second; connect changed() to refresh the window;
+// Form_Unload() when the program ends.
+#pragma once
+
+#include "CallLogSink.h"
+#include "CallSelection.h"
+#include "CallState.h"
+#include "Clock.h"
+#include "EngineHost.h"
+#include "ReductionPanel.h"
+
+#include "Holidays.h"
+#include "Messages.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+
+#include <QObject>
+#include <QString>
+
+// What a DDE execute asks of the window beyond the call itself.
+enum class DdeAction { Refused, Done, ShowCompact, HideCompact };
+
+// Enabled state of the commands (ActiverCommandes).
+struct CommandStates {
+    // MnuConfigGenerale, MnuConfigFT, MnuCommandesStart, CboNumero,
+    // CboCommunication, CboTarif.
+    bool idleCommands = true;
+    // MnuCommandesStop.
+    bool stopCommand = false;
+};
+
+class CallEngine final : public QObject {
+    Q_OBJECT
+
+public:
+    // `host` may be null (no services dialog to open).
+    CallEngine(BasOrvalis::Settings& settings, const BasOrvalis::StartDate& startDate,
+               const BasOrvalis::Holidays& joursFeries, SettingsStore& store, const Clock& clock,
+               BasOrvalis::MessagePresenter& messages, CallLogSink& log, EngineHost* host,
+               QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(CallEngine)
+
+    // --- Window events -------------------------------------------------
+    // The load of the window: displays, hour ranges, type list with the
+    // default selection, one tick, the monthly renewals, the automatic reset.
+    void Form_Load();
+    // The end of the program: saves the total and the remaining package
+    // time, and logs a call still in progress.
+    void Form_Unload();
+    // One tick: the hour ranges, then, during a call, duration, pricing and
+    // displays. The duration comes from the start time, so a late tick loses
+    // nothing.
+    void Timer1_Timer();
+    // The single start (true) / stop (false) of a call; every path ends here.
+    void StartStop(bool start);
+    // The button pressed by the user: "Start" starts, "Stop" stops.
+    void CmdStart_Stop_Click();
+    // The menus and DDE set the button's value: nothing when it already has it.
+    void MnuCommandesStart_Click();
+    void MnuCommandesStop_Click();
+    // A DDE execute ("start", "stop", "reduite=1", "reduite=0", any case).
+    DdeAction Form_LinkExecute(const QString& command);
+
+    // --- Selections ----------------------------------------------------
+    // Fills the type list and selects the defaults of Settings (message
+    // 215/315/415 and "Faites une sélection" when one is no longer offered).
+    void FillCommunicationTypes();
+    // Selects a type: its numbers, the rate list for Kiosque Micro, the
+    // panel. False when the type is not offered.
+    bool CboCommunication_Click(const QString& type);
+    // Selects a number: the rate list for Kiosque Micro.
+    bool CboNumero_Click(int index);
+    bool CboTarif_Click(int index);
+    const CallSelection& selection() const { return m_selection; }
+
+    // --- Procedures under their own names --------------------------------
+    void CalculPlagesHoraires();
+    void AfficherReductions();
+    void RemplirTarifsKiosque();
+    void CalculStandard();
+    void CalculPrimaliste();
+    void CalculPrimalisteInternet();
+    void CalculTemporalis();
+    void CalculNumeris();
+    void CalculPerso();
+    void CalculForfaitLocal();
+    void CalculLibreAcces();
+    void CalculKiosque();
+    void CalculAudiotel();
+    // True when the number shown is configured; otherwise stops the call and
+    // offers to open the services dialog on `page`.
+    bool VerifierNumero(int page);
+    void InitMoisForfaitLocal();
+    void InitMoisLibreAcces();
+    void VerifierRazAuto();
+
+    // --- What the window shows ------------------------------------------
+    const CallState& state() const { return m_state; }
+    bool EnCours() const { return m_state.EnCours; }
+    // LblAffichageCout "0.000", LblAffichageDuree "hh:mm:ss",
+    // LblAffichageTotal "0.00", in the user's locale.
+    const QString& coutText() const { return m_coutText; }
+    const QString& dureeText() const { return m_dureeText; }
+    const QString& totalText() const { return m_totalText; }
+    // The caption of the minimised window: cost " - " duration.
+    QString minimisedCaption() const;
+    // "Start" or "Stop"; the button is pressed while a call is in progress.
+    QString buttonCaption() const;
+    bool buttonPressed() const { return m_state.EnCours; }
+    // TxtDDE: "start" when idle, "stop" during a call.
+    QString ddeText() const;
+    const ReductionPanel& panel() const { return m_panel; }
+    CommandStates commands() const;
+    // The remaining package time shown in LblReduction(1).
+    QTime tempsRestant() const;
+
+signals:
+    // Displays, panel, selections or state changed.
+    void changed();
+    void callStarted();
+    void callStopped();
+
+private:
+    void start();
+    void stop();
+    // Releases the button: the call stops through StartStop once.
+    void releaseButton();
+    void priceCall();
+    void showDisplays();
+    void refreshCombined(int temporalisSlice = 0);
+    void savePackageTime();
+    void appendCallRecord();
+    void calculForfait(bool inHours, int outTitle, int outLine, int outSecond, int emptyTitle,
+                       int emptyLine, int emptySecond, bool refreshFirst);
+    bool renewPackage(int abonnement, int& mois, QTime& temps, const QTime& full,
+                      const QString& moisKey, const QString& tempsKey, int title, int line,
+                      const QString& type);
+
+    BasOrvalis::Settings& m_settings;
+    const BasOrvalis::StartDate& m_startDate;
+    const BasOrvalis::Holidays& m_joursFeries;
+    SettingsStore& m_store;
+    const Clock& m_clock;
+    BasOrvalis::MessagePresenter& m_messages;
+    CallLogSink& m_log;
+    EngineHost* m_host;
+
+    CallState m_state;
+    CallSelection m_selection;
+    ReductionPanel m_panel;
+    QString m_coutText;
+    QString m_dureeText;
+    QString m_totalText;
+};

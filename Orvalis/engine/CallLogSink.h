@@ -1,0 +1,13 @@
+// Where the records of the calculator go: the month's log file in the
+// program, a list in simulations and tests.
+#pragma once
+
+#include "CallRecord.h"
+
+class CallLogSink {
+public:
+    virtual ~CallLogSink() = default;
+    // Appends one record (a call, or a reset of the total). A record that
+    // cannot be written is lost; the calculator goes on either way.
+    virtual void append(const CallRecord& record) = 0;
+};

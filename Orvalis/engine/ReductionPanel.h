@@ -1,0 +1,43 @@
+// The content of the reductions panel of the main window: its title, the
+// three indicators and the heading over the second one.
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+#include <array>
+
+enum class IndicatorColour { Red, Blue };
+
+struct Indicator {
+    QString text = QStringLiteral("0 %");
+    QString tip;
+    bool visible = true;
+};
+
+struct ReductionPanel {
+    // LblTextes(10).
+    QString title;
+    // LblReduction(0..2): 0 the hourly reduction, 1 the option's reduction or
+    // the remaining package time, 2 the combined reduction.
+    std::array<Indicator, 3> indicators;
+    // Background of indicator 0: pure blue in the reduced-rate hours.
+    IndicatorColour hourColour = IndicatorColour::Red;
+    // Indicator 0 alone, widened to the whole panel with its heading in the
+    // middle.
+    bool singleIndicator = false;
+    // LblTextes(6), the heading over indicator 1.
+    QString heading1 = QStringLiteral("Supplementaire");
+};
+
+namespace TariffEngine {
+
+// AfficherReductions: the panel laid out for a type. The option indicators
+// follow the reduced rate in force; the packages show their remaining time.
+ReductionPanel AfficherReductions(const QString& type, int diviseurReduit,
+                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces);
+
+// The combined indicator of an option type for the rate in force.
+QString CombinedReduction(const QString& type, int diviseurReduit, int temporalisSlice = 0);
+
+} // namespace TariffEngine

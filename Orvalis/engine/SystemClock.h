@@ -1,0 +1,9 @@
+// The computer's own clock, read to the whole second.
+#pragma once
+
+#include "Clock.h"
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override;
+};
