@@ -1,0 +1,60 @@
+// The fields of the records the calculator logs.
+#include "CallRecordBuilder.h"
+
+#include "CallDescription.h"
+#include "CommunicationTexts.h"
+#include "LocaleFormats.h"
+#include "ToSingle.h"
+
+namespace BasOrvalis {
+
+namespace {
+
+constexpr int DateWidth = CallRecord::FieldWidths[0];
+constexpr int LibelleWidth = CallRecord::FieldWidths[1];
+
+// A call with nothing to price leaves no record; Primaliste Internet is
+// refused outside the night range.
+bool Logged(const CallSummary& call) {
+    if (call.type == Types::FaitesUneSelection || call.number == Numbers::NonConfigure)
+        return false;
+    return call.type != Types::PrimalisteInternet || call.plageNuit;
+}
+
+// The short date of the locale fills the field; a four-digit year is cut.
+QString DateField(const QDate& date, const QLocale& locale) {
+    return LocaleFormats::shortDate(date, locale).left(DateWidth);
+}
+
+} // namespace
+
+std::optional<CallRecord> BuildCallRecord(const CallSummary& call, const QLocale& locale) {
+    if (!Logged(call))
+        return std::nullopt;
+    CallRecord record;
+    record.Date = DateField(call.start.date(), locale);
+    record.Libelle = CallDescription(call.type, call.number, call.persoNumero).left(LibelleWidth);
+    record.HeureDebut = LocaleFormats::longTime(call.start.time(), locale);
+    record.HeureFin = LocaleFormats::longTime(call.end.time(), locale);
+    record.Duree = call.duration;
+    record.Cout = LocaleFormats::fixed(ToSingle(call.cost, locale), 2, locale);
+    record.Total = call.total;
+    return record;
+}
+
+CallRecord BuildResetRecord(const QDate& today, const QLocale& locale) {
+    // The closing "*" does not fit the field.
+    static const QString description = QStringLiteral("* Remise à zéro du Coût Total *");
+    static const QString noTime = QStringLiteral("##:##:##");
+    CallRecord record;
+    record.Date = DateField(today, locale);
+    record.Libelle = description.left(LibelleWidth);
+    record.HeureDebut = noTime;
+    record.HeureFin = noTime;
+    record.Duree = noTime;
+    record.Cout = QStringLiteral("#.##");
+    record.Total = QStringLiteral("0.00");
+    return record;
+}
+
+} // namespace BasOrvalis

@@ -1,0 +1,36 @@
+// The log records of the calculator: the record of a call, built from the
+// selections, displays and times of the main window, and the reset record.
+#pragma once
+
+#include "CallRecord.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace BasOrvalis {
+
+struct CallSummary {
+    QString type;           // the selected communication type
+    QString number;         // the selected number entry
+    QString persoNumero;    // Settings::PersoNumero
+    QDateTime start;        // when the call started
+    QDateTime end;          // when the record is written
+    QString duration;       // the duration display
+    QString cost;           // the cost display
+    QString total;          // the total display
+    bool plageNuit = false; // the night range (22:00 to 08:00) is in force
+};
+
+// The record of a finished call; none when nothing was chosen, when the
+// number is not configured, or for Primaliste Internet outside the night.
+std::optional<CallRecord> BuildCallRecord(const CallSummary& call,
+                                          const QLocale& locale = QLocale());
+
+// The record that marks a reset of the running total on `today`.
+CallRecord BuildResetRecord(const QDate& today, const QLocale& locale = QLocale());
+
+} // namespace BasOrvalis

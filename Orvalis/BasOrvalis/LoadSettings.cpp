@@ -1,0 +1,28 @@
+// Reading the settings from the store at start, writing a changed field back.
+#include "LoadSettings.h"
+
+#include "SettingsKeys.h"
+#include "SettingsStore.h"
+
+namespace BasOrvalis {
+
+Settings LoadSettings(const SettingsStore& store, const QLocale& locale) {
+    Settings settings;
+    for (const SettingsKey& entry : SettingsKeys()) {
+        // An absent key is no error: the field keeps its default.
+        if (store.contains(entry.section, entry.key))
+            ReadStoredText(settings, entry, store.read(entry.section, entry.key), locale);
+    }
+    return settings;
+}
+
+bool SaveSetting(SettingsStore& store, const Settings& settings, const QString& section,
+                 const QString& key, const QLocale& locale) {
+    const SettingsKey* entry = FindSettingsKey(section, key);
+    if (entry == nullptr)
+        return false;
+    store.write(section, key, StoredTextOf(settings, *entry, locale));
+    return true;
+}
+
+} // namespace BasOrvalis

@@ -1,0 +1,23 @@
+// Appending the calculator's records to the month's log.
+#include "LogWriter.h"
+
+#include "AppFolders.h"
+#include "CallRecordBuilder.h"
+#include "LogFile.h"
+
+namespace BasOrvalis {
+
+QString MonthlyLogPath(const QDate& date) {
+    return AppFolders::resolveInFolder(AppFolders::logFolder(), LogFile::monthlyName(date));
+}
+
+bool AppendToMonthlyLog(const CallRecord& record, const QDateTime& now, QString* error) {
+    // The month is the one in which the record is written.
+    return LogFile::append(MonthlyLogPath(now.date()), record, error);
+}
+
+bool WriteResetRecord(const QDateTime& now, QString* error) {
+    return AppendToMonthlyLog(BuildResetRecord(now.date()), now, error);
+}
+
+} // namespace BasOrvalis

@@ -1,0 +1,33 @@
+// Every message of the calculator is built from string-table numbers: a
+// title, a line and an optional second line, after a beep. The windows show
+// them in message boxes; tests answer them from a script.
+#pragma once
+
+namespace BasOrvalis {
+
+// Message-box styles, added together.
+namespace MessageStyle {
+constexpr int OkOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+} // namespace MessageStyle
+
+// Answers.
+namespace MessageAnswer {
+constexpr int Ok = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace MessageAnswer
+
+class MessagePresenter {
+public:
+    virtual ~MessagePresenter() = default;
+    // Beeps, shows the message and returns the button chosen (an answer
+    // code). secondNumber 0 means a single line.
+    virtual int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) = 0;
+};
+
+} // namespace BasOrvalis

@@ -1,0 +1,77 @@
+// Writing and reading back the text forms of stored values.
+#include "StoredText.h"
+
+#include "LocaleFormats.h"
+#include "ToSingle.h"
+
+#include <QStringList>
+
+namespace BasOrvalis::StoredText {
+
+namespace {
+
+const QString TimeFormat = QStringLiteral("hh:mm:ss");
+
+} // namespace
+
+QString fromSingle(float value, const QLocale& locale) {
+    return LocaleFormats::plainNumber(value, locale);
+}
+
+float toSingle(const QString& text, const QLocale& locale) {
+    return ToSingle(text, locale);
+}
+
+QString fromInteger(int value) {
+    return QString::number(value);
+}
+
+std::optional<int> toInteger(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+QString fromTime(const QTime& time) {
+    return time.toString(TimeFormat);
+}
+
+std::optional<QTime> toTime(const QString& text) {
+    // The hour may have lost its leading zero when typed by hand.
+    const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("h:mm:ss"));
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+QString fromDate(const QDate& date, const QLocale& locale) {
+    return LocaleFormats::shortDate(date, locale);
+}
+
+std::optional<QDate> toDate(const QString& text, const QLocale& locale) {
+    const QDate date = LocaleFormats::readShortDate(text.trimmed(), locale);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString fromBoolean(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+std::optional<bool> toBoolean(const QString& text) {
+    static const QStringList trueTexts{QStringLiteral("True"), QStringLiteral("1"),
+                                       QStringLiteral("-1"), QStringLiteral("Vrai")};
+    static const QStringList falseTexts{QStringLiteral("False"), QStringLiteral("0"),
+                                        QStringLiteral("Faux")};
+    const QString trimmed = text.trimmed();
+    if (trueTexts.contains(trimmed, Qt::CaseInsensitive))
+        return true;
+    if (falseTexts.contains(trimmed, Qt::CaseInsensitive))
+        return false;
+    return std::nullopt;
+}
+
+} // namespace BasOrvalis::StoredText
