@@ -1,0 +1,56 @@
+// Minimal ordered JSON text.
+#include "JsonText.h"
+
+namespace JsonText {
+
+QString quoted(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case '"':
+            out += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            if (ch.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(int(ch.unicode()), 4, 16, QLatin1Char('0'));
+            else
+                out += ch;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+QString number(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+Object& Object::add(const QString& name, const QString& jsonValue) {
+    m_members.append(quoted(name) + QStringLiteral(": ") + jsonValue);
+    return *this;
+}
+
+Object& Object::addText(const QString& name, const QString& text) {
+    return add(name, quoted(text));
+}
+
+QString Object::toString() const {
+    return QLatin1Char('{') + m_members.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+QString array(const QStringList& jsonValues) {
+    return QLatin1Char('[') + jsonValues.join(QStringLiteral(",\n ")) + QLatin1Char(']');
+}
+
+} // namespace JsonText

@@ -1,0 +1,71 @@
+// The byte layout of one log record.
+#include "CallRecord.h"
+
+#include "Cp1252.h"
+
+namespace {
+
+// The stored form of a text variable holding a line break: type 8 (text),
+// length 2, then carriage return and line feed.
+constexpr char Header[CallRecord::HeaderSize] = {8, 0, 2, 0, '\r', '\n'};
+
+QByteArray fixedWidth(const QString& text, int width) {
+    QByteArray bytes = Cp1252::encode(text.left(width));
+    bytes.append(QByteArray(width - int(bytes.size()), ' '));
+    return bytes;
+}
+
+} // namespace
+
+QByteArray CallRecord::toBytes() const {
+    QByteArray bytes(Header, HeaderSize);
+    bytes.reserve(DataSize);
+    for (int i = 0; i < FieldCount; ++i)
+        bytes.append(fixedWidth(field(i), FieldWidths[std::size_t(i)]));
+    return bytes;
+}
+
+CallRecord CallRecord::fromBytes(const char* data, int size) {
+    CallRecord record;
+    int offset = HeaderSize;
+    for (int i = 0; i < FieldCount; ++i) {
+        const int width = FieldWidths[std::size_t(i)];
+        const int available = qBound(0, size - offset, width);
+        QString text = Cp1252::decode(data + offset, available);
+        text.append(QString(width - available, QLatin1Char(' ')));
+        record.field(i) = text;
+        offset += width;
+    }
+    return record;
+}
+
+const QString& CallRecord::field(int index) const {
+    return const_cast<CallRecord*>(this)->field(index);
+}
+
+QString& CallRecord::field(int index) {
+    switch (index) {
+    case 0:
+        return Date;
+    case 1:
+        return Libelle;
+    case 2:
+        return HeureDebut;
+    case 3:
+        return HeureFin;
+    case 4:
+        return Duree;
+    case 5:
+        return Cout;
+    default:
+        return Total;
+    }
+}
+
+bool CallRecord::operator==(const CallRecord& other) const {
+    for (int i = 0; i < FieldCount; ++i) {
+        if (field(i) != other.field(i))
+            return false;
+    }
+    return true;
+}

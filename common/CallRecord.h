@@ -1,0 +1,36 @@
+// One record of a call log: a line-break header and seven fixed-width text
+// fields, 84 bytes of data in a 94-byte slot.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+struct CallRecord {
+    QString Date;       // 8 characters
+    QString Libelle;    // 30
+    QString HeureDebut; // 8
+    QString HeureFin;   // 8
+    QString Duree;      // 8
+    QString Cout;       // 8
+    QString Total;      // 8
+
+    static constexpr int SlotSize = 94;
+    static constexpr int DataSize = 84;
+    static constexpr int HeaderSize = 6;
+    static constexpr int FieldCount = 7;
+    static constexpr std::array<int, FieldCount> FieldWidths{8, 30, 8, 8, 8, 8, 8};
+
+    // The 84 data bytes: header, then each field padded with blanks or cut.
+    QByteArray toBytes() const;
+    // Reads the fields of one slot (its first 84 bytes; fewer when the file
+    // ends early, the missing bytes read as blanks). Fields are kept exactly
+    // as stored, trailing blanks included.
+    static CallRecord fromBytes(const char* data, int size);
+
+    const QString& field(int index) const;
+    QString& field(int index);
+
+    bool operator==(const CallRecord& other) const;
+};

@@ -1,0 +1,93 @@
+// Naming, appending to and reading the monthly call logs.
+#include "LogFile.h"
+
+#include "AppFolders.h"
+#include "LocaleFormats.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace LogFile {
+
+namespace {
+
+void setError(QString* error, const QString& text) {
+    if (error)
+        *error = text;
+}
+
+bool openForWriting(QFile& file, QIODevice::OpenMode mode, QString* error) {
+    if (!AppFolders::ensureFolder(QFileInfo(file.fileName()).absolutePath())) {
+        setError(error,
+                 QStringLiteral("Impossible de créer le dossier de %1").arg(file.fileName()));
+        return false;
+    }
+    if (!file.open(mode)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeAt(QFile& file, qint64 offset, const QByteArray& bytes, QString* error) {
+    if (!file.seek(offset) || file.write(bytes) != bytes.size()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString monthlyName(const QDate& date, const QLocale& locale) {
+    return LocaleFormats::monthAbbreviation(date, locale) + QString::number(date.year()) +
+           QStringLiteral(".ccm");
+}
+
+qint64 recordCount(qint64 length) {
+    return (length + CallRecord::SlotSize - 1) / CallRecord::SlotSize;
+}
+
+bool append(const QString& path, const CallRecord& record, QString* error) {
+    QFile file(path);
+    if (!openForWriting(file, QIODevice::ReadWrite, error))
+        return false;
+    // The next slot after every byte the file holds: a record is never
+    // written over, even in a file whose end is damaged.
+    const qint64 offset = recordCount(file.size()) * CallRecord::SlotSize;
+    const bool written = writeAt(file, offset, record.toBytes(), error);
+    file.close();
+    return written && file.error() == QFile::NoError;
+}
+
+bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* error) {
+    QFile file(path);
+    if (!openForWriting(file, QIODevice::WriteOnly | QIODevice::Truncate, error))
+        return false;
+    for (int i = 0; i < records.size(); ++i) {
+        if (!writeAt(file, qint64(i) * CallRecord::SlotSize, records.at(i).toBytes(), error))
+            return false;
+    }
+    file.close();
+    return file.error() == QFile::NoError;
+}
+
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const qint64 count = recordCount(bytes.size());
+    records->clear();
+    records->reserve(count);
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 offset = i * CallRecord::SlotSize;
+        records->append(
+            CallRecord::fromBytes(bytes.constData() + offset, int(bytes.size() - offset)));
+    }
+    return true;
+}
+
+} // namespace LogFile

@@ -1,0 +1,32 @@
+// The monthly call log files: their names, the append rule of the writers and
+// the record count of the readers.
+#pragma once
+
+#include "CallRecord.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QVector>
+
+namespace LogFile {
+
+// "déc.2026.ccm": abbreviated month name, four-digit year, ".ccm".
+QString monthlyName(const QDate& date, const QLocale& locale = QLocale());
+
+// Records held by a file of `length` bytes: the length divided by 94,
+// rounded up (a file whose last slot is full reads like one written here).
+qint64 recordCount(qint64 length);
+
+// Appends one record after the last slot of the file, creating the file and
+// its folder when missing. The 84 data bytes go in one write; no existing
+// byte is touched. On failure returns false and sets *error when given.
+bool append(const QString& path, const CallRecord& record, QString* error = nullptr);
+
+// Writes a whole file from scratch, records in order (a saved search result).
+bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* error = nullptr);
+
+// Reads every record of a file. False (and *error) when it cannot be read.
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error = nullptr);
+
+} // namespace LogFile

@@ -1,0 +1,31 @@
+// The per-user settings store shared by the three programs: application
+// "Orvalis", one INI group per section, every value kept as text.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+class SettingsStore final {
+public:
+    // The user's store, $XDG_CONFIG_HOME/Orvalis/Orvalis.ini.
+    SettingsStore();
+    // A store kept in another INI file of the same format.
+    explicit SettingsStore(const QString& iniPath);
+    Q_DISABLE_COPY_MOVE(SettingsStore)
+
+    static QString userStorePath();
+
+    QString filePath() const;
+    // The stored text, or defaultText when the key is absent.
+    QString read(const QString& section, const QString& key,
+                 const QString& defaultText = QString()) const;
+    bool contains(const QString& section, const QString& key) const;
+    // The keys of a section in the order they are stored.
+    QStringList keys(const QString& section) const;
+    void write(const QString& section, const QString& key, const QString& text);
+    void remove(const QString& section, const QString& key);
+    void removeSection(const QString& section);
+
+private:
+    mutable QSettings m_settings;
+};
