@@ -1,0 +1,52 @@
+// The table interface shared by log and search-result models.
+#include "JournalModel.h"
+
+#include "JournalColumns.h"
+
+namespace BasJournal {
+
+int JournalModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : recordCount();
+}
+
+int JournalModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : JournalColumns::Count;
+}
+
+QVariant JournalModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        if (index.column() == int(JournalColumn::Numero))
+            return QString::number(index.row() + 1);
+        return field(index.row(), JournalColumns::fieldOf(index.column()));
+    case Qt::TextAlignmentRole:
+        return int(JournalColumns::alignment(index.column()));
+    default:
+        return {};
+    }
+}
+
+QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= JournalColumns::Count)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (role) {
+    case Qt::DisplayRole:
+        return JournalColumns::header(section);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
+QVector<CallRecord> JournalModel::records() const {
+    QVector<CallRecord> rows;
+    rows.reserve(recordCount());
+    for (int row = 0; row < recordCount(); ++row)
+        rows.append(record(row));
+    return rows;
+}
+
+} // namespace BasJournal

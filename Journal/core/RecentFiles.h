@@ -1,0 +1,32 @@
+// The recently opened logs, kept in the settings store under "Recent Files",
+// keys "RecentFile1" (most recent) to "RecentFile4".
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+namespace BasJournal {
+
+class RecentFiles final {
+public:
+    explicit RecentFiles(SettingsStore& store);
+
+    // The names to show, in store order; none while "RecentFile1" is empty or
+    // absent. At most the five entries the File menus can show.
+    QStringList entries() const;
+    // Records a name that was just loaded or saved: pushed unless the list
+    // already holds it (compared with case).
+    void NoteRecentFile(const QString& name);
+    // Makes the name the most recent entry; the fourth drops off and gaps in
+    // the list are kept.
+    void PushRecentFile(const QString& name);
+
+    static constexpr int MenuEntries = 5;
+
+private:
+    SettingsStore& m_store;
+};
+
+} // namespace BasJournal

@@ -1,0 +1,19 @@
+// Numbering of search results.
+#include "ResultCaptions.h"
+
+namespace BasJournal {
+
+QString ResultCaptions::nextCaption() {
+    ++m_count;
+    return QStringLiteral("Résultat de la recherche - RECHERCHE%1").arg(m_count);
+}
+
+int ResultCaptions::count() const {
+    return m_count;
+}
+
+QString ResultCaptions::proposedFileName(const QString& caption) {
+    return caption.right(11).trimmed() + QStringLiteral(".CCM");
+}
+
+} // namespace BasJournal
