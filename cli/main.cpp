@@ -1,5 +1,6 @@
 // orvalis-cli: the command-line companion of the suite.
 #include "LogShowCommand.h"
+#include "PriceCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -7,7 +8,9 @@
 namespace {
 
 int usage() {
-    QTextStream(stderr) << "usage : orvalis-cli log show FICHIER [--format json|csv|text]\n";
+    QTextStream(stderr) << "usage : orvalis-cli log show FICHIER [--format json|csv|text]\n"
+                           "        orvalis-cli price --type TEXTE --number TEXTE --start DATE"
+                           " --end DATE [--rate TEXTE] [--config FICHIER] [--yes]\n";
     return 2;
 }
 
@@ -19,5 +22,7 @@ int main(int argc, char** argv) {
     if (arguments.size() >= 2 && arguments.at(0) == QLatin1String("log") &&
         arguments.at(1) == QLatin1String("show"))
         return LogShowCommand::run(arguments.mid(2));
+    if (!arguments.isEmpty() && arguments.at(0) == QLatin1String("price"))
+        return PriceCommand::run(arguments.mid(1));
     return usage();
 }

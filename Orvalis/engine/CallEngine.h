@@ -129,6 +129,28 @@ signals:
     void callStopped();
 
 private:
+    // A package's hours, remaining time and messages.
+    struct Forfait {
+        bool inHours;
+        const QTime& temps;
+        int outTitle, outLine, outSecond;
+        int emptyTitle, emptyLine, emptySecond;
+        // Libre @cces refreshes its number list and panel before the
+        // standard call takes over.
+        bool refreshFirst;
+    };
+    // A package's subscription, month and time, renewed each month.
+    struct Package {
+        int abonnement;
+        int& mois;
+        QTime& temps;
+        QTime full;
+        const QString& moisKey;
+        const QString& tempsKey;
+        int title, line;
+        const QString& type;
+    };
+
     void start();
     void stop();
     // Releases the button: the call stops through StartStop once.
@@ -138,11 +160,8 @@ private:
     void refreshCombined(int temporalisSlice = 0);
     void savePackageTime();
     void appendCallRecord();
-    void calculForfait(bool inHours, int outTitle, int outLine, int outSecond, int emptyTitle,
-                       int emptyLine, int emptySecond, bool refreshFirst);
-    bool renewPackage(int abonnement, int& mois, QTime& temps, const QTime& full,
-                      const QString& moisKey, const QString& tempsKey, int title, int line,
-                      const QString& type);
+    void calculForfait(const Forfait& forfait);
+    void renewPackage(const Package& package);
 
     BasOrvalis::Settings& m_settings;
     const BasOrvalis::StartDate& m_startDate;
@@ -154,6 +173,8 @@ private:
     EngineHost* m_host;
 
     CallState m_state;
+    // Date and time at which the call started.
+    QDateTime m_debut;
     CallSelection m_selection;
     ReductionPanel m_panel;
     QString m_coutText;

@@ -37,7 +37,14 @@ namespace TariffEngine {
 ReductionPanel AfficherReductions(const QString& type, int diviseurReduit,
                                   const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces);
 
-// The combined indicator of an option type for the rate in force.
+// The combined indicator of an option type for the rate in force; for
+// Temporalis also by the length slice (0..3).
 QString CombinedReduction(const QString& type, int diviseurReduit, int temporalisSlice = 0);
+
+// The option indicator of Temporalis for a length slice (0..3).
+QString TemporalisReduction(int slice);
+
+// Indicator 0: "50 %" on blue in the reduced-rate hours, "0 %" on red.
+void ShowHourReduction(ReductionPanel& panel, int diviseurReduit);
 
 } // namespace TariffEngine

@@ -1,0 +1,468 @@
+// The call in progress of the calculator and the procedures of its main
+// window that do not touch widgets.
+#include "CallEngine.h"
+
+#include "AutoReset.h"
+#include "OptionTariffs.h"
+#include "PremiumRates.h"
+#include "StandardTariff.h"
+
+#include "CallRecordBuilder.h"
+#include "CommunicationLists.h"
+#include "CommunicationTexts.h"
+#include "LoadSettings.h"
+#include "LocaleFormats.h"
+#include "SettingsKeys.h"
+
+using namespace BasOrvalis;
+
+namespace {
+
+constexpr int SecondsPerDay = 24 * 3600;
+constexpr int QuestionStyle = MessageStyle::YesNo + MessageStyle::Exclamation;
+
+const QString& Mensuelle() {
+    static const QString text = QStringLiteral("Mensuelle");
+    return text;
+}
+
+const QString& Bimestrielle() {
+    static const QString text = QStringLiteral("Bimestrielle");
+    return text;
+}
+
+int SecondsOfDay(const QTime& time) {
+    return QTime(0, 0).secsTo(time);
+}
+
+} // namespace
+
+CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Holidays& joursFeries,
+                       SettingsStore& store, const Clock& clock, MessagePresenter& messages,
+                       CallLogSink& log, EngineHost* host, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_startDate(startDate)
+    , m_joursFeries(joursFeries)
+    , m_store(store)
+    , m_clock(clock)
+    , m_messages(messages)
+    , m_log(log)
+    , m_host(host)
+    , m_selection(settings)
+    , m_dureeText(QStringLiteral("00:00:00")) {
+    showDisplays();
+    AfficherReductions();
+}
+
+void CallEngine::Form_Load() {
+    m_state.CoutAppel = 0.f;
+    m_coutText = LocaleFormats::fixed(0.f, 3);
+    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
+    CalculPlagesHoraires();
+    FillCommunicationTypes();
+    Timer1_Timer();
+    InitMoisForfaitLocal();
+    InitMoisLibreAcces();
+    VerifierRazAuto();
+    emit changed();
+}
+
+void CallEngine::Form_Unload() {
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
+    savePackageTime();
+    // The total saved above already holds the cost of a call in progress.
+    if (m_state.EnCours)
+        appendCallRecord();
+}
+
+void CallEngine::Timer1_Timer() {
+    CalculPlagesHoraires();
+    if (m_state.EnCours) {
+        // Time of day against time of day: a call that passes midnight keeps
+        // counting, and the display wraps after 24 hours.
+        const int now = SecondsOfDay(m_clock.now().time());
+        const int elapsed =
+            ((now - SecondsOfDay(m_state.HeureDebut)) % SecondsPerDay + SecondsPerDay) %
+            SecondsPerDay;
+        m_dureeText = LocaleFormats::clockText(QTime(0, 0).addSecs(elapsed));
+        m_state.DureeSecondes = static_cast<float>(elapsed);
+        priceCall();
+        showDisplays();
+    }
+    emit changed();
+}
+
+void CallEngine::StartStop(bool start) {
+    // Starting a running call or stopping an idle one would log a call twice.
+    if (start == m_state.EnCours)
+        return;
+    if (start)
+        this->start();
+    else
+        stop();
+    m_state.EnCours = start;
+    if (start)
+        emit callStarted();
+    else
+        emit callStopped();
+    emit changed();
+}
+
+void CallEngine::start() {
+    const QDateTime now = m_clock.now();
+    m_debut = now;
+    m_state.HeureDebut = now.time();
+    m_state.DateDebut = LocaleFormats::shortDate(now.date());
+    m_state.TotalAuDebut = m_settings.CoutTotal;
+    m_state.PartsCout = {};
+    m_state.Unites = {};
+    m_state.SecondesTemporalis = {};
+    // A call refused at its first tick adds nothing to the total, and a call
+    // stopped before its first tick logs its own displays, not the last
+    // call's.
+    m_state.CoutAppel = 0.f;
+    m_state.DureeSecondes = 0.f;
+    m_dureeText = LocaleFormats::clockText(QTime(0, 0));
+    showDisplays();
+}
+
+void CallEngine::stop() {
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
+    savePackageTime();
+    appendCallRecord();
+}
+
+void CallEngine::releaseButton() {
+    StartStop(false);
+}
+
+void CallEngine::CmdStart_Stop_Click() {
+    StartStop(!m_state.EnCours);
+}
+
+void CallEngine::MnuCommandesStart_Click() {
+    if (!m_state.EnCours)
+        StartStop(true);
+}
+
+void CallEngine::MnuCommandesStop_Click() {
+    if (m_state.EnCours)
+        StartStop(false);
+}
+
+DdeAction CallEngine::Form_LinkExecute(const QString& command) {
+    const QString word = command.toLower();
+    if (word == QLatin1String("start")) {
+        // The lists are locked during a call: the call goes on as chosen.
+        if (!m_state.EnCours) {
+            CboCommunication_Click(m_settings.TypeDefaut);
+            m_selection.selectNumber(m_settings.NumeroDefaut);
+            if (m_selection.type() == Types::Kiosque)
+                RemplirTarifsKiosque();
+            MnuCommandesStart_Click();
+        }
+        return DdeAction::Done;
+    }
+    if (word == QLatin1String("stop")) {
+        MnuCommandesStop_Click();
+        return DdeAction::Done;
+    }
+    if (word == QLatin1String("reduite=1"))
+        return DdeAction::ShowCompact;
+    if (word == QLatin1String("reduite=0"))
+        return DdeAction::HideCompact;
+    return DdeAction::Refused;
+}
+
+void CallEngine::FillCommunicationTypes() {
+    m_selection.FillTypes();
+    if (!ValidateDefaultSelection(m_settings, m_messages)) {
+        CboCommunication_Click(Types::FaitesUneSelection);
+        return;
+    }
+    CboCommunication_Click(m_settings.TypeDefaut);
+    if (m_settings.TypeDefaut != Types::FaitesUneSelection)
+        CboNumero_Click(static_cast<int>(m_selection.numbers().indexOf(m_settings.NumeroDefaut)));
+}
+
+bool CallEngine::CboCommunication_Click(const QString& type) {
+    if (!m_selection.selectType(type))
+        return false;
+    AfficherReductions();
+    if (type == Types::Kiosque)
+        RemplirTarifsKiosque();
+    emit changed();
+    return true;
+}
+
+bool CallEngine::CboNumero_Click(int index) {
+    if (!m_selection.selectNumber(index))
+        return false;
+    if (m_selection.type() == Types::Kiosque)
+        RemplirTarifsKiosque();
+    emit changed();
+    return true;
+}
+
+bool CallEngine::CboTarif_Click(int index) {
+    if (!m_selection.selectRate(index))
+        return false;
+    emit changed();
+    return true;
+}
+
+void CallEngine::CalculPlagesHoraires() {
+    TariffEngine::CalculPlagesHoraires(m_state, m_clock.now(), m_joursFeries, m_selection.type(),
+                                       m_selection.number(), m_settings.PersoReductions);
+    TariffEngine::ShowHourReduction(m_panel, m_state.DiviseurReduit);
+}
+
+void CallEngine::AfficherReductions() {
+    m_panel =
+        TariffEngine::AfficherReductions(m_selection.type(), m_state.DiviseurReduit,
+                                         m_settings.TempsForfaitLocal, m_settings.TempsLibreAcces);
+    TariffEngine::ShowHourReduction(m_panel, m_state.DiviseurReduit);
+}
+
+void CallEngine::RemplirTarifsKiosque() {
+    const TariffEngine::KiosqueRates rates =
+        TariffEngine::RemplirTarifsKiosque(m_selection.number());
+    m_selection.setRates(rates.rates);
+    if (!rates.title.isEmpty())
+        m_panel.title = rates.title;
+}
+
+void CallEngine::priceCall() {
+    const QString& type = m_selection.type();
+    if (type == Types::Standard)
+        CalculStandard();
+    else if (type == Types::Primaliste)
+        CalculPrimaliste();
+    else if (type == Types::PrimalisteInternet)
+        CalculPrimalisteInternet();
+    else if (type == Types::Temporalis)
+        CalculTemporalis();
+    else if (type == Types::ForfaitLocal)
+        CalculForfaitLocal();
+    else if (type == Types::LibreAcces)
+        CalculLibreAcces();
+    else if (type == Types::Kiosque)
+        CalculKiosque();
+    else if (type == Types::Audiotel)
+        CalculAudiotel();
+    else if (type == Types::Numeris)
+        CalculNumeris();
+    else if (type == Types::Perso)
+        CalculPerso();
+    else if (type == Types::FaitesUneSelection) {
+        releaseButton();
+        m_messages.ShowMessage(213, MessageStyle::Exclamation, 313, 0);
+    }
+}
+
+void CallEngine::CalculStandard() {
+    TariffEngine::CalculStandard(m_state, m_settings, m_selection.number());
+}
+
+void CallEngine::CalculPrimaliste() {
+    if (!VerifierNumero(0))
+        return;
+    TariffEngine::PrimalisteTarif(m_state, m_settings, m_selection.numberIndex() + 1);
+    refreshCombined();
+}
+
+void CallEngine::CalculPrimalisteInternet() {
+    if (!VerifierNumero(1))
+        return;
+    if (!m_state.PlageNuit) {
+        releaseButton();
+        m_messages.ShowMessage(206, MessageStyle::Information, 306, 406);
+        return;
+    }
+    TariffEngine::PrimalisteInternetTarif(m_state, m_settings);
+    refreshCombined();
+}
+
+void CallEngine::CalculTemporalis() {
+    const int slice = TariffEngine::CalculTemporalis(m_state, m_settings, m_selection.number());
+    m_panel.indicators[1].text = TariffEngine::TemporalisReduction(slice);
+    refreshCombined(slice);
+}
+
+void CallEngine::CalculNumeris() {
+    TariffEngine::CalculNumeris(m_state, m_settings);
+    refreshCombined();
+}
+
+void CallEngine::CalculPerso() {
+    TariffEngine::CalculPerso(m_state, m_settings);
+}
+
+void CallEngine::CalculForfaitLocal() {
+    calculForfait({m_state.PlageForfaitLocal, m_settings.TempsForfaitLocal, 212, 312, 412, 216, 316,
+                   416, false});
+}
+
+void CallEngine::CalculLibreAcces() {
+    calculForfait(
+        {m_state.PlageLibreAcces, m_settings.TempsLibreAcces, 221, 321, 421, 222, 322, 422, true});
+}
+
+void CallEngine::calculForfait(const Forfait& forfait) {
+    if (!forfait.inHours) {
+        releaseButton();
+        m_messages.ShowMessage(forfait.outTitle, MessageStyle::Information, forfait.outLine,
+                               forfait.outSecond);
+        return;
+    }
+    const QString nothingLeft = LocaleFormats::clockText(QTime(0, 0));
+    if (m_panel.indicators[1].text == nothingLeft) {
+        // The stop logs the package call and saves its zero remaining time.
+        releaseButton();
+        const int answer = m_messages.ShowMessage(forfait.emptyTitle, QuestionStyle,
+                                                  forfait.emptyLine, forfait.emptySecond);
+        if (answer == MessageAnswer::Yes) {
+            if (forfait.refreshFirst)
+                CboCommunication_Click(m_selection.type());
+            // The number list keeps the package's single local entry.
+            m_selection.showType(Types::Standard);
+            StartStop(true);
+        }
+        return;
+    }
+    m_panel.indicators[1].text = LocaleFormats::clockText(
+        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes)));
+    m_state.CoutAppel = 0.f;
+}
+
+void CallEngine::CalculKiosque() {
+    TariffEngine::CalculKiosque(m_state, m_selection.number(), m_selection.rate());
+}
+
+void CallEngine::CalculAudiotel() {
+    TariffEngine::CalculAudiotel(m_state, m_settings, m_selection.number());
+}
+
+bool CallEngine::VerifierNumero(int page) {
+    if (m_selection.number() != Numbers::NonConfigure)
+        return true;
+    releaseButton();
+    const int answer = m_messages.ShowMessage(214, QuestionStyle, 314, 414);
+    if (answer == MessageAnswer::Yes && m_host)
+        m_host->OpenServicesDialog(page);
+    return false;
+}
+
+void CallEngine::InitMoisForfaitLocal() {
+    renewPackage({m_settings.AboForfaitLocal, m_settings.MoisForfaitLocal,
+                  m_settings.TempsForfaitLocal, QTime(6, 0), Keys::MoisForfaitLocal,
+                  Keys::TempsForfaitLocal, 217, 319, Types::ForfaitLocal});
+}
+
+void CallEngine::InitMoisLibreAcces() {
+    renewPackage({m_settings.AboLibreAcces, m_settings.MoisLibreAcces, m_settings.TempsLibreAcces,
+                  QTime(20, 0), Keys::MoisLibreAcces, Keys::TempsLibreAcces, 220, 323,
+                  Types::LibreAcces});
+}
+
+void CallEngine::renewPackage(const Package& package) {
+    if (package.abonnement != 1)
+        return;
+    const int month = m_startDate.MoisDemarrage;
+    if (package.mois == 0) {
+        package.mois = month;
+        SaveSetting(m_store, m_settings, Sections::ServicesFt, package.moisKey);
+        return;
+    }
+    if (package.mois == month)
+        return;
+    package.temps = package.full;
+    package.mois = month;
+    SaveSetting(m_store, m_settings, Sections::ServicesFt, package.moisKey);
+    SaveSetting(m_store, m_settings, Sections::ServicesFt, package.tempsKey);
+    m_messages.ShowMessage(package.title, MessageStyle::Information, package.line, 0);
+    if (m_selection.type() == package.type)
+        AfficherReductions();
+    emit changed();
+}
+
+void CallEngine::VerifierRazAuto() {
+    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == Types::FaitesUneSelection)
+        return;
+    const QDate today = m_clock.now().date();
+    bool notDue = true;
+    if (m_settings.RazPeriode == Mensuelle())
+        notDue = TariffEngine::RazMensuelle(m_settings.RazDate, m_settings.DerniereRaz, m_startDate,
+                                            today);
+    else if (m_settings.RazPeriode == Bimestrielle())
+        notDue = TariffEngine::RazBimestrielle(m_settings.RazDate, m_settings.DerniereRaz,
+                                               m_startDate, today);
+    if (notDue)
+        return;
+    m_settings.CoutTotal = 0.f;
+    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
+    m_log.append(BuildResetRecord(today));
+    m_store.write(Sections::Parametres, Keys::CoutTotal, LocaleFormats::fixed(0.f, 3));
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
+    m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
+    emit changed();
+}
+
+void CallEngine::showDisplays() {
+    m_coutText = LocaleFormats::fixed(m_state.CoutAppel, 3);
+    if (m_state.EnCours)
+        m_settings.CoutTotal = m_state.TotalAuDebut + m_state.CoutAppel;
+    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
+}
+
+void CallEngine::refreshCombined(int temporalisSlice) {
+    m_panel.indicators[2].text = TariffEngine::CombinedReduction(
+        m_selection.type(), m_state.DiviseurReduit, temporalisSlice);
+}
+
+void CallEngine::savePackageTime() {
+    const QString& type = m_selection.type();
+    if (type == Types::ForfaitLocal) {
+        m_settings.TempsForfaitLocal = tempsRestant();
+        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
+    } else if (type == Types::LibreAcces) {
+        m_settings.TempsLibreAcces = tempsRestant();
+        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
+    }
+}
+
+void CallEngine::appendCallRecord() {
+    CallSummary call;
+    call.type = m_selection.type();
+    call.number = m_selection.number();
+    call.persoNumero = m_settings.PersoNumero;
+    call.start = m_debut;
+    call.end = m_clock.now();
+    call.duration = m_dureeText;
+    call.cost = m_coutText;
+    call.total = m_totalText;
+    call.plageNuit = m_state.PlageNuit;
+    if (const auto record = BuildCallRecord(call))
+        m_log.append(*record);
+}
+
+QString CallEngine::minimisedCaption() const {
+    return m_coutText + QStringLiteral(" - ") + m_dureeText;
+}
+
+QString CallEngine::buttonCaption() const {
+    return m_state.EnCours ? QStringLiteral("Stop") : QStringLiteral("Start");
+}
+
+QString CallEngine::ddeText() const {
+    return m_state.EnCours ? QStringLiteral("stop") : QStringLiteral("start");
+}
+
+CommandStates CallEngine::commands() const {
+    return {!m_state.EnCours, m_state.EnCours};
+}
+
+QTime CallEngine::tempsRestant() const {
+    return LocaleFormats::readClockText(m_panel.indicators[1].text);
+}

@@ -1,0 +1,22 @@
+// The program's records go to the log of the month in which they are
+// written, in the log folder.
+#pragma once
+
+#include "CallLogSink.h"
+#include "Clock.h"
+
+#include <QString>
+
+class MonthlyLogSink final : public CallLogSink {
+public:
+    explicit MonthlyLogSink(const Clock& clock);
+
+    // A record that cannot be written is lost; the reason is kept for the
+    // window to show if it wishes.
+    void append(const CallRecord& record) override;
+    const QString& lastError() const { return m_lastError; }
+
+private:
+    const Clock& m_clock;
+    QString m_lastError;
+};

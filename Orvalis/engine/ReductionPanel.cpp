@@ -1,0 +1,110 @@
+// The reductions panel laid out for each communication type.
+#include "ReductionPanel.h"
+
+#include "CommunicationTexts.h"
+#include "LocaleFormats.h"
+
+#include <array>
+
+namespace TariffEngine {
+
+using namespace BasOrvalis;
+
+namespace {
+
+const std::array<QString, 4> TemporalisOption{QStringLiteral("0 %"), QStringLiteral("10 %"),
+                                              QStringLiteral("20 %"), QStringLiteral("30 %")};
+const std::array<QString, 4> TemporalisReduced{QStringLiteral("50 %"), QStringLiteral("55 %"),
+                                               QStringLiteral("60 %"), QStringLiteral("65 %")};
+
+ReductionPanel DefaultPanel() {
+    ReductionPanel panel;
+    panel.indicators[0].tip = QStringLiteral("Affichage réduction horaire actuelle");
+    panel.indicators[1].tip = QStringLiteral("Affichage réductions supplémentaires");
+    panel.indicators[2].tip = QStringLiteral("Affichage réductions totales");
+    return panel;
+}
+
+void SingleIndicator(ReductionPanel& panel, const QString& title) {
+    panel.singleIndicator = true;
+    panel.indicators[1].visible = false;
+    panel.indicators[2].visible = false;
+    panel.title = title;
+}
+
+void OptionIndicators(ReductionPanel& panel, const QString& title, const QString& option,
+                      const QString& combined) {
+    panel.indicators[1].text = option;
+    panel.indicators[2].text = combined;
+    panel.title = title;
+}
+
+void RemainingTime(ReductionPanel& panel, const QString& title, const QTime& temps) {
+    panel.indicators[1].text = LocaleFormats::clockText(temps);
+    panel.indicators[1].tip = QStringLiteral("Affichage du temps restant");
+    panel.indicators[2].visible = false;
+    panel.heading1 = QStringLiteral("Temps restant");
+    panel.title = title;
+}
+
+} // namespace
+
+QString CombinedReduction(const QString& type, int diviseurReduit, int temporalisSlice) {
+    const bool reduced = diviseurReduit == 2;
+    if (type == Types::Primaliste)
+        return reduced ? QStringLiteral("62.5 %") : QStringLiteral("25 %");
+    if (type == Types::PrimalisteInternet)
+        return reduced ? QStringLiteral("75 %") : QStringLiteral("50 %");
+    if (type == Types::Numeris)
+        return reduced ? QStringLiteral("70 %") : QStringLiteral("40 %");
+    if (type == Types::Temporalis) {
+        const auto slice = static_cast<std::size_t>(qBound(0, temporalisSlice, 3));
+        return reduced ? TemporalisReduced[slice] : TemporalisOption[slice];
+    }
+    return QStringLiteral("0 %");
+}
+
+QString TemporalisReduction(int slice) {
+    return TemporalisOption[static_cast<std::size_t>(qBound(0, slice, 3))];
+}
+
+ReductionPanel AfficherReductions(const QString& type, int diviseurReduit,
+                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces) {
+    ReductionPanel panel = DefaultPanel();
+    const QString combined = CombinedReduction(type, diviseurReduit);
+    if (type == Types::FaitesUneSelection || type == Types::Audiotel)
+        SingleIndicator(panel, QStringLiteral("Pas de réduction applicable"));
+    else if (type == Types::Standard)
+        SingleIndicator(panel, QStringLiteral("Réductions Communication Standard"));
+    else if (type == Types::Kiosque)
+        SingleIndicator(panel, QStringLiteral("Réductions Kiosque Micro"));
+    else if (type == Types::Perso)
+        SingleIndicator(panel, QStringLiteral("Réduction Tarification Personnalisée"));
+    else if (type == Types::Primaliste)
+        OptionIndicators(panel, QStringLiteral("Réductions Primaliste"), QStringLiteral("25 %"),
+                         combined);
+    else if (type == Types::PrimalisteInternet)
+        OptionIndicators(panel, QStringLiteral("Réductions Primaliste Internet"),
+                         QStringLiteral("50 %"), combined);
+    else if (type == Types::Temporalis)
+        OptionIndicators(panel, QStringLiteral("Réductions Temporalis"), TemporalisReduction(0),
+                         combined);
+    else if (type == Types::Numeris)
+        OptionIndicators(panel, QStringLiteral("Réductions Numéris Itoo"), QStringLiteral("40 %"),
+                         combined);
+    else if (type == Types::ForfaitLocal)
+        RemainingTime(panel, QStringLiteral("Réductions Forfait Local"), tempsForfaitLocal);
+    else if (type == Types::LibreAcces) {
+        RemainingTime(panel, QStringLiteral("Réductions Libre Acces"), tempsLibreAcces);
+        panel.indicators[0].visible = false;
+    }
+    return panel;
+}
+
+void ShowHourReduction(ReductionPanel& panel, int diviseurReduit) {
+    const bool reduced = diviseurReduit == 2;
+    panel.indicators[0].text = reduced ? QStringLiteral("50 %") : QStringLiteral("0 %");
+    panel.hourColour = reduced ? IndicatorColour::Blue : IndicatorColour::Red;
+}
+
+} // namespace TariffEngine

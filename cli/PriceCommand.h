@@ -1,0 +1,13 @@
+// "orvalis-cli price": simulates one call as the calculator's main window
+// runs it, with the same engine, and prints what it costs as JSON. Reads the
+// settings, never writes them.
+#pragma once
+
+#include <QStringList>
+
+namespace PriceCommand {
+
+// Arguments after "price"; returns the exit status (2 for bad arguments).
+int run(const QStringList& arguments);
+
+} // namespace PriceCommand
