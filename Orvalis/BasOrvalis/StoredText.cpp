@@ -8,12 +8,6 @@
 
 namespace BasOrvalis::StoredText {
 
-namespace {
-
-const QString TimeFormat = QStringLiteral("hh:mm:ss");
-
-} // namespace
-
 QString fromSingle(float value, const QLocale& locale) {
     return LocaleFormats::plainNumber(value, locale);
 }
@@ -35,12 +29,11 @@ std::optional<int> toInteger(const QString& text) {
 }
 
 QString fromTime(const QTime& time) {
-    return time.toString(TimeFormat);
+    return LocaleFormats::clockText(time);
 }
 
 std::optional<QTime> toTime(const QString& text) {
-    // The hour may have lost its leading zero when typed by hand.
-    const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("h:mm:ss"));
+    const QTime time = LocaleFormats::readClockText(text);
     if (!time.isValid())
         return std::nullopt;
     return time;

@@ -1,0 +1,150 @@
+// The records the calculator logs: descriptions, fields, refusals, and the
+// reset record byte by byte.
+#include "CallRecordBuilder.h"
+#include "CallDescription.h"
+#include "CommunicationTexts.h"
+#include "Cp1252.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace BasOrvalis;
+
+const QString PersoNumero = QStringLiteral("Mon fournisseur");
+
+struct DescriptionCase {
+    QString type;
+    QString number;
+    QString description;
+};
+
+class CallDescriptionTest : public ::testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(CallDescriptionTest, TypeWordAndNumberLabel) {
+    const DescriptionCase& c = GetParam();
+    EXPECT_EQ(CallDescription(c.type, c.number, PersoNumero), c.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryType, CallDescriptionTest,
+    ::testing::Values(
+        DescriptionCase{Types::Standard, "Appel N° Local", "Standard: Appel Local"},
+        DescriptionCase{Types::Standard, "Appel N° inférieur à 25 Kms", "Standard: Appel d<25 Kms"},
+        DescriptionCase{Types::Standard, "Appel N° entre 25 et 30 Kms",
+                        "Standard: Appel 30<d<52 Kms"},
+        DescriptionCase{Types::Temporalis, "Appel N° entre 30 et 50 Kms",
+                        "Temporalis: Appel 52<d<100 Kms"},
+        DescriptionCase{Types::Temporalis, "Appel N° National", "Temporalis: Appel National"},
+        DescriptionCase{Types::Primaliste, "01 23 45 67 89", "Primaliste: 01 23 45 67 89"},
+        DescriptionCase{Types::PrimalisteInternet, "08 60 00 00 00",
+                        "Primaliste NET: 08 60 00 00 00"},
+        DescriptionCase{Types::ForfaitLocal, "Appel N° Local", "Forfait Local: Appel N° Local"},
+        DescriptionCase{Types::LibreAcces, "Appel N° Local", "Libre @cces: Appel N° Local"},
+        DescriptionCase{Types::Numeris, "Appel N° Local", "Numéris Itoo: Appel N° Local"},
+        DescriptionCase{Types::Kiosque, "08-36-01-15-15", "Kiosque Micro: 08-36-01-15-15"},
+        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-64", "Audiotel: 08-36-64-XX-XX"},
+        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-70", "Audiotel: 08-36-70-XX-XX"},
+        // A personalised call is named after its own number label.
+        DescriptionCase{Types::Perso, "ignored", "Perso: Mon fournisseur"}));
+
+class CallRecordTest : public ::testing::Test {
+protected:
+    CallRecordTest() {
+        m_call.type = Types::Standard;
+        m_call.number = Numbers::AppelLocal;
+        m_call.start = QDateTime(QDate(1999, 3, 2), QTime(10, 0, 0));
+        m_call.end = QDateTime(QDate(1999, 3, 2), QTime(10, 10, 0));
+        m_call.duration = QStringLiteral("00:10:00");
+        m_call.cost = QStringLiteral("2,702");
+        m_call.total = QStringLiteral("14,25");
+    }
+    CallSummary m_call;
+};
+
+TEST_F(CallRecordTest, FieldsOfALocalCall) {
+    const std::optional<CallRecord> record = BuildCallRecord(m_call);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->Date, QStringLiteral("02/03/99"));
+    EXPECT_EQ(record->Libelle, QStringLiteral("Standard: Appel Local"));
+    EXPECT_EQ(record->HeureDebut, QStringLiteral("10:00:00"));
+    EXPECT_EQ(record->HeureFin, QStringLiteral("10:10:00"));
+    EXPECT_EQ(record->Duree, QStringLiteral("00:10:00"));
+    EXPECT_EQ(record->Cout, QStringLiteral("2,70"));
+    EXPECT_EQ(record->Total, QStringLiteral("14,25"));
+}
+
+TEST_F(CallRecordTest, CostRoundedToTwoDecimalsWhicheverSeparator) {
+    m_call.cost = QStringLiteral("1.726");
+    EXPECT_EQ(BuildCallRecord(m_call)->Cout, QStringLiteral("1,73"));
+    m_call.cost = QStringLiteral("1,726");
+    EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("1.73"));
+}
+
+TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
+    m_call.start = QDateTime(QDate(1999, 3, 31), QTime(23, 50, 0));
+    m_call.end = QDateTime(QDate(1999, 4, 1), QTime(0, 5, 0));
+    const std::optional<CallRecord> record = BuildCallRecord(m_call);
+    EXPECT_EQ(record->Date, QStringLiteral("31/03/99"));
+    EXPECT_EQ(record->HeureFin, QStringLiteral("00:05:00"));
+}
+
+TEST_F(CallRecordTest, LongDescriptionCutShortOnePadded) {
+    m_call.type = Types::Primaliste;
+    m_call.number = QStringLiteral("01 23 45 67 89 poste 1234 bureau");
+    const CallRecord longOne = *BuildCallRecord(m_call);
+    EXPECT_EQ(longOne.Libelle, QStringLiteral("Primaliste: 01 23 45 67 89 pos"));
+    EXPECT_EQ(longOne.toBytes().mid(14, 30), QByteArray("Primaliste: 01 23 45 67 89 pos"));
+
+    m_call.number = QStringLiteral("12");
+    const QByteArray bytes = BuildCallRecord(m_call)->toBytes();
+    EXPECT_EQ(bytes.mid(14, 30), QByteArray("Primaliste: 12").leftJustified(30, ' '));
+    EXPECT_EQ(bytes.size(), CallRecord::DataSize);
+}
+
+TEST_F(CallRecordTest, NoRecordWithoutSomethingToPrice) {
+    CallSummary nothing = m_call;
+    nothing.type = Types::FaitesUneSelection;
+    nothing.number = Types::FaitesUneSelection;
+    EXPECT_FALSE(BuildCallRecord(nothing));
+
+    CallSummary notConfigured = m_call;
+    notConfigured.type = Types::Primaliste;
+    notConfigured.number = Numbers::NonConfigure;
+    EXPECT_FALSE(BuildCallRecord(notConfigured));
+}
+
+TEST_F(CallRecordTest, PrimalisteInternetOnlyAtNight) {
+    m_call.type = Types::PrimalisteInternet;
+    m_call.number = QStringLiteral("08 60 00 00 00");
+    m_call.plageNuit = false;
+    EXPECT_FALSE(BuildCallRecord(m_call));
+    m_call.plageNuit = true;
+    ASSERT_TRUE(BuildCallRecord(m_call));
+    EXPECT_EQ(BuildCallRecord(m_call)->Libelle, QStringLiteral("Primaliste NET: 08 60 00 00 00"));
+}
+
+TEST_F(CallRecordTest, NightRangeMattersOnlyForPrimalisteInternet) {
+    m_call.plageNuit = false;
+    EXPECT_TRUE(BuildCallRecord(m_call));
+}
+
+TEST(ResetRecord, BytesOfTheRecord) {
+    QByteArray expected("\x08\x00\x02\x00\r\n", 6);
+    expected += "08/12/26";
+    expected += Cp1252::encode(QStringLiteral("* Remise à zéro du Coût Total "));
+    expected += "##:##:####:##:####:##:##";
+    expected += "#.##    ";
+    expected += "0.00    ";
+    ASSERT_EQ(expected.size(), CallRecord::DataSize);
+    EXPECT_EQ(BuildResetRecord(QDate(2026, 12, 8)).toBytes(), expected);
+}
+
+TEST(ResetRecord, PlaceholdersKeepTheirPointInAnyLocale) {
+    const CallRecord record = BuildResetRecord(QDate(2026, 12, 8), QLocale(QLocale::English));
+    EXPECT_EQ(record.Cout, QStringLiteral("#.##"));
+    EXPECT_EQ(record.Total, QStringLiteral("0.00"));
+    EXPECT_TRUE(record.Libelle.endsWith(QLatin1Char(' ')));
+}
+
+} // namespace

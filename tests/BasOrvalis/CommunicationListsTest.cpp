@@ -1,0 +1,186 @@
+// The type and number lists and the stored default selection.
+#include "CommunicationLists.h"
+#include "Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace BasOrvalis;
+
+Settings AllSubscriptions() {
+    Settings s;
+    s.AboPrimaliste = 1;
+    s.AboPrimalisteInternet = 1;
+    s.AboTemporalis = 1;
+    s.AboForfaitLocal = 1;
+    s.AboLibreAcces = 1;
+    s.TarifPerso = 1;
+    return s;
+}
+
+TEST(CommunicationTypes, NoSubscription) {
+    EXPECT_EQ(CommunicationTypes(Settings()),
+              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::Numeris,
+                           Types::Kiosque, Types::Audiotel}));
+}
+
+TEST(CommunicationTypes, EverySubscriptionInListOrder) {
+    EXPECT_EQ(CommunicationTypes(AllSubscriptions()),
+              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::Primaliste,
+                           Types::PrimalisteInternet, Types::Temporalis, Types::ForfaitLocal,
+                           Types::LibreAcces, Types::Perso, Types::Numeris, Types::Kiosque,
+                           Types::Audiotel}));
+}
+
+TEST(CommunicationTypes, OnlyTickedFlagsCount) {
+    Settings s;
+    s.AboTemporalis = 2;
+    s.AboForfaitLocal = 1;
+    EXPECT_EQ(CommunicationTypes(s),
+              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::ForfaitLocal,
+                           Types::Numeris, Types::Kiosque, Types::Audiotel}));
+}
+
+struct NumberListCase {
+    QString type;
+    QStringList entries;
+    QString caption;
+};
+
+class NumberListTest : public ::testing::TestWithParam<NumberListCase> {
+protected:
+    static Settings Configured() {
+        Settings s = AllSubscriptions();
+        s.NumerosPrimaliste[1] = QStringLiteral("01 23 45 67 89");
+        s.NumerosPrimaliste[7] = QStringLiteral("08 60 00 00 00");
+        s.PersoNumero = QStringLiteral("Mon fournisseur");
+        return s;
+    }
+};
+
+TEST_P(NumberListTest, EntriesAndCaption) {
+    const NumberListCase& c = GetParam();
+    EXPECT_EQ(NumberEntries(c.type, Configured()), c.entries);
+    EXPECT_EQ(NumberListCaption(c.type), c.caption);
+    EXPECT_EQ(NumberListEnabled(c.type), c.type != Types::FaitesUneSelection);
+}
+
+const QStringList Distances{
+    QStringLiteral("Appel N° Local"), QStringLiteral("Appel N° inférieur à 25 Kms"),
+    QStringLiteral("Appel N° entre 25 et 30 Kms"), QStringLiteral("Appel N° entre 30 et 50 Kms"),
+    QStringLiteral("Appel N° National")};
+const QString NotSet = QStringLiteral("Non Configuré");
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryType, NumberListTest,
+    ::testing::Values(
+        NumberListCase{Types::FaitesUneSelection, {Types::FaitesUneSelection}, "Numéro"},
+        NumberListCase{Types::Standard, Distances, "Distance du Numéro"},
+        NumberListCase{Types::Temporalis, Distances, "Distance du Numéro"},
+        NumberListCase{Types::Primaliste,
+                       {"01 23 45 67 89", NotSet, NotSet, NotSet, NotSet, NotSet},
+                       "Numéros Primaliste"},
+        NumberListCase{Types::PrimalisteInternet, {"08 60 00 00 00"}, "N° Primaliste Internet"},
+        NumberListCase{Types::ForfaitLocal, {"Appel N° Local"}, "Forfait Local"},
+        NumberListCase{Types::LibreAcces, {"Appel N° Local"}, "Libre @cces"},
+        NumberListCase{Types::Numeris, {"Appel N° Local"}, "Numéris Itoo"},
+        NumberListCase{Types::Perso, {"Mon fournisseur"}, "Communication Personnalisée"},
+        NumberListCase{Types::Kiosque,
+                       {"08-36-01-13-13", "08-36-01-14-14", "08-36-01-15-15", "08-36-01-16-16",
+                        "08-36-01-17-17"},
+                       "Numéros Kiosque Micro"},
+        NumberListCase{Types::Audiotel,
+                       {"N° débutant par 08-36-64", "N° débutant par 08-36-65",
+                        "N° débutant par 08-36-66", "N° débutant par 08-36-67",
+                        "N° débutant par 08-36-68", "N° débutant par 08-36-69",
+                        "N° débutant par 08-36-70"},
+                       "Numéros Audiotel"},
+        NumberListCase{QStringLiteral("Minitel"), {}, QString()}));
+
+TEST(DistanceBandOf, BandOfEachDistanceEntry) {
+    for (int i = 0; i < Distances.size(); ++i)
+        EXPECT_EQ(DistanceBandOf(Distances[i]), i + 1);
+    EXPECT_EQ(DistanceBandOf(QStringLiteral("Appel Local")), 0);
+    EXPECT_EQ(DistanceBandOf(QStringLiteral("appel n° local")), 0);
+    EXPECT_EQ(DistanceBandOf(QString()), 0);
+}
+
+// Answers every message with OK and keeps what was shown.
+class ScriptedMessages final : public MessagePresenter {
+public:
+    struct Shown {
+        int title, buttons, message, second;
+    };
+    int ShowMessage(int title, int buttons, int message, int second) override {
+        m_shown.push_back({title, buttons, message, second});
+        return MessageAnswer::Ok;
+    }
+    const std::vector<Shown>& shown() const { return m_shown; }
+
+private:
+    std::vector<Shown> m_shown;
+};
+
+struct DefaultCase {
+    const char* name;
+    Settings settings;
+    bool offered;
+};
+
+Settings WithDefault(Settings s, const QString& type, const QString& number) {
+    s.TypeDefaut = type;
+    s.NumeroDefaut = number;
+    return s;
+}
+
+class DefaultSelectionTest : public ::testing::TestWithParam<DefaultCase> {};
+
+TEST_P(DefaultSelectionTest, ReportedOnceAndForgottenWhenNoLongerOffered) {
+    Settings settings = GetParam().settings;
+    ScriptedMessages messages;
+    EXPECT_EQ(ValidateDefaultSelection(settings, messages), GetParam().offered);
+    if (GetParam().offered) {
+        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_EQ(settings.TypeDefaut, GetParam().settings.TypeDefaut);
+        EXPECT_EQ(settings.NumeroDefaut, GetParam().settings.NumeroDefaut);
+        return;
+    }
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].title, 215);
+    EXPECT_EQ(messages.shown()[0].buttons, MessageStyle::Exclamation);
+    EXPECT_EQ(messages.shown()[0].message, 315);
+    EXPECT_EQ(messages.shown()[0].second, 415);
+    EXPECT_EQ(settings.TypeDefaut, Types::FaitesUneSelection);
+    EXPECT_EQ(settings.NumeroDefaut, Types::FaitesUneSelection);
+}
+
+Settings PrimalisteNumberOne(int held) {
+    Settings s;
+    s.AboPrimaliste = held;
+    s.NumerosPrimaliste[1] = QStringLiteral("01 23 45 67 89");
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredDefaults, DefaultSelectionTest,
+    ::testing::Values(
+        DefaultCase{"NothingChosen", Settings(), true},
+        DefaultCase{"StandardLocal", WithDefault(Settings(), Types::Standard, "Appel N° Local"),
+                    true},
+        DefaultCase{"PrimalisteHeld",
+                    WithDefault(PrimalisteNumberOne(1), Types::Primaliste, "01 23 45 67 89"), true},
+        DefaultCase{"PrimalisteDropped",
+                    WithDefault(PrimalisteNumberOne(0), Types::Primaliste, "01 23 45 67 89"),
+                    false},
+        DefaultCase{"PrimalisteNumberChanged",
+                    WithDefault(PrimalisteNumberOne(1), Types::Primaliste, "01 00 00 00 00"),
+                    false},
+        DefaultCase{"NumberOfAnotherType",
+                    WithDefault(Settings(), Types::Kiosque, "Appel N° Local"), false},
+        DefaultCase{"UnknownType", WithDefault(Settings(), "Minitel", "Appel N° Local"), false}),
+    [](const ::testing::TestParamInfo<DefaultCase>& info) { return info.param.name; });
+
+} // namespace
