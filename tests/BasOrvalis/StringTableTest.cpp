@@ -1,5 +1,6 @@
 // The calculator's string table as the loader reads it.
 #include "StringTable.h"
+#include "MessageText.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,19 @@ TEST(StringTable, ContactAddresses) {
 TEST(StringTable, UnknownNumberIsEmpty) {
     EXPECT_TRUE(StringTable::text(999).isEmpty());
     EXPECT_TRUE(StringTable::text(0).isEmpty());
+}
+
+TEST(MessageText, OneOrTwoLines) {
+    EXPECT_EQ(BasOrvalis::MessageText(313, 0), StringTable::text(313));
+    EXPECT_EQ(BasOrvalis::MessageText(315, 415),
+              QStringLiteral("Le Type de Communication ou le Numéro par défaut\n"
+                             "que vous aviez paramètré n'est plus valide."));
+}
+
+TEST(MailOrWebTarget, MailGetsItsScheme) {
+    EXPECT_EQ(BasOrvalis::MailOrWebTarget(501), QStringLiteral("mailto:") + StringTable::text(501));
+    EXPECT_EQ(BasOrvalis::MailOrWebTarget(502), StringTable::text(502));
+    EXPECT_TRUE(BasOrvalis::MailOrWebTarget(999).isEmpty());
 }
 
 } // namespace

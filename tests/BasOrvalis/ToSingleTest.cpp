@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace {
 
 struct ToSingleCase {
@@ -28,9 +31,20 @@ TEST_P(ToSingleTest, ReadsEitherSeparator) {
         << "text \"" << testCase.text << "\" under " << locale.name().toStdString();
 }
 
+using ToSingleParam = ::testing::TestParamInfo<ToSingleTest::ParamType>;
+
+std::string CaseName(const ToSingleParam& info) {
+    const QLocale::Language language = std::get<0>(info.param);
+    std::string name = language == QLocale::French ? "fr_" : "en_";
+    for (const char c : std::string(std::get<1>(info.param).text))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name + "_" + std::to_string(info.index);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSeparators, ToSingleTest,
                          ::testing::Combine(::testing::Values(QLocale::French, QLocale::English),
-                                            ::testing::ValuesIn(Cases)));
+                                            ::testing::ValuesIn(Cases)),
+                         CaseName);
 
 TEST(ToSingle, SeparatorInFirstPlaceIsNoSeparator) {
     // A leading "," is left to the locale's reading: a French decimal comma.

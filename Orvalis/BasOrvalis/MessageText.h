@@ -1,0 +1,18 @@
+// The texts of the calculator's messages and of its contact links, taken
+// from the string table by number.
+#pragma once
+
+#include <QString>
+
+namespace BasOrvalis {
+
+// The line of `messageNumber`, then, when `secondNumber` is not 0, a line
+// feed and the line of `secondNumber`.
+QString MessageText(int messageNumber, int secondNumber);
+
+// What the shell opens for a contact link: "mailto:" and the address for
+// 501, the text of `number` otherwise. Empty when the table holds no
+// address, so the caller reports the failure.
+QString MailOrWebTarget(int number);
+
+} // namespace BasOrvalis
