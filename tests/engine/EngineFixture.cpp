@@ -1,0 +1,60 @@
+// A tariff engine on a settable clock for the tests.
+#include "EngineFixture.h"
+
+using namespace BasOrvalis;
+
+int ScriptedMessages::ShowMessage(int titleNumber, int buttons, int messageNumber,
+                                  int secondNumber) {
+    shown.append({titleNumber, buttons, messageNumber, secondNumber});
+    if (answers.empty())
+        return MessageAnswer::No;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QDateTime At(int year, int month, int day, int hour, int minute, int second) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
+EngineFixture::EngineFixture()
+    : clock(At(2026, 12, 8, 10, 0))
+    , store(std::make_unique<SettingsStore>(folder.filePath(QStringLiteral("Orvalis.ini")))) {}
+
+CallEngine& EngineFixture::engine() {
+    if (!m_engine) {
+        m_startDate = StartDateOf(clock.now().date());
+        m_joursFeries = ComputeHolidays(clock.now().date().year());
+        m_engine = std::make_unique<CallEngine>(settings, m_startDate, m_joursFeries, *store, clock,
+                                                messages, log, &host);
+    }
+    return *m_engine;
+}
+
+void EngineFixture::startCall(const QString& type, const QString& number, const QDateTime& at,
+                              int rateIndex) {
+    clock.setNow(at);
+    CallEngine& calls = engine();
+    ASSERT_TRUE(calls.CboCommunication_Click(type)) << type.toStdString();
+    ASSERT_TRUE(
+        calls.CboNumero_Click(static_cast<int>(calls.selection().numbers().indexOf(number))))
+        << number.toStdString();
+    if (!calls.selection().rates().isEmpty()) {
+        ASSERT_TRUE(calls.CboTarif_Click(rateIndex));
+    }
+    calls.Timer1_Timer();
+    calls.CmdStart_Stop_Click();
+    m_callStart = at;
+}
+
+void EngineFixture::runFor(int seconds) {
+    for (int i = 0; i < seconds; ++i) {
+        clock.advance(1);
+        engine().Timer1_Timer();
+    }
+}
+
+void EngineFixture::tickAt(int seconds) {
+    clock.setNow(m_callStart.addSecs(seconds));
+    engine().Timer1_Timer();
+}
