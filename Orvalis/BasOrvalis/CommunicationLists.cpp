@@ -36,7 +36,7 @@ const std::vector<std::pair<QString, QString>>& Captions() {
 
 QStringList CommunicationTypes(const Settings& settings) {
     QStringList types{Types::FaitesUneSelection, Types::Standard};
-    const std::pair<int, const QString&> optional[] = {
+    const std::pair<int, const QString&> subscriptions[] = {
         {settings.AboPrimaliste, Types::Primaliste},
         {settings.AboPrimalisteInternet, Types::PrimalisteInternet},
         {settings.AboTemporalis, Types::Temporalis},
@@ -44,7 +44,7 @@ QStringList CommunicationTypes(const Settings& settings) {
         {settings.AboLibreAcces, Types::LibreAcces},
         {settings.TarifPerso, Types::Perso},
     };
-    for (const auto& [flag, type] : optional) {
+    for (const auto& [flag, type] : subscriptions) {
         if (Held(flag))
             types << type;
     }

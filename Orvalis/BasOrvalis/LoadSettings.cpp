@@ -6,6 +6,21 @@
 
 namespace BasOrvalis {
 
+namespace {
+
+// A zone names a distance band; any other number would reach past the
+// tariff arrays, so it reads as the default band.
+void KeepZonesInBands(Settings& settings) {
+    const int defaultZone = Settings().ZonesPrimaliste[1];
+    for (int n = 1; n <= PrimalisteCount; ++n) {
+        int& zone = settings.ZonesPrimaliste[n];
+        if (zone < 1 || zone > BandCount)
+            zone = defaultZone;
+    }
+}
+
+} // namespace
+
 Settings LoadSettings(const SettingsStore& store, const QLocale& locale) {
     Settings settings;
     for (const SettingsKey& entry : SettingsKeys()) {
@@ -13,6 +28,7 @@ Settings LoadSettings(const SettingsStore& store, const QLocale& locale) {
         if (store.contains(entry.section, entry.key))
             ReadStoredText(settings, entry, store.read(entry.section, entry.key), locale);
     }
+    KeepZonesInBands(settings);
     return settings;
 }
 

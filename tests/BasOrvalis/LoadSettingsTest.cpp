@@ -246,6 +246,17 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     EXPECT_EQ(loaded.AboTemporalis, 0);
 }
 
+TEST(LoadSettings, ZoneOutsideTheBandsReadsAsLocal) {
+    TemporaryStore temporary;
+    temporary.store().write(Sections::ServicesFt, Keys::PrimalisteZone(1), QStringLiteral("6"));
+    temporary.store().write(Sections::ServicesFt, Keys::PrimalisteZone(2), QStringLiteral("0"));
+    temporary.store().write(Sections::ServicesFt, Keys::PrimalisteZone(3), QStringLiteral("5"));
+    const Settings loaded = LoadSettings(temporary.store());
+    EXPECT_EQ(loaded.ZonesPrimaliste[1], 1);
+    EXPECT_EQ(loaded.ZonesPrimaliste[2], 1);
+    EXPECT_EQ(loaded.ZonesPrimaliste[3], 5);
+}
+
 TEST(LoadSettings, StoredTextsAsTheyStand) {
     TemporaryStore temporary;
     temporary.store().write(Sections::ServicesFt, Keys::PrimalisteNumero(1), QString());
