@@ -9,16 +9,15 @@ namespace BasOrvalis {
 
 namespace {
 
-// The distance part of the tariff keys, by band.
-const std::array<QString, BandCount> BandSuffixes{
-    QStringLiteral("Appel Local"), QStringLiteral("Appel d<25 Kms"),
-    QStringLiteral("Appel 30<d<52 Kms"), QStringLiteral("Appel 52<d<100 Kms"),
-    QStringLiteral("Appel National")};
-
+// The tariff keys of the five bands: the prefix, then the distance.
 std::array<QString, BandCount> BandKeys(const QString& prefix) {
+    static const std::array<QString, BandCount> distances{
+        QStringLiteral("Appel Local"), QStringLiteral("Appel d<25 Kms"),
+        QStringLiteral("Appel 30<d<52 Kms"), QStringLiteral("Appel 52<d<100 Kms"),
+        QStringLiteral("Appel National")};
     std::array<QString, BandCount> keys;
     for (int i = 0; i < BandCount; ++i)
-        keys[i] = prefix + BandSuffixes[i];
+        keys[i] = prefix + distances[i];
     return keys;
 }
 

@@ -67,7 +67,7 @@ inline const QString MoisLibreAcces = QStringLiteral("Libre Acces : Mois");
 using FieldPointer = std::variant<float*, int*, QString*, QTime*, QDate*, bool*>;
 
 struct SettingsKey {
-    QString field; // the field's name, "CreditTemps(1)" for an array element
+    QString field; // the field's name; an array element's carries its index: "CreditTemps(0)"
     QString section;
     QString key;
     std::function<FieldPointer(Settings&)> locate;
