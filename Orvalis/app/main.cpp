@@ -1,12 +1,17 @@
 // The calculator's entry point: one copy per user, the start-up of the core
-// module, then the main window.
+// module, then the main window with its remote control on the session bus.
+#include "DdeServer.h"
+#include "FrmPrincipale.h"
+#include "MonthlyLogSink.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "Startup.h"
-#include "StringTable.h"
+#include "SystemClock.h"
+#include "SystemDesktop.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QDBusConnection>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,12 +21,18 @@ int main(int argc, char** argv) {
     if (!instance.acquire())
         return 0;
 
+    app.setWindowIcon(QIcon(QStringLiteral(":/Orvalis/Orvalis.svg")));
     SettingsStore store;
-    const BasOrvalis::StartupState state = BasOrvalis::RunStartup(store, QDate::currentDate());
-    Q_UNUSED(state)
+    BasOrvalis::StartupState state = BasOrvalis::RunStartup(store, QDate::currentDate());
 
-    QMainWindow window;
-    window.setWindowTitle(StringTable::text(102));
-    window.show();
+    const SystemClock clock;
+    MonthlyLogSink log(clock);
+    SystemDesktop desktop;
+    FrmPrincipale window(MainWindowContext{state.settings, state.startDate, state.joursFeries,
+                                           store, clock, log, desktop});
+    window.Form_Load();
+    // Without a session bus the calculator still runs; it cannot be driven.
+    if (!window.ddeServer().registerOn(QDBusConnection::sessionBus()))
+        qWarning("Orvalis: the remote control is not available on the session bus.");
     return app.exec();
 }
