@@ -1,0 +1,57 @@
+// The calculator's remote control on the session bus: service
+// org.orvalis.Orvalis, object /FrmPrincipale, interface org.orvalis.Dde.
+// Request("TxtDDE") reads the state; Execute runs "start", "stop",
+// "reduite=1" or "reduite=0" (any case) and refuses anything else. A command
+// that arrives while the window is busy (a tick, a message box waiting) is
+// held and run, and answered, once the window is free.
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class BusyGate;
+class DdeTarget;
+
+class DdeServer final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.orvalis.Dde")
+
+public:
+    static const QString ServiceName;
+    static const QString ObjectPath;
+
+    DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(DdeServer)
+
+    // Takes the service name and publishes the object; false when the bus
+    // cannot be reached or the name is taken.
+    bool registerOn(QDBusConnection connection);
+
+    // The four commands, in any case.
+    static bool isKnownCommand(const QString& command);
+
+    // Commands held until the window is free.
+    int pendingCount() const { return static_cast<int>(m_pending.size()); }
+
+public slots:
+    Q_SCRIPTABLE QString Request(const QString& item);
+    Q_SCRIPTABLE bool Execute(const QString& command);
+
+private:
+    struct Pending {
+        QString command;
+        // The call to answer; empty when the command did not come over the bus.
+        QDBusMessage call;
+        QDBusConnection connection;
+    };
+
+    void runPending();
+
+    DdeTarget& m_target;
+    BusyGate& m_gate;
+    QList<Pending> m_pending;
+};

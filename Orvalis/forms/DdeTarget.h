@@ -1,0 +1,13 @@
+// What the D-Bus control of the calculator drives: the main window.
+#pragma once
+
+#include <QString>
+
+class DdeTarget {
+public:
+    virtual ~DdeTarget() = default;
+    // The link item's text ("start" when idle, "stop" during a call).
+    virtual QString ddeText() const = 0;
+    // Runs an execute command; false when it is refused.
+    virtual bool runDdeCommand(const QString& command) = 0;
+};

@@ -1,0 +1,337 @@
+// The main window: its controls, their wiring to the call in progress, the
+// tick, the commands of the menus and of the remote control, the compact
+// window and the end of the program.
+#include "FrmPrincipale.h"
+
+#include "Afficheur.h"
+#include "AppFolders.h"
+#include "DdeServer.h"
+#include "FrmHoraires.h"
+#include "FrmPropos.h"
+#include "FrmReduite.h"
+#include "MessageBoxPresenter.h"
+#include "PointerCursor.h"
+#include "ReductionPanelView.h"
+#include "StringTable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int CaptionNumber = 102;
+
+QLabel* makeHeading(int index, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("LblTextes_%1").arg(index));
+    return label;
+}
+
+QComboBox* makeList(const char* name, const QString& tip, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setToolTip(tip);
+    return list;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, const QString& tip,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setCursor(PointerCursor::hand());
+    return button;
+}
+
+// Refills a list only when its entries changed, so that an open list keeps
+// its place; the selection is set without raising the user's events.
+void showList(QComboBox* list, const QStringList& entries, int current) {
+    const QSignalBlocker blocker(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.append(list->itemText(i));
+    if (shown != entries) {
+        list->clear();
+        list->addItems(entries);
+    }
+    list->setCurrentIndex(current);
+}
+
+} // namespace
+
+FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownMessages(context.messages ? nullptr
+                                     : std::make_unique<MessageBoxPresenter>(this, m_gate))
+    , m_store(context.store)
+    , m_engine(context.settings, context.startDate, context.joursFeries, context.store,
+               context.clock, context.messages ? *context.messages : *m_ownMessages, context.log,
+               this)
+    , m_launcher(context.desktop, AppFolders::programFolder())
+    , m_dde(new DdeServer(*this, m_gate, this)) {
+    setObjectName(QStringLiteral("FrmPrincipale"));
+    setWindowTitle(StringTable::text(CaptionNumber));
+    createControls();
+    m_menus.setupUi(this);
+    connectControls();
+    connectMenus();
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setInterval(1000);
+    refresh();
+}
+
+FrmPrincipale::~FrmPrincipale() {
+    // The compact window reads this window's engine.
+    delete m_reduite;
+}
+
+void FrmPrincipale::createControls() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+
+    auto* lists = new QGridLayout;
+    m_lblTextes[3] = makeHeading(3, QStringLiteral("Type de Communication"), central);
+    m_cboCommunication = makeList(
+        "CboCommunication", QStringLiteral("Choix/Affichage du Type de Communication"), central);
+    m_cboCommunication->setFixedWidth(WideNumeroWidth);
+    m_lblTextes[9] = makeHeading(9, QStringLiteral("Numéro"), central);
+    m_cboNumero = makeList("CboNumero", QStringLiteral("Choix/Affichage du Numéro"), central);
+    m_lblTextes[11] = makeHeading(11, QStringLiteral("Tarif en F/min"), central);
+    m_cboTarif =
+        makeList("CboTarif", QStringLiteral("Choix/Affichage du tarif particulier"), central);
+    lists->addWidget(m_lblTextes[3], 0, 0);
+    lists->addWidget(m_cboCommunication, 1, 0, 1, 2);
+    lists->addWidget(m_lblTextes[9], 2, 0);
+    lists->addWidget(m_lblTextes[11], 2, 1, Qt::AlignRight);
+    auto* numbers = new QHBoxLayout;
+    numbers->addWidget(m_cboNumero);
+    numbers->addStretch(1);
+    numbers->addWidget(m_cboTarif);
+    lists->addLayout(numbers, 3, 0, 1, 2);
+    auto* top = new QHBoxLayout;
+    top->addLayout(lists);
+
+    auto* reductions = new QFrame(central);
+    reductions->setFrameShape(QFrame::StyledPanel);
+    auto* reductionsColumn = new QVBoxLayout(reductions);
+    m_lblTextes[4] = makeHeading(4, QStringLiteral("Réductions Applicables"), reductions);
+    m_lblTextes[4]->setAlignment(Qt::AlignCenter);
+    m_panel = new ReductionPanelView(reductions);
+    reductionsColumn->addWidget(m_lblTextes[4]);
+    reductionsColumn->addWidget(m_panel);
+    top->addWidget(reductions, 1);
+    column->addLayout(top);
+
+    m_afficheur = new Afficheur(central);
+    column->addWidget(m_afficheur);
+
+    auto* buttons = new QHBoxLayout;
+    m_cmdStartStop = makeButton("CmdStart_Stop", QStringLiteral("Start"), QString(), central);
+    m_cmdStartStop->setCheckable(true);
+    m_cmdReduit = makeButton("CmdReduit", QStringLiteral("Affich.réduit"),
+                             QStringLiteral("Affiche la fenêtre réduite"), central);
+    m_cmdQuitter = makeButton("CmdQuitter", QStringLiteral("Quitter"),
+                              QStringLiteral("Ferme le programme"), central);
+    buttons->addWidget(m_cmdStartStop);
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdReduit);
+    buttons->addWidget(m_cmdQuitter);
+    column->addLayout(buttons);
+
+    for (std::size_t i = 0; i < m_afficheur->headings().size(); ++i)
+        m_lblTextes[i] = m_afficheur->headings()[i];
+    for (std::size_t i = 0; i < m_panel->headings().size(); ++i)
+        m_lblTextes[5 + i] = m_panel->headings()[i];
+    m_lblTextes[10] = m_panel->title();
+    setCentralWidget(central);
+}
+
+void FrmPrincipale::connectControls() {
+    connect(&m_engine, &CallEngine::changed, this, &FrmPrincipale::refresh);
+    connect(&m_timer, &QTimer::timeout, this, &FrmPrincipale::Timer1_Timer);
+    connect(m_cmdStartStop, &QPushButton::clicked, this, &FrmPrincipale::CmdStart_Stop_Click);
+    connect(m_cmdReduit, &QPushButton::clicked, this, &FrmPrincipale::CmdReduit_Click);
+    connect(m_cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_cboCommunication, &QComboBox::activated, this, [this](int index) {
+        m_engine.CboCommunication_Click(m_cboCommunication->itemText(index));
+        refresh();
+    });
+    connect(m_cboNumero, &QComboBox::activated, this, [this](int index) {
+        m_engine.CboNumero_Click(index);
+        refresh();
+    });
+    connect(m_cboTarif, &QComboBox::activated, this, [this](int index) {
+        m_engine.CboTarif_Click(index);
+        refresh();
+    });
+}
+
+void FrmPrincipale::connectMenus() {
+    connect(m_menus.MnuCommandesStart, &QAction::triggered, this, [this] {
+        m_engine.MnuCommandesStart_Click();
+        refresh();
+    });
+    connect(m_menus.MnuCommandesStop, &QAction::triggered, this, [this] {
+        m_engine.MnuCommandesStop_Click();
+        refresh();
+    });
+    connect(m_menus.MnuCommandesReduit, &QAction::triggered, this, &FrmPrincipale::CmdReduit_Click);
+    connect(m_menus.MnuCommandesQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.MnuOpenJournal, &QAction::triggered, this, [this] {
+        if (!m_launcher.MnuOpenJournal_Click())
+            QApplication::beep();
+    });
+    connect(m_menus.MnuOpenGestion, &QAction::triggered, this, [this] {
+        if (!m_launcher.MnuOpenGestion_Click())
+            QApplication::beep();
+    });
+    connect(m_menus.MnuConfigGenerale, &QAction::triggered, this,
+            &FrmPrincipale::MnuConfigGenerale_Click);
+    connect(m_menus.MnuConfigFT, &QAction::triggered, this, &FrmPrincipale::MnuConfigFT_Click);
+    connect(m_menus.MnuAideReduction, &QAction::triggered, this,
+            &FrmPrincipale::MnuAideReduction_Click);
+    connect(m_menus.MnuAidePropos, &QAction::triggered, this, &FrmPrincipale::MnuAidePropos_Click);
+}
+
+const std::array<QLabel*, 3>& FrmPrincipale::LblReduction() const {
+    return m_panel->LblReduction();
+}
+
+void FrmPrincipale::Form_Load() {
+    show();
+    m_engine.Form_Load();
+    m_timer.start();
+}
+
+void FrmPrincipale::Timer1_Timer() {
+    // A tick that falls while a message waits for its answer is dropped: the
+    // next one prices the call from its start time, so nothing is lost.
+    if (m_gate.busy())
+        return;
+    {
+        const BusyGate::Scope busy(m_gate);
+        m_engine.Timer1_Timer();
+    }
+    if (isMinimized())
+        setWindowTitle(m_engine.minimisedCaption());
+}
+
+void FrmPrincipale::CmdStart_Stop_Click() {
+    m_engine.CmdStart_Stop_Click();
+    refresh();
+}
+
+void FrmPrincipale::refresh() {
+    const CallSelection& selection = m_engine.selection();
+    showList(m_cboCommunication, selection.types(), selection.types().indexOf(selection.type()));
+    showList(m_cboNumero, selection.numbers(), selection.numberIndex());
+    showList(m_cboTarif, selection.rates(), selection.rateIndex());
+    m_lblTextes[9]->setText(selection.numberCaption());
+    const bool kiosque = selection.ratesVisible();
+    m_cboNumero->setFixedWidth(kiosque ? NarrowNumeroWidth : WideNumeroWidth);
+    m_cboTarif->setVisible(kiosque);
+    m_lblTextes[11]->setVisible(kiosque);
+
+    const CommandStates commands = m_engine.commands();
+    m_menus.MnuConfigGenerale->setEnabled(commands.idleCommands);
+    m_menus.MnuConfigFT->setEnabled(commands.idleCommands);
+    m_menus.MnuCommandesStart->setEnabled(commands.idleCommands);
+    m_menus.MnuCommandesStop->setEnabled(commands.stopCommand);
+    m_cboCommunication->setEnabled(commands.idleCommands);
+    m_cboNumero->setEnabled(commands.idleCommands && selection.numbersEnabled());
+    m_cboTarif->setEnabled(commands.idleCommands);
+
+    m_cmdStartStop->setText(m_engine.buttonCaption());
+    m_cmdStartStop->setChecked(m_engine.buttonPressed());
+    m_panel->display(m_engine.panel());
+    m_afficheur->display(m_engine.coutText(), m_engine.dureeText(), m_engine.totalText());
+}
+
+QString FrmPrincipale::ddeText() const {
+    return m_engine.ddeText();
+}
+
+bool FrmPrincipale::runDdeCommand(const QString& command) {
+    const DdeAction action = m_engine.Form_LinkExecute(command);
+    if (action == DdeAction::ShowCompact)
+        CmdReduit_Click();
+    else if (action == DdeAction::HideCompact)
+        closeReduite();
+    refresh();
+    return action != DdeAction::Refused;
+}
+
+void FrmPrincipale::showNotice(int titleNumber, const QString& text) {
+    const BusyGate::Scope busy(m_gate);
+    QMessageBox::information(this, StringTable::text(titleNumber), text);
+}
+
+void FrmPrincipale::MnuConfigGenerale_Click() {
+    showNotice(103, QStringLiteral("La configuration générale n'est pas encore disponible."));
+}
+
+void FrmPrincipale::MnuConfigFT_Click() {
+    OpenServicesDialog(0);
+}
+
+void FrmPrincipale::OpenServicesDialog(int page) {
+    Q_UNUSED(page)
+    showNotice(104,
+               QStringLiteral("La configuration des services FT n'est pas encore disponible."));
+}
+
+void FrmPrincipale::MnuAideReduction_Click() {
+    FrmHoraires horaires(this);
+    horaires.exec();
+}
+
+void FrmPrincipale::MnuAidePropos_Click() {
+    FrmPropos propos(MailOrWeb::desktopOpener(), this);
+    propos.exec();
+}
+
+void FrmPrincipale::CmdReduit_Click() {
+    if (m_reduite)
+        return;
+    m_reduite = new FrmReduite(m_store, [this] {
+        return std::array<QString, 3>{m_engine.coutText(), m_engine.dureeText(),
+                                      m_engine.totalText()};
+    });
+    connect(m_reduite, &FrmReduite::closed, this, &QWidget::show);
+    m_reduite->show();
+    hide();
+}
+
+void FrmPrincipale::closeReduite() {
+    if (m_reduite)
+        m_reduite->close();
+}
+
+void FrmPrincipale::closeEvent(QCloseEvent* event) {
+    // The end of the program runs once, whatever asks for it.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_timer.stop();
+        if (m_reduite) {
+            disconnect(m_reduite, &FrmReduite::closed, this, &QWidget::show);
+            m_reduite->close();
+        }
+        m_engine.Form_Unload();
+    }
+    event->accept();
+}
+
+void FrmPrincipale::changeEvent(QEvent* event) {
+    // Restored from the task bar: the title comes back in place of the
+    // running cost and duration.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        setWindowTitle(StringTable::text(CaptionNumber));
+    QMainWindow::changeEvent(event);
+}

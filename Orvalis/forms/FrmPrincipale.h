@@ -1,0 +1,109 @@
+// The calculator's main window: the lists of type, number and rate, the
+// reductions panel, the displays, the Start/Stop button and the menus, all
+// wired to the call in progress (CallEngine), which does the work. It is also
+// the remote control's target and the owner of the compact window.
+#pragma once
+
+#include "BusyGate.h"
+#include "CallEngine.h"
+#include "DdeTarget.h"
+#include "EngineHost.h"
+#include "FrmReduite.h"
+#include "JournalLauncher.h"
+#include "MainMenus.h"
+#include "MainWindowContext.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class Afficheur;
+class DdeServer;
+class MessageBoxPresenter;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class ReductionPanelView;
+
+class FrmPrincipale final : public QMainWindow, public EngineHost, public DdeTarget {
+    Q_OBJECT
+
+public:
+    explicit FrmPrincipale(const MainWindowContext& context, QWidget* parent = nullptr);
+    ~FrmPrincipale() override;
+    Q_DISABLE_COPY_MOVE(FrmPrincipale)
+
+    // Shows the window, then runs the engine's load (lists and defaults, one
+    // tick, the monthly renewals, the automatic reset) and starts Timer1.
+    void Form_Load();
+
+    CallEngine& engine() { return m_engine; }
+    DdeServer& ddeServer() { return *m_dde; }
+    BusyGate& gate() { return m_gate; }
+    QTimer& Timer1() { return m_timer; }
+    // The compact window while it is open.
+    FrmReduite* reduite() const { return m_reduite; }
+    const MainMenus& menus() const { return m_menus; }
+    // LblTextes(0..11); index 8 is not used.
+    const std::array<QLabel*, 12>& LblTextes() const { return m_lblTextes; }
+    // LblReduction(0..2).
+    const std::array<QLabel*, 3>& LblReduction() const;
+
+    // Width of CboNumero: 1695 twips beside the Kiosque Micro rates, 3015
+    // otherwise, at 15 twips a pixel.
+    static constexpr int NarrowNumeroWidth = 1695 / 15;
+    static constexpr int WideNumeroWidth = 3015 / 15;
+
+    QString ddeText() const override;
+    bool runDdeCommand(const QString& command) override;
+    void OpenServicesDialog(int page) override;
+
+public slots:
+    // Hooks of the configuration dialogs (general, France Télécom services).
+    void MnuConfigGenerale_Click();
+    void MnuConfigFT_Click();
+    // Opens the compact window and hides this one; nothing when it is open.
+    void CmdReduit_Click();
+    // Closes the compact window, which brings this one back.
+    void closeReduite();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void connectMenus();
+    void Timer1_Timer();
+    void CmdStart_Stop_Click();
+    void MnuAideReduction_Click();
+    void MnuAidePropos_Click();
+    // Shows what the engine holds: lists, button, panel, displays, commands.
+    void refresh();
+    void showNotice(int titleNumber, const QString& text);
+
+    BusyGate m_gate;
+    std::unique_ptr<MessageBoxPresenter> m_ownMessages;
+    SettingsStore& m_store;
+    CallEngine m_engine;
+    JournalLauncher m_launcher;
+    DdeServer* m_dde;
+    MainMenus m_menus;
+    QTimer m_timer;
+    QPointer<FrmReduite> m_reduite;
+    bool m_unloaded = false;
+
+    QPushButton* m_cmdStartStop = nullptr;
+    QPushButton* m_cmdReduit = nullptr;
+    QPushButton* m_cmdQuitter = nullptr;
+    QComboBox* m_cboCommunication = nullptr;
+    QComboBox* m_cboNumero = nullptr;
+    QComboBox* m_cboTarif = nullptr;
+    ReductionPanelView* m_panel = nullptr;
+    Afficheur* m_afficheur = nullptr;
+    std::array<QLabel*, 12> m_lblTextes{};
+};

@@ -1,0 +1,55 @@
+// The compact window: the cost, duration and total of the main window in a
+// small window above all others, placed where the user left it last time.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class SettingsStore;
+
+class FrmReduite final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The three texts to mirror: cost, duration, total.
+    using Displays = std::function<std::array<QString, 3>()>;
+
+    // Placed from the store at once; the displays are read immediately and
+    // every 900 ms.
+    FrmReduite(SettingsStore& store, Displays displays, QWidget* parent = nullptr);
+
+    // One twip is 1/15 of a pixel at 96 dots per inch.
+    static constexpr int TwipsPerPixel = 15;
+
+    // The position kept in the store ("Pos.H" the top, "Pos.V" the left), or
+    // the top right corner of the screen when none is kept.
+    QPoint storedPosition() const;
+
+    QLabel* LblAffichageCout() const { return m_cout; }
+    QLabel* LblAffichageDuree() const { return m_duree; }
+    QLabel* LblAffichageTotal() const { return m_total; }
+    QTimer& Timer1() { return m_timer; }
+
+signals:
+    // The window has been closed and its position saved.
+    void closed();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Timer1_Timer();
+
+    SettingsStore& m_store;
+    Displays m_displays;
+    QLabel* m_cout;
+    QLabel* m_duree;
+    QLabel* m_total;
+    QTimer m_timer;
+};

@@ -1,0 +1,40 @@
+// The log viewer's windows are found by caption; two or more that match are
+// not told apart, and a new viewer is started instead.
+#include "JournalLauncher.h"
+
+#include "Desktop.h"
+
+#include <QDir>
+
+using WindowSearch::ShowCommand;
+
+const QString JournalLauncher::JournalPattern = QStringLiteral("*Orvalis - Journal de suivi*");
+const QString JournalLauncher::GestionPattern = QStringLiteral("*Orvalis - Gestion*");
+
+JournalLauncher::JournalLauncher(Desktop& desktop, const QString& programFolder)
+    : m_desktop(desktop)
+    , m_programFolder(programFolder) {}
+
+QString JournalLauncher::journalProgram() const {
+    return QDir(m_programFolder).filePath(QStringLiteral("Journal"));
+}
+
+bool JournalLauncher::MnuOpenJournal_Click() {
+    return bringForward(JournalPattern, ShowCommand::ShowMaximized, {});
+}
+
+bool JournalLauncher::MnuOpenGestion_Click() {
+    return bringForward(GestionPattern, ShowCommand::ShowNormal, {QStringLiteral("/G")});
+}
+
+bool JournalLauncher::bringForward(const QString& pattern, WindowSearch::ShowCommand show,
+                                   const QStringList& arguments) {
+    const auto windows = m_desktop.FindWindowsByCaption(pattern);
+    if (windows.size() == 1) {
+        // Hiding first brings the window to the front when it is shown again.
+        m_desktop.ShowWindow(windows.first(), ShowCommand::Hide);
+        m_desktop.ShowWindow(windows.first(), show);
+        return true;
+    }
+    return m_desktop.startProgram(journalProgram(), arguments);
+}

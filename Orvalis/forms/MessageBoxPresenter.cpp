@@ -1,0 +1,55 @@
+// Message-box styles mapped onto QMessageBox buttons and icons, answers back
+// onto the calculator's answer codes.
+#include "MessageBoxPresenter.h"
+
+#include "BusyGate.h"
+#include "StringTable.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+using namespace BasOrvalis;
+
+namespace {
+
+QMessageBox::Icon iconOf(int buttons) {
+    switch (buttons & 0x70) {
+    case MessageStyle::Critical:
+        return QMessageBox::Critical;
+    case MessageStyle::Question:
+        return QMessageBox::Question;
+    case MessageStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MessageStyle::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+MessageBoxPresenter::MessageBoxPresenter(QWidget* owner, BusyGate& gate)
+    : m_owner(owner)
+    , m_gate(gate) {}
+
+QString MessageBoxPresenter::messageText(int messageNumber, int secondNumber) {
+    QString text = StringTable::text(messageNumber);
+    if (secondNumber != 0)
+        text += QLatin1Char('\n') + StringTable::text(secondNumber);
+    return text;
+}
+
+int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNumber,
+                                     int secondNumber) {
+    QApplication::beep();
+    const bool yesNo = (buttons & 0x0F) == MessageStyle::YesNo;
+    QMessageBox box(iconOf(buttons), StringTable::text(titleNumber),
+                    messageText(messageNumber, secondNumber),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
+    const BusyGate::Scope busy(m_gate);
+    const int answer = box.exec();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}

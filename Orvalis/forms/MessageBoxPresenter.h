@@ -1,0 +1,27 @@
+// ShowMessage on the desktop: the calculator's string-table messages shown in
+// modal message boxes after the system beep.
+#pragma once
+
+#include "Messages.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class BusyGate;
+class QWidget;
+
+class MessageBoxPresenter final : public BasOrvalis::MessagePresenter {
+public:
+    // The box is centred on `owner`; while it waits, `gate` is busy.
+    MessageBoxPresenter(QWidget* owner, BusyGate& gate);
+    Q_DISABLE_COPY_MOVE(MessageBoxPresenter)
+
+    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+
+    // The text of a message: its line, and the second line under it.
+    static QString messageText(int messageNumber, int secondNumber);
+
+private:
+    QWidget* m_owner;
+    BusyGate& m_gate;
+};

@@ -1,0 +1,11 @@
+// The pointing-hand mouse pointer of the calculator's buttons and links.
+#pragma once
+
+#include <QCursor>
+
+namespace PointerCursor {
+
+// Drawn from the program's resources, hot spot at the tip of the finger.
+QCursor hand();
+
+} // namespace PointerCursor

@@ -1,0 +1,28 @@
+// The search of the desktop's top-level windows by caption and the showing
+// or hiding of a window found, on an X11 display. Without a display the
+// search finds nothing.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace WindowSearch {
+
+using WindowId = std::uint32_t;
+
+enum class ShowCommand { Hide, ShowNormal, ShowMaximized };
+
+// FindWindowsByCaption: the top-level windows, hidden ones included, whose
+// caption (as the window manager shows it, at most 255 characters) matches
+// `pattern` under the case-sensitive Like wildcards. Child windows of the
+// windows found are not searched.
+QList<WindowId> FindWindowsByCaption(const QString& pattern);
+
+// ShowWindow: Hide withdraws the window; ShowNormal maps and raises it;
+// ShowMaximized does the same and asks the window manager to maximise it.
+// False when there is no display.
+bool ShowWindow(WindowId window, ShowCommand command);
+
+} // namespace WindowSearch
