@@ -1,0 +1,31 @@
+// The wait window of a log load.
+#include "FrmAttente.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+FrmAttente::FrmAttente(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint)
+    , m_lblTexte(new QLabel(QStringLiteral("Chargement des données en cours ..."), this))
+    , m_progressBar(new QProgressBar(this)) {
+    setObjectName(QStringLiteral("FrmAttente"));
+    setWindowTitle(QStringLiteral("Patientez..."));
+    m_lblTexte->setObjectName(QStringLiteral("lblTexte"));
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setMinimumWidth(320);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_lblTexte);
+    layout->addWidget(m_progressBar);
+}
+
+void FrmAttente::setProgress(int percent) {
+    m_progressBar->setValue(percent);
+}
+
+int FrmAttente::progress() const {
+    return m_progressBar->value();
+}

@@ -1,0 +1,152 @@
+// The journal window: grid layout, empty-log notice, pop-up menu and the
+// question asked before an unsaved search result closes.
+#include "FrmJournal.h"
+
+#include "JournalColumns.h"
+#include "JournalIcons.h"
+#include "JournalSlots.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
+#include <QTableView>
+
+using BasJournal::JournalColumns::Count;
+
+namespace {
+
+constexpr int WidthTwips = 8295;
+constexpr int HeightTwips = 4800;
+constexpr int CellPadding = 12;
+constexpr int SampledRows = 500;
+
+// Texts a column holds in any log, beside those of its first rows.
+QStringList fixedSamples(int column, int rowCount) {
+    switch (static_cast<BasJournal::JournalColumn>(column)) {
+    case BasJournal::JournalColumn::Numero:
+        return {QString(QString::number(qMax(rowCount, 1)).size(), QLatin1Char('0'))};
+    case BasJournal::JournalColumn::Libelle:
+        return {QStringLiteral("* Remise à zéro du Coût Total")};
+    default:
+        return {QStringLiteral("##:##:##"), QStringLiteral("00:00:00")};
+    }
+}
+
+// The width that shows the column's texts whole: the twips width of the
+// layout, widened when the screen's font needs more.
+int columnWidth(const QTableView* grid, int column, int twipsWidth) {
+    const QAbstractItemModel* model = grid->model();
+    QStringList texts = fixedSamples(column, model->rowCount());
+    texts.append(BasJournal::JournalColumns::header(column));
+    if (column != int(BasJournal::JournalColumn::Numero)) {
+        for (int row = 0; row < qMin(model->rowCount(), SampledRows); ++row)
+            texts.append(model->index(row, column).data().toString());
+    }
+    const QFontMetrics metrics = grid->fontMetrics();
+    int needed = 0;
+    for (const QString& text : texts)
+        needed = qMax(needed, metrics.horizontalAdvance(text.trimmed()));
+    return qMax(twipsWidth, needed + CellPadding);
+}
+
+} // namespace
+
+FrmJournal::FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> model,
+                       const QString& caption, BasJournal::JournalSlots& journalSlots,
+                       QWidget* parent)
+    : QMdiSubWindow(parent)
+    , m_index(index)
+    , m_model(std::move(model))
+    , m_slots(journalSlots)
+    , m_grille(new QTableView(this))
+    , m_txtVide(new QLabel(QStringLiteral("Ce fichier journal est vide"), m_grille->viewport())) {
+    setObjectName(QStringLiteral("FrmJournal%1").arg(index));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    setWindowIcon(JournalIcons::programIcon());
+
+    m_grille->setObjectName(QStringLiteral("Grille"));
+    m_grille->setModel(m_model.get());
+    prepareGrid();
+    setWidget(m_grille);
+
+    m_txtVide->setObjectName(QStringLiteral("txtVide"));
+    m_txtVide->setFrameShape(QFrame::Box);
+    m_txtVide->setMargin(4);
+    m_txtVide->setAutoFillBackground(true);
+    m_txtVide->adjustSize();
+    m_txtVide->move(8, 8);
+    m_txtVide->setVisible(m_model->rowCount() == 0);
+
+    for (QWidget* area : {static_cast<QWidget*>(m_grille), static_cast<QWidget*>(m_txtVide)}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& pos) {
+            QWidget* origin = area == m_grille ? m_grille->viewport() : area;
+            emit windowMenuRequested(origin->mapToGlobal(pos));
+        });
+    }
+
+    resize(initialSize());
+}
+
+int FrmJournal::index() const {
+    return m_index;
+}
+
+const BasJournal::JournalModel& FrmJournal::model() const {
+    return *m_model;
+}
+
+QTableView* FrmJournal::grid() const {
+    return m_grille;
+}
+
+bool FrmJournal::isEmptyNoticeShown() const {
+    return !m_txtVide->isHidden();
+}
+
+QSize FrmJournal::initialSize() const {
+    int columns = 0;
+    for (int column = 0; column < Count; ++column)
+        columns += m_grille->columnWidth(column);
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this) +
+                      2 * m_grille->frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return {qMax(Twips::toPixels(WidthTwips, this), columns + frame),
+            Twips::toPixels(HeightTwips, this)};
+}
+
+void FrmJournal::prepareGrid() {
+    m_grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grille->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grille->setWordWrap(false);
+    m_grille->verticalHeader()->hide();
+    m_grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grille->verticalHeader()->setDefaultSectionSize(m_grille->fontMetrics().height() + 6);
+    m_grille->horizontalHeader()->setHighlightSections(false);
+    m_grille->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+
+    // Trailing blanks are part of the stored fields: they are cut, never elided.
+    m_grille->setTextElideMode(Qt::ElideNone);
+    for (int column = 0; column < Count; ++column) {
+        const int twips = Twips::toPixels(BasJournal::JournalColumns::widthTwips(column), this);
+        m_grille->setColumnWidth(column, columnWidth(m_grille, column, twips));
+    }
+}
+
+void FrmJournal::closeEvent(QCloseEvent* event) {
+    if (m_slots.isUnsaved(m_index)) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(), QStringLiteral("Voulez-vous enregistrer la recherche ?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            emit saveRequested(this);
+        m_slots.setUnsaved(m_index, false);
+    }
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed(this);
+}

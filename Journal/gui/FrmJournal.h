@@ -1,0 +1,53 @@
+// A journal window: one log or one search result shown in the grid
+// "Grille", with the empty-log notice "txtVide". Its index in the table of
+// journal windows never changes while it is open.
+#pragma once
+
+#include "JournalModel.h"
+
+#include <QMdiSubWindow>
+
+#include <memory>
+
+class QLabel;
+class QTableView;
+
+namespace BasJournal {
+class JournalSlots;
+}
+
+class FrmJournal final : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> model, const QString& caption,
+               BasJournal::JournalSlots& journalSlots, QWidget* parent = nullptr);
+
+    int index() const;
+    const BasJournal::JournalModel& model() const;
+    QTableView* grid() const;
+    bool isEmptyNoticeShown() const;
+
+    // The size of a new window (8295 x 4800 twips), widened when the columns need it.
+    QSize initialSize() const;
+
+signals:
+    // The user chose to save the result before the window closes.
+    void saveRequested(FrmJournal* journal);
+    // Right button released over the grid or the notice.
+    void windowMenuRequested(const QPoint& globalPos);
+    // The window has accepted to close; its index is free again.
+    void closed(FrmJournal* journal);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void prepareGrid();
+
+    int m_index;
+    std::unique_ptr<BasJournal::JournalModel> m_model;
+    BasJournal::JournalSlots& m_slots;
+    QTableView* m_grille;
+    QLabel* m_txtVide;
+};

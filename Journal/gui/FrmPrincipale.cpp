@@ -1,0 +1,392 @@
+// The frame: opening logs into journal windows, the caption and toolbar
+// that follow the active window, search results and their saving.
+#include "FrmPrincipale.h"
+
+#include "FrmAttente.h"
+#include "FrmJournal.h"
+#include "FrmPropos.h"
+#include "FrmRecherche.h"
+#include "JournalIcons.h"
+#include "JournalMenus.h"
+#include "LogFile.h"
+#include "LogModel.h"
+#include "ResultModel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QToolBar>
+
+using BasJournal::LogFolder;
+using Command = JournalMenus::Command;
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("Journal");
+const QString LogFilter = QStringLiteral("Fichier Journal   (*.ccm)");
+
+} // namespace
+
+const QString FrmPrincipale::Caption =
+    QStringLiteral("Orvalis - Journal de suivi des communications téléphoniques");
+
+FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent)
+    , m_folder(logFolder)
+    , m_recent(store)
+    , m_mdiArea(new QMdiArea(this))
+    , m_menus(new JournalMenus(m_mdiArea, this)) {
+    setObjectName(QStringLiteral("FrmPrincipale"));
+    setWindowIcon(JournalIcons::programIcon());
+    setCentralWidget(m_mdiArea);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    createToolBar();
+    connectCommands();
+    refreshRecentMenus();
+    updateFrameState();
+    resize(1024, 700);
+}
+
+FrmPrincipale::~FrmPrincipale() {
+    // The windows go after this frame's members: they must not call back.
+    m_mdiArea->disconnect(this);
+    for (const auto& [index, journal] : m_journals)
+        journal->disconnect(this);
+}
+
+void FrmPrincipale::createToolBar() {
+    QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
+    toolBar->setObjectName(QStringLiteral("Toolbar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar->setIconSize(QSize(24, 24));
+    const Command buttons[] = {Command::Open,  Command::Count, Command::Save,  Command::Gerer,
+                               Command::Count, Command::Print, Command::Count, Command::Find};
+    for (Command command : buttons) {
+        if (command == Command::Count) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_menus->action(command);
+        toolBar->addAction(action);
+        toolBar->widgetForAction(action)->setObjectName(action->property("key").toString());
+    }
+}
+
+void FrmPrincipale::connectCommands() {
+    const auto on = [this](Command command, auto slot) {
+        connect(m_menus->action(command), &QAction::triggered, this, slot);
+    };
+    on(Command::Open, [this] { OpenLogDialog(); });
+    on(Command::Gerer, [this] { showNotYetAvailable(QStringLiteral("La gestion des journaux")); });
+    on(Command::Save, [this] {
+        if (FrmJournal* journal = currentJournal())
+            SaveSearchResult(journal);
+    });
+    on(Command::Close, [this] {
+        if (FrmJournal* journal = currentJournal())
+            journal->close();
+    });
+    on(Command::Find, [this] { showSearch(); });
+    on(Command::PrintConf, [this] { showPrinterSetup(); });
+    on(Command::Print,
+       [this] { showNotYetAvailable(QStringLiteral("L'impression des journaux")); });
+    on(Command::Quit, [this] { close(); });
+    on(Command::TileHorizontal, [this] { tileHorizontally(); });
+    on(Command::Cascade, [this] { cascade(); });
+    on(Command::ArrangeIcons, [this] { arrangeIcons(); });
+    on(Command::AboutFrame, [this] { showAbout(); });
+    on(Command::AboutJournal, [this] { showAbout(); });
+
+    connect(m_menus, &JournalMenus::recentFileChosen, this, &FrmPrincipale::openLog);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrmPrincipale::updateFrameState);
+    connect(m_mdiArea, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (m_slots.upperBound() != 0)
+            popUpWindowMenu(m_mdiArea->mapToGlobal(pos));
+    });
+}
+
+bool FrmPrincipale::openCurrentMonth(const QDate& today) {
+    const QString name = LogFolder::currentMonthName(today);
+    QString error;
+    if (!m_folder.createIfMissing(name, &error)) {
+        showError(QStringLiteral("Le fichier journal « %1 » ne peut pas être créé : %2")
+                      .arg(name, error));
+        return false;
+    }
+    m_slots.resetToFirst();
+    return loadLog(LogFolder::captionFor(name), 1);
+}
+
+bool FrmPrincipale::openLog(const QString& name) {
+    if (refuseName(name))
+        return false;
+    if (ActivateIfOpen(name))
+        return true;
+    return loadLog(name, m_slots.FindFreeSlot());
+}
+
+bool FrmPrincipale::ActivateIfOpen(const QString& name) {
+    for (const auto& [index, journal] : m_journals) {
+        if (LogFolder::captionShows(journal->windowTitle(), name)) {
+            m_mdiArea->setActiveSubWindow(journal);
+            journal->raise();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FrmPrincipale::loadLog(const QString& name, int index) {
+    QString error;
+    auto model = std::make_unique<BasJournal::LogModel>();
+    bool loaded = m_folder.createIfMissing(name, &error);
+    if (loaded) {
+        FrmAttente wait(this);
+        wait.show();
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        loaded = model->load(
+            m_folder.pathOf(name),
+            [&wait](int percent) {
+                wait.setProgress(percent);
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            },
+            &error);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (!loaded) {
+        m_slots.release(index);
+        updateFrameState();
+        showError(QStringLiteral("Le fichier journal « %1 » ne peut pas être ouvert : %2")
+                      .arg(name, error));
+        return false;
+    }
+    addJournal(index, std::move(model), LogFolder::captionFor(name));
+    noteRecentFile(name);
+    return true;
+}
+
+FrmJournal* FrmPrincipale::addJournal(int index, std::unique_ptr<BasJournal::JournalModel> model,
+                                      const QString& caption) {
+    auto* journal = new FrmJournal(index, std::move(model), caption, m_slots);
+    m_journals[index] = journal;
+    connect(journal, &FrmJournal::saveRequested, this, &FrmPrincipale::SaveSearchResult);
+    connect(journal, &FrmJournal::windowMenuRequested, this, &FrmPrincipale::popUpWindowMenu);
+    connect(journal, &FrmJournal::closed, this, &FrmPrincipale::onJournalClosed);
+    m_mdiArea->addSubWindow(journal);
+    journal->show();
+    m_mdiArea->setActiveSubWindow(journal);
+    updateFrameState();
+    return journal;
+}
+
+FrmJournal* FrmPrincipale::showSearchResult(const QVector<CallRecord>& matches) {
+    const int index = m_slots.FindFreeSlot();
+    m_slots.setUnsaved(index, true);
+    FrmJournal* journal = addJournal(index, std::make_unique<BasJournal::ResultModel>(matches),
+                                     m_resultCaptions.nextCaption());
+    refreshRecentMenus();
+    return journal;
+}
+
+bool FrmPrincipale::saveResultAs(FrmJournal* journal, const QString& name) {
+    if (refuseName(name))
+        return false;
+    QString error;
+    if (!LogFile::writeAll(m_folder.pathOf(name), journal->model().records(), &error)) {
+        showError(QStringLiteral("La recherche n'a pas pu être enregistrée dans « %1 » : %2")
+                      .arg(name, error));
+        return false;
+    }
+    m_slots.setUnsaved(journal->index(), false);
+    journal->setWindowTitle(LogFolder::captionFor(name));
+    updateFrameState();
+    noteRecentFile(name);
+    return true;
+}
+
+void FrmPrincipale::onJournalClosed(FrmJournal* journal) {
+    m_journals.erase(journal->index());
+    m_slots.release(journal->index());
+    if (!m_slots.AnyJournalOpen())
+        refreshRecentMenus();
+    updateFrameState();
+}
+
+FrmJournal* FrmPrincipale::currentJournal() const {
+    auto* journal = qobject_cast<FrmJournal*>(m_mdiArea->currentSubWindow());
+    if (!journal)
+        return nullptr;
+    const auto found = m_journals.find(journal->index());
+    return found != m_journals.end() && found->second == journal ? journal : nullptr;
+}
+
+QList<FrmJournal*> FrmPrincipale::journals() const {
+    QList<FrmJournal*> open;
+    for (const auto& [index, journal] : m_journals)
+        open.append(journal);
+    return open;
+}
+
+const BasJournal::JournalSlots& FrmPrincipale::journalSlots() const {
+    return m_slots;
+}
+
+JournalMenus* FrmPrincipale::menus() const {
+    return m_menus;
+}
+
+void FrmPrincipale::updateFrameState() {
+    FrmJournal* journal = currentJournal();
+    const bool active = journal != nullptr;
+    setWindowTitle(active ? Caption + QStringLiteral(" - ") + journal->windowTitle() : Caption);
+    m_menus->install(menuBar(), active);
+    m_menus->action(Command::Save)->setEnabled(active && m_slots.isUnsaved(journal->index()));
+    for (Command command : {Command::Close, Command::Print, Command::Find})
+        m_menus->action(command)->setEnabled(active);
+}
+
+void FrmPrincipale::noteRecentFile(const QString& name) {
+    m_recent.NoteRecentFile(name);
+    refreshRecentMenus();
+}
+
+void FrmPrincipale::refreshRecentMenus() {
+    m_menus->setRecentFiles(m_recent.entries());
+}
+
+bool FrmPrincipale::refuseName(const QString& name) {
+    if (LogFolder::isAcceptableName(name))
+        return false;
+    showError(LogFolder::refusalText(name));
+    return true;
+}
+
+void FrmPrincipale::showError(const QString& text) {
+    QMessageBox::warning(this, ProgramTitle, text);
+}
+
+void FrmPrincipale::OpenLogDialog() {
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir"), m_folder.folder(), LogFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString name = QFileInfo(chosen).fileName();
+    if (!m_folder.holds(chosen) && !m_folder.exists(name)) {
+        showError(QStringLiteral("Le dossier des journaux %1 ne contient pas de fichier « %2 » : "
+                                 "les journaux s'ouvrent depuis ce dossier.")
+                      .arg(m_folder.folder(), name));
+        return;
+    }
+    openLog(name);
+}
+
+void FrmPrincipale::SaveSearchResult(FrmJournal* journal) {
+    QFileDialog dialog(this, QStringLiteral("Enregistrer la recherche"), m_folder.folder(),
+                       LogFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ccm"));
+    dialog.selectFile(BasJournal::ResultCaptions::proposedFileName(journal->windowTitle()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QFileInfo chosen(dialog.selectedFiles().constFirst());
+    const QString name = chosen.fileName();
+    // The result always goes into the log folder; a file there that the
+    // dialog did not ask about is only replaced when the user agrees.
+    const bool unconfirmed =
+        m_folder.exists(name) &&
+        QFileInfo(m_folder.pathOf(name)).absoluteFilePath() != chosen.absoluteFilePath();
+    if (unconfirmed &&
+        QMessageBox::question(this, QStringLiteral("Enregistrer la recherche"),
+                              QStringLiteral("Le dossier des journaux contient déjà « %1 ». "
+                                             "Voulez-vous le remplacer ?")
+                                  .arg(QFileInfo(m_folder.pathOf(name)).fileName())) !=
+            QMessageBox::Yes)
+        return;
+    saveResultAs(journal, name);
+}
+
+void FrmPrincipale::showSearch() {
+    FrmJournal* active = currentJournal();
+    if (!active)
+        return;
+    QVector<const BasJournal::JournalModel*> all;
+    for (const FrmJournal* journal : journals())
+        all.append(&journal->model());
+    FrmRecherche dialog(&active->model(), all, this);
+    if (dialog.exec() == QDialog::Accepted)
+        showSearchResult(dialog.matches());
+}
+
+void FrmPrincipale::showAbout() {
+    FrmPropos about(this);
+    about.exec();
+}
+
+void FrmPrincipale::showNotYetAvailable(const QString& what) {
+    QMessageBox::information(
+        this, ProgramTitle,
+        QStringLiteral("%1 n'est pas encore disponible dans cette version.").arg(what));
+}
+
+void FrmPrincipale::showPrinterSetup() {
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.exec();
+}
+
+void FrmPrincipale::tileHorizontally() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int height = area.height() / int(windows.size());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(0, i * height, area.width(), height);
+    }
+}
+
+void FrmPrincipale::cascade() {
+    m_mdiArea->cascadeSubWindows();
+    for (FrmJournal* journal : journals()) {
+        if (!journal->isMinimized())
+            journal->resize(journal->initialSize());
+    }
+}
+
+void FrmPrincipale::arrangeIcons() {
+    const int bottom = m_mdiArea->viewport()->height();
+    int x = 0;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void FrmPrincipale::popUpWindowMenu(const QPoint& globalPos) {
+    if (currentJournal())
+        m_menus->windowMenu()->popup(globalPos);
+}
+
+void FrmPrincipale::closeEvent(QCloseEvent* event) {
+    m_mdiArea->closeAllSubWindows();
+    if (m_journals.empty())
+        event->accept();
+    else
+        event->ignore();
+}

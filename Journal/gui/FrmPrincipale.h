@@ -1,0 +1,90 @@
+// The frame of the log viewer: an MDI window holding the journal windows,
+// with its toolbar, its menus (replaced by the journal windows' menus while
+// one is active) and its caption, which names the active journal.
+#pragma once
+
+#include "CallRecord.h"
+#include "JournalSlots.h"
+#include "LogFolder.h"
+#include "RecentFiles.h"
+#include "ResultCaptions.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+
+#include <map>
+#include <memory>
+
+class FrmJournal;
+class JournalMenus;
+class QMdiArea;
+class SettingsStore;
+
+namespace BasJournal {
+class JournalModel;
+}
+
+class FrmPrincipale final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static const QString Caption;
+
+    FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent = nullptr);
+    ~FrmPrincipale() override;
+
+    // Shows the current month's log in window 1, creating it empty, under the
+    // calculator's name for it, when the month has none yet.
+    bool openCurrentMonth(const QDate& today);
+    // Brings the log's window to the front, or loads the log into a new one.
+    // Names that are not bare file names are refused with a message.
+    bool openLog(const QString& name);
+    // True when a journal window shows the log; that window is then activated.
+    bool ActivateIfOpen(const QString& name);
+    // Shows matches in a new result window that is not saved yet.
+    FrmJournal* showSearchResult(const QVector<CallRecord>& matches);
+    // Writes the result window's rows as the log `name` of the log folder.
+    bool saveResultAs(FrmJournal* journal, const QString& name);
+
+    FrmJournal* currentJournal() const;
+    // The open journal windows by increasing index.
+    QList<FrmJournal*> journals() const;
+    const BasJournal::JournalSlots& journalSlots() const;
+    JournalMenus* menus() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createToolBar();
+    void connectCommands();
+    bool loadLog(const QString& name, int index);
+    FrmJournal* addJournal(int index, std::unique_ptr<BasJournal::JournalModel> model,
+                           const QString& caption);
+    void onJournalClosed(FrmJournal* journal);
+    void updateFrameState();
+    void noteRecentFile(const QString& name);
+    void refreshRecentMenus();
+    bool refuseName(const QString& name);
+    void showError(const QString& text);
+
+    void OpenLogDialog();
+    void SaveSearchResult(FrmJournal* journal);
+    void showSearch();
+    void showAbout();
+    void showNotYetAvailable(const QString& what);
+    void showPrinterSetup();
+    void tileHorizontally();
+    void cascade();
+    void arrangeIcons();
+    void popUpWindowMenu(const QPoint& globalPos);
+
+    BasJournal::LogFolder m_folder;
+    BasJournal::RecentFiles m_recent;
+    BasJournal::JournalSlots m_slots;
+    BasJournal::ResultCaptions m_resultCaptions;
+    std::map<int, FrmJournal*> m_journals;
+    QMdiArea* m_mdiArea;
+    JournalMenus* m_menus;
+    QPrinter m_printer;
+};
