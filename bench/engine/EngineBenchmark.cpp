@@ -1,0 +1,128 @@
+// The cost of one tick of the call in progress for every type of
+// communication, and of pricing a 24-hour call second by second.
+#include "CallEngine.h"
+#include "CallLogSink.h"
+#include "CallSimulation.h"
+#include "ManualClock.h"
+
+#include "CommunicationTexts.h"
+#include "Holidays.h"
+#include "Messages.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace BasOrvalis;
+
+namespace {
+
+class Unanswered final : public MessagePresenter {
+public:
+    int ShowMessage(int, int, int, int) override { return MessageAnswer::No; }
+};
+
+class Discarded final : public CallLogSink {
+public:
+    void append(const CallRecord&) override {}
+};
+
+struct TypeCase {
+    QString type;
+    QString number;
+};
+
+// Every type with a number it prices, all subscriptions held.
+const std::vector<TypeCase>& TypeCases() {
+    static const std::vector<TypeCase> cases{
+        {Types::Standard, Numbers::AppelLocal},
+        {Types::Primaliste, QStringLiteral("0140000001")},
+        {Types::PrimalisteInternet, QStringLiteral("0860000000")},
+        {Types::Temporalis, Numbers::AppelLocal},
+        {Types::ForfaitLocal, Numbers::AppelLocal},
+        {Types::LibreAcces, Numbers::AppelLocal},
+        {Types::Perso, QStringLiteral("0033100000000")},
+        {Types::Numeris, Numbers::AppelLocal},
+        {Types::Kiosque, Numbers::Kiosque1313},
+        {Types::Audiotel, Numbers::AudiotelPrefixes().at(6)},
+    };
+    return cases;
+}
+
+Settings AllSubscriptions() {
+    Settings settings;
+    settings.AboPrimaliste = settings.AboPrimalisteInternet = settings.AboTemporalis = 1;
+    settings.AboForfaitLocal = settings.AboLibreAcces = settings.TarifPerso = 1;
+    settings.NumerosPrimaliste[1] = QStringLiteral("0140000001");
+    settings.NumerosPrimaliste[PrimalisteInternetIndex] = QStringLiteral("0860000000");
+    settings.PersoNumero = QStringLiteral("0033100000000");
+    settings.TempsForfaitLocal = QTime(23, 59, 59);
+    settings.TempsLibreAcces = QTime(23, 59, 59);
+    return settings;
+}
+
+// A Saturday at 23:00: every type, packages and night option included, is
+// priced rather than refused.
+const QDateTime Start(QDate(2026, 12, 12), QTime(23, 0));
+
+void BM_Tick(benchmark::State& state) {
+    const TypeCase& c = TypeCases().at(static_cast<std::size_t>(state.range(0)));
+    state.SetLabel(c.type.toStdString());
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    Settings settings = AllSubscriptions();
+    const StartDate startDate = StartDateOf(Start.date());
+    const Holidays joursFeries = ComputeHolidays(Start.date().year());
+    ManualClock clock(Start);
+    Unanswered messages;
+    Discarded log;
+    CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
+    engine.CboCommunication_Click(c.type);
+    engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(c.number)));
+    engine.StartStop(true);
+    for (auto _ : state) {
+        clock.advance(1);
+        engine.Timer1_Timer();
+        if (!engine.EnCours()) {
+            // A package used up or the night over: the next call starts
+            // where the first one did.
+            state.PauseTiming();
+            clock.setNow(Start);
+            engine.StartStop(true);
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_Tick)->DenseRange(0, 9);
+
+void BM_DayLongCall(benchmark::State& state) {
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    const Settings settings = AllSubscriptions();
+    for (auto _ : state) {
+        CallSimulation simulation(settings, store, Start, false);
+        QString error;
+        simulation.select(Types::Standard, Numbers::AppelLocal, QString(), error);
+        simulation.run(Start.addDays(1));
+        benchmark::DoNotOptimize(simulation.total());
+    }
+    state.SetItemsProcessed(state.iterations() * 24 * 3600);
+}
+BENCHMARK(BM_DayLongCall)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
