@@ -62,6 +62,8 @@ public:
     void OpenServicesDialog(int page) override;
 
 public slots:
+    // One tick of Timer1 (every 1000 ms); dropped while the window is busy.
+    void Timer1_Timer();
     // Hooks of the configuration dialogs (general, France Télécom services).
     void MnuConfigGenerale_Click();
     void MnuConfigFT_Click();
@@ -78,7 +80,6 @@ private:
     void createControls();
     void connectControls();
     void connectMenus();
-    void Timer1_Timer();
     void CmdStart_Stop_Click();
     void MnuAideReduction_Click();
     void MnuAidePropos_Click();

@@ -33,6 +33,8 @@ public:
     QLabel* LblAffichageDuree() const { return m_duree; }
     QLabel* LblAffichageTotal() const { return m_total; }
     QTimer& Timer1() { return m_timer; }
+    // One tick: the three displays copied as they stand.
+    void Timer1_Timer();
 
 signals:
     // The window has been closed and its position saved.
@@ -44,8 +46,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Timer1_Timer();
-
     SettingsStore& m_store;
     Displays m_displays;
     QLabel* m_cout;

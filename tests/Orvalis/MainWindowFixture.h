@@ -1,0 +1,83 @@
+// A main window on a settable clock, with scripted answers to its messages,
+// its records kept in a list, its store in a temporary folder and a desktop
+// that records what is asked of it.
+#pragma once
+
+#include "Desktop.h"
+#include "FrmPrincipale.h"
+#include "ManualClock.h"
+
+#include "CallLogSink.h"
+#include "Messages.h"
+#include "SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class ScriptedMessages final : public BasOrvalis::MessagePresenter {
+public:
+    // Answers No to questions, OK otherwise, and keeps the message lines.
+    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+
+    QVector<int> lines;
+};
+
+class CapturedLog final : public CallLogSink {
+public:
+    void append(const CallRecord& record) override { records.append(record); }
+
+    QVector<CallRecord> records;
+};
+
+class RecordingDesktop final : public Desktop {
+public:
+    struct Shown {
+        WindowSearch::WindowId window;
+        WindowSearch::ShowCommand command;
+    };
+    struct Started {
+        QString program;
+        QStringList arguments;
+    };
+
+    QList<WindowSearch::WindowId> FindWindowsByCaption(const QString& pattern) override;
+    void ShowWindow(WindowSearch::WindowId window, WindowSearch::ShowCommand command) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+
+    // The windows that every search finds.
+    QList<WindowSearch::WindowId> windows;
+    QStringList patterns;
+    QVector<Shown> shown;
+    QVector<Started> started;
+};
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture();
+
+    // Builds and loads the window, the clock at `now`, the default type and
+    // number those of a local standard call.
+    FrmPrincipale& window(const QDateTime& now);
+    // Moves the clock on and runs one tick.
+    void tickAfter(int seconds);
+
+    BasOrvalis::Settings settings;
+    ManualClock clock;
+    ScriptedMessages messages;
+    CapturedLog log;
+    RecordingDesktop desktop;
+    QTemporaryDir folder;
+    std::unique_ptr<SettingsStore> store;
+
+private:
+    BasOrvalis::StartDate m_startDate;
+    BasOrvalis::Holidays m_joursFeries{};
+    std::unique_ptr<FrmPrincipale> m_window;
+};
+
+// A weekday at 10:00, full rate.
+QDateTime WeekdayMorning();

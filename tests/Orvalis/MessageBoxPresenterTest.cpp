@@ -1,0 +1,65 @@
+// ShowMessage in a message box: title and lines from the string table,
+// buttons and icon from the style, the answer code back.
+#include "MessageBoxPresenter.h"
+#include "BusyGate.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace BasOrvalis;
+
+namespace {
+
+struct Seen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool gateBusy = false;
+};
+
+// Presses `button` in the next message box and notes what it showed.
+void answerNextBox(QMessageBox::StandardButton button, Seen& seen, const BusyGate& gate) {
+    QTimer::singleShot(0, [button, &seen, &gate] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->text(), box->icon(), gate.busy()};
+        box->button(button)->click();
+    });
+}
+
+} // namespace
+
+TEST(MessageBoxPresenter, OneOrTwoLines) {
+    EXPECT_EQ(MessageBoxPresenter::messageText(313, 0),
+              QStringLiteral("Calcul impossible: aucun Type de Communication seléctionné."));
+    EXPECT_EQ(MessageBoxPresenter::messageText(315, 415),
+              QStringLiteral("Le Type de Communication ou le Numéro par défaut\nque vous aviez "
+                             "paramètré n'est plus valide."));
+}
+
+TEST(MessageBoxPresenter, AnswersWithTheCalculatorsCodes) {
+    BusyGate gate;
+    MessageBoxPresenter presenter(nullptr, gate);
+    Seen seen;
+
+    answerNextBox(QMessageBox::Yes, seen, gate);
+    EXPECT_EQ(presenter.ShowMessage(203, MessageStyle::YesNo + MessageStyle::Question, 303, 0),
+              MessageAnswer::Yes);
+    EXPECT_EQ(seen.title, QStringLiteral("Remise à zéro Total"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_TRUE(seen.gateBusy);
+
+    answerNextBox(QMessageBox::No, seen, gate);
+    EXPECT_EQ(presenter.ShowMessage(203, MessageStyle::YesNo + MessageStyle::Exclamation, 303, 0),
+              MessageAnswer::No);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+
+    answerNextBox(QMessageBox::Ok, seen, gate);
+    EXPECT_EQ(presenter.ShowMessage(213, MessageStyle::Exclamation, 313, 0), MessageAnswer::Ok);
+    EXPECT_EQ(seen.title, QStringLiteral("Erreur Calcul"));
+    EXPECT_FALSE(gate.busy());
+}
