@@ -14,6 +14,8 @@
 #include "LocaleFormats.h"
 #include "SettingsKeys.h"
 
+#include <algorithm>
+
 using namespace BasOrvalis;
 
 namespace {
@@ -29,10 +31,6 @@ const QString& Mensuelle() {
 const QString& Bimestrielle() {
     static const QString text = QStringLiteral("Bimestrielle");
     return text;
-}
-
-int SecondsOfDay(const QTime& time) {
-    return QTime(0, 0).secsTo(time);
 }
 
 } // namespace
@@ -56,7 +54,6 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
 }
 
 void CallEngine::Form_Load() {
-    m_state.CoutAppel = 0.f;
     m_coutText = LocaleFormats::fixed(0.f, 3);
     m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     CalculPlagesHoraires();
@@ -79,13 +76,12 @@ void CallEngine::Form_Unload() {
 void CallEngine::Timer1_Timer() {
     CalculPlagesHoraires();
     if (m_state.EnCours) {
-        // Time of day against time of day: a call that passes midnight keeps
-        // counting, and the display wraps after 24 hours.
-        const int now = SecondsOfDay(m_clock.now().time());
-        const int elapsed =
-            ((now - SecondsOfDay(m_state.HeureDebut)) % SecondsPerDay + SecondsPerDay) %
-            SecondsPerDay;
-        m_dureeText = LocaleFormats::clockText(QTime(0, 0).addSecs(elapsed));
+        // The call is priced on the time really elapsed since its start, so
+        // a late tick, midnight or a change of the clock to summer time
+        // neither loses nor adds a second; the display wraps after 24 hours.
+        const qint64 elapsed = std::max<qint64>(0, m_debut.secsTo(m_clock.now()));
+        m_dureeText = LocaleFormats::clockText(
+            QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay)));
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
         showDisplays();
@@ -98,9 +94,9 @@ void CallEngine::StartStop(bool start) {
     if (start == m_state.EnCours)
         return;
     if (start)
-        this->start();
+        beginCall();
     else
-        stop();
+        endCall();
     m_state.EnCours = start;
     if (start)
         emit callStarted();
@@ -109,7 +105,7 @@ void CallEngine::StartStop(bool start) {
     emit changed();
 }
 
-void CallEngine::start() {
+void CallEngine::beginCall() {
     const QDateTime now = m_clock.now();
     m_debut = now;
     m_state.HeureDebut = now.time();
@@ -127,7 +123,7 @@ void CallEngine::start() {
     showDisplays();
 }
 
-void CallEngine::stop() {
+void CallEngine::endCall() {
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
     savePackageTime();
     appendCallRecord();

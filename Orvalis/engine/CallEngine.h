@@ -56,8 +56,8 @@ public:
     // time, and logs a call still in progress.
     void Form_Unload();
     // One tick: the hour ranges, then, during a call, duration, pricing and
-    // displays. The duration comes from the start time, so a late tick loses
-    // nothing.
+    // displays. The duration is the time elapsed since the start, so a late
+    // tick loses nothing.
     void Timer1_Timer();
     // The single start (true) / stop (false) of a call; every path ends here.
     void StartStop(bool start);
@@ -151,8 +151,8 @@ private:
         const QString& type;
     };
 
-    void start();
-    void stop();
+    void beginCall();
+    void endCall();
     // Releases the button: the call stops through StartStop once.
     void releaseButton();
     void priceCall();

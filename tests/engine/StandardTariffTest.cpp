@@ -257,3 +257,13 @@ TEST(StandardTariff, UnknownBandKeepsTheValuesOfThePreviousCall) {
     EXPECT_FLOAT_EQ(next.CreditEnCours, settings.CreditTemps[4]);
     EXPECT_FLOAT_EQ(next.PrixSeconde, PerSecond(settings, 5));
 }
+
+TEST_F(EngineFixture, ADisplayThatWrapsAfterADayStillPricesTheWholeCall) {
+    // Saturday 00:00 to Sunday 01:00: the week-end rate throughout.
+    startCall(Types::Standard, Local, At(2026, 12, 12, 0, 0));
+    tickAt(25 * 3600);
+    EXPECT_EQ(engine().dureeText(), QStringLiteral("01:00:00"));
+    EXPECT_FLOAT_EQ(engine().state().DureeSecondes, 25.f * 3600);
+    EXPECT_NEAR(engine().state().CoutAppel,
+                settings.TarifCreditTemps + (25 * 3600 - 180) * PerSecond(settings, 1) / 2, 1e-2f);
+}
