@@ -200,6 +200,10 @@ struct PanelCase {
     QString option;
 };
 
+void PrintTo(const PanelCase& c, std::ostream* os) {
+    *os << c.type.toStdString();
+}
+
 class Panel : public EngineFixture, public ::testing::WithParamInterface<PanelCase> {};
 
 TEST_P(Panel, IsLaidOutForTheTypeChosen) {

@@ -150,6 +150,10 @@ struct SliceCase {
     QString combinedFull;
 };
 
+void PrintTo(const SliceCase& c, std::ostream* os) {
+    *os << c.seconds << " s";
+}
+
 class TemporalisSlice : public EngineFixture, public ::testing::WithParamInterface<SliceCase> {};
 
 TEST_P(TemporalisSlice, ShowsTheReductionOfTheLengthReached) {

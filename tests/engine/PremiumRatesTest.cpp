@@ -29,6 +29,10 @@ struct RateListCase {
     QString title;
 };
 
+void PrintTo(const RateListCase& c, std::ostream* os) {
+    *os << Numbers::KiosqueNumbers().at(c.number).toStdString();
+}
+
 class RateList : public EngineFixture, public ::testing::WithParamInterface<RateListCase> {};
 
 TEST_P(RateList, IsFilledWhenTheNumberIsChosenAndSelectsTheFirstRate) {
@@ -75,6 +79,10 @@ struct KiosqueCase {
     int seconds;
     float cost;
 };
+
+void PrintTo(const KiosqueCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class KiosquePrice : public EngineFixture, public ::testing::WithParamInterface<KiosqueCase> {};
 
@@ -140,6 +148,10 @@ struct AudiotelCase {
     int seconds;
     float cost;
 };
+
+void PrintTo(const AudiotelCase& c, std::ostream* os) {
+    *os << Numbers::AudiotelPrefixes().at(c.prefix).toStdString() << " " << c.seconds << " s";
+}
 
 class AudiotelPrice : public EngineFixture, public ::testing::WithParamInterface<AudiotelCase> {};
 

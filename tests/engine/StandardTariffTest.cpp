@@ -32,6 +32,10 @@ struct RangeCase {
     bool libreAcces;
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class HourRanges : public EngineFixture, public ::testing::WithParamInterface<RangeCase> {};
 
 TEST_P(HourRanges, SetTheReducedRateAndTheRangesFromTheClock) {
@@ -85,6 +89,14 @@ struct FullRateCase {
     QString type;
     QString number;
 };
+
+void PrintTo(const FullRateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void PrintTo(const QDate& date, std::ostream* os) {
+    *os << date.toString(Qt::ISODate).toStdString();
+}
 
 class AlwaysFullRate : public EngineFixture, public ::testing::WithParamInterface<FullRateCase> {};
 
