@@ -2,9 +2,12 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    setUpTestEnvironment();
     QCoreApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    setUpTestEnvironment();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
