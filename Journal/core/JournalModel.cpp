@@ -6,7 +6,7 @@
 namespace BasJournal {
 
 int JournalModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : recordCount();
+    return parent.isValid() ? 0 : m_rows.count();
 }
 
 int JournalModel::columnCount(const QModelIndex& parent) const {
@@ -20,7 +20,7 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (index.column() == int(JournalColumn::Numero))
             return QString::number(index.row() + 1);
-        return field(index.row(), JournalColumns::fieldOf(index.column()));
+        return m_rows.field(index.row(), JournalColumns::fieldOf(index.column()));
     case Qt::TextAlignmentRole:
         return int(JournalColumns::alignment(index.column()));
     default:
@@ -41,12 +41,26 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
     }
 }
 
+const JournalRows& JournalModel::rows() const {
+    return m_rows;
+}
+
+CallRecord JournalModel::record(int row) const {
+    return m_rows.record(row);
+}
+
 QVector<CallRecord> JournalModel::records() const {
-    QVector<CallRecord> rows;
-    rows.reserve(recordCount());
-    for (int row = 0; row < recordCount(); ++row)
-        rows.append(record(row));
-    return rows;
+    QVector<CallRecord> all;
+    all.reserve(m_rows.count());
+    for (int row = 0; row < m_rows.count(); ++row)
+        all.append(m_rows.record(row));
+    return all;
+}
+
+void JournalModel::setRows(JournalRows rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
 }
 
 } // namespace BasJournal

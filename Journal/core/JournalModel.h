@@ -2,10 +2,9 @@
 // from 1, columns 1 to 7 show the record's fields exactly as stored.
 #pragma once
 
-#include "CallRecord.h"
+#include "JournalRows.h"
 
 #include <QAbstractTableModel>
-#include <QVector>
 
 namespace BasJournal {
 
@@ -21,14 +20,17 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const final;
 
-    virtual int recordCount() const = 0;
+    const JournalRows& rows() const;
     // The record shown in a row (rows count from 0).
-    virtual CallRecord record(int row) const = 0;
-    // One field of that record (0 Date ... 6 Total), without building the others.
-    virtual QString field(int row, int fieldIndex) const = 0;
-
+    CallRecord record(int row) const;
     // Every row as a record, in row order: what a saved result writes.
     QVector<CallRecord> records() const;
+
+protected:
+    void setRows(JournalRows rows);
+
+private:
+    JournalRows m_rows;
 };
 
 } // namespace BasJournal

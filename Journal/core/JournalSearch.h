@@ -2,10 +2,9 @@
 // a value, with the wildcards of the Like match and case ignored.
 #pragma once
 
-#include "CallRecord.h"
+#include "JournalRows.h"
 
 #include <QString>
-#include <QVector>
 
 namespace BasJournal {
 
@@ -14,7 +13,6 @@ class JournalModel;
 // Appends to *matches the records of `model` whose cell in `column` (1 Date
 // ... 6 Cout) matches "*" value "*", in row order. The blanks of the value
 // and of the stored fields count like any other character.
-void SearchGrid(const QString& value, int column, const JournalModel& model,
-                QVector<CallRecord>* matches);
+void SearchGrid(const QString& value, int column, const JournalModel& model, JournalRows* matches);
 
 } // namespace BasJournal

@@ -1,11 +1,8 @@
-// A log file shown as a journal: the file's bytes are kept as read and each
-// record's fields are decoded when asked for, so a million records cost one
-// read of the file and no per-cell objects.
+// A log file shown as a journal: the file is read once, in chunks so that a
+// progress bar can move, and its records are decoded when shown.
 #pragma once
 
 #include "JournalModel.h"
-
-#include <QByteArray>
 
 #include <functional>
 
@@ -20,18 +17,9 @@ public:
 
     using JournalModel::JournalModel;
 
-    // Reads the whole file in chunks, reporting progress after each. The
-    // records are those of the bytes read: the length divided by 94, rounded
-    // up. False with *error when the file cannot be read; the model is then empty.
+    // Reads the whole file, reporting progress after each chunk. False with
+    // *error when the file cannot be read; the model is then empty.
     bool load(const QString& path, const Progress& progress = {}, QString* error = nullptr);
-
-    int recordCount() const override;
-    CallRecord record(int row) const override;
-    QString field(int row, int fieldIndex) const override;
-
-private:
-    QByteArray m_bytes;
-    int m_recordCount = 0;
 };
 
 } // namespace BasJournal

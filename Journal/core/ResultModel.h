@@ -10,14 +10,7 @@ class ResultModel final : public JournalModel {
     Q_OBJECT
 
 public:
-    explicit ResultModel(QVector<CallRecord> rows, QObject* parent = nullptr);
-
-    int recordCount() const override;
-    CallRecord record(int row) const override;
-    QString field(int row, int fieldIndex) const override;
-
-private:
-    QVector<CallRecord> m_rows;
+    explicit ResultModel(JournalRows rows, QObject* parent = nullptr);
 };
 
 } // namespace BasJournal

@@ -189,11 +189,12 @@ FrmJournal* FrmPrincipale::addJournal(int index, std::unique_ptr<BasJournal::Jou
     return journal;
 }
 
-FrmJournal* FrmPrincipale::showSearchResult(const QVector<CallRecord>& matches) {
+FrmJournal* FrmPrincipale::showSearchResult(BasJournal::JournalRows matches) {
     const int index = m_slots.FindFreeSlot();
     m_slots.setUnsaved(index, true);
-    FrmJournal* journal = addJournal(index, std::make_unique<BasJournal::ResultModel>(matches),
-                                     m_resultCaptions.nextCaption());
+    FrmJournal* journal =
+        addJournal(index, std::make_unique<BasJournal::ResultModel>(std::move(matches)),
+                   m_resultCaptions.nextCaption());
     refreshRecentMenus();
     return journal;
 }

@@ -3,7 +3,7 @@
 // one is active) and its caption, which names the active journal.
 #pragma once
 
-#include "CallRecord.h"
+#include "JournalRows.h"
 #include "JournalSlots.h"
 #include "LogFolder.h"
 #include "RecentFiles.h"
@@ -42,7 +42,7 @@ public:
     // True when a journal window shows the log; that window is then activated.
     bool ActivateIfOpen(const QString& name);
     // Shows matches in a new result window that is not saved yet.
-    FrmJournal* showSearchResult(const QVector<CallRecord>& matches);
+    FrmJournal* showSearchResult(BasJournal::JournalRows matches);
     // Writes the result window's rows as the log `name` of the log folder.
     bool saveResultAs(FrmJournal* journal, const QString& name);
 

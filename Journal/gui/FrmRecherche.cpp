@@ -70,7 +70,7 @@ FrmRecherche::FrmRecherche(const BasJournal::JournalModel* active,
     m_txtValeur->setFocus();
 }
 
-const QVector<CallRecord>& FrmRecherche::matches() const {
+const BasJournal::JournalRows& FrmRecherche::matches() const {
     return m_matches;
 }
 
@@ -121,7 +121,7 @@ void FrmRecherche::RunSearch() {
     const QVector<const BasJournal::JournalModel*> zone =
         m_optZone->checkedId() == ActiveWindow ? QVector<const BasJournal::JournalModel*>{m_active}
                                                : m_all;
-    QVector<CallRecord> found;
+    BasJournal::JournalRows found;
     for (const BasJournal::JournalModel* model : zone)
         BasJournal::SearchGrid(value, column, *model, &found);
     if (found.isEmpty()) {

@@ -3,10 +3,9 @@
 // search result.
 #pragma once
 
-#include "CallRecord.h"
+#include "JournalRows.h"
 
 #include <QDialog>
-#include <QVector>
 
 class QButtonGroup;
 class QLineEdit;
@@ -25,7 +24,7 @@ public:
                  QVector<const BasJournal::JournalModel*> all, QWidget* parent = nullptr);
 
     // The rows found by the last successful search, in the order found.
-    const QVector<CallRecord>& matches() const;
+    const BasJournal::JournalRows& matches() const;
 
 private:
     QWidget* createColumnChoice();
@@ -34,7 +33,7 @@ private:
 
     const BasJournal::JournalModel* m_active;
     QVector<const BasJournal::JournalModel*> m_all;
-    QVector<CallRecord> m_matches;
+    BasJournal::JournalRows m_matches;
     QButtonGroup* m_optType;
     QButtonGroup* m_optZone;
     QLineEdit* m_txtValeur;

@@ -159,7 +159,8 @@ TEST_F(FrameFixture, ARecentEntryWithAPathIsRefused) {
 }
 
 TEST_F(FrameFixture, AResultAsksBeforeClosingAndNoLeavesNothingWritten) {
-    FrmJournal* result = m_frame->showSearchResult({JournalLogs::call("Audiotel")});
+    FrmJournal* result =
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("Audiotel")}));
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(button("Save")->isEnabled());
     EXPECT_TRUE(command(Command::Save)->isEnabled());
@@ -175,7 +176,8 @@ TEST_F(FrameFixture, AResultAsksBeforeClosingAndNoLeavesNothingWritten) {
 }
 
 TEST_F(FrameFixture, YesThenCancellingTheSaveDialogStillCloses) {
-    FrmJournal* result = m_frame->showSearchResult({JournalLogs::call("Audiotel")});
+    FrmJournal* result =
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("Audiotel")}));
     ModalAnswerer answerer(QMessageBox::Yes);
     result->close();
     QTest::qWait(20);
@@ -197,7 +199,7 @@ TEST_F(FrameFixture, ASavedResultBecomesALogWindow) {
     QVector<CallRecord> rows;
     for (int i = 1; i <= 5; ++i)
         rows.append(JournalLogs::call(QStringLiteral("Primaliste: %1").arg(i)));
-    FrmJournal* result = m_frame->showSearchResult(rows);
+    FrmJournal* result = m_frame->showSearchResult(JournalLogs::rowsOf(rows));
     ASSERT_TRUE(m_frame->saveResultAs(result, QStringLiteral("recherche1.ccm")));
 
     EXPECT_EQ(QFileInfo(QDir(m_logs).filePath(QStringLiteral("recherche1.ccm"))).size(), 460);
@@ -213,7 +215,8 @@ TEST_F(FrameFixture, ASavedResultBecomesALogWindow) {
 }
 
 TEST_F(FrameFixture, AResultIsNotSavedOutsideTheLogFolder) {
-    FrmJournal* result = m_frame->showSearchResult({JournalLogs::call("Audiotel")});
+    FrmJournal* result =
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("Audiotel")}));
     ModalAnswerer answerer;
     EXPECT_FALSE(m_frame->saveResultAs(result, QStringLiteral("../dehors.ccm")));
     EXPECT_EQ(answerer.texts().size(), 1);
@@ -223,9 +226,9 @@ TEST_F(FrameFixture, AResultIsNotSavedOutsideTheLogFolder) {
 
 TEST_F(FrameFixture, TheThirdResultIsNumberedThreeAfterTheFirstTwoClosed) {
     ModalAnswerer answerer(QMessageBox::No);
-    m_frame->showSearchResult({JournalLogs::call("A")})->close();
-    m_frame->showSearchResult({JournalLogs::call("B")})->close();
-    FrmJournal* third = m_frame->showSearchResult({JournalLogs::call("C")});
+    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}))->close();
+    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}))->close();
+    FrmJournal* third = m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("C")}));
     EXPECT_EQ(third->windowTitle(), QStringLiteral("Résultat de la recherche - RECHERCHE3"));
     EXPECT_EQ(third->index(), 1);
     EXPECT_EQ(m_frame->windowTitle(),

@@ -18,22 +18,18 @@ namespace {
 
 class FrmRechercheTest : public ::testing::Test {
 protected:
-    ResultModel m_first{{JournalLogs::call("Standard: Appel Local"),
-                         JournalLogs::call("Kiosque Micro: 3615 AB"),
-                         JournalLogs::call("Primaliste: 0142")}};
-    ResultModel m_second{{JournalLogs::call("abonné"), JournalLogs::call("Audiotel", "00:00:30")}};
+    ResultModel m_first{JournalLogs::rowsOf({JournalLogs::call("Standard: Appel Local"),
+                                             JournalLogs::call("Kiosque Micro: 3615 AB"),
+                                             JournalLogs::call("Primaliste: 0142")})};
+    ResultModel m_second{JournalLogs::rowsOf(
+        {JournalLogs::call("abonné"), JournalLogs::call("Audiotel", "00:00:30")})};
     FrmRecherche m_dialog{&m_second, {&m_first, &m_second}};
 
     template <typename T> T* child(const char* name) const {
         return m_dialog.findChild<T*>(QLatin1String(name));
     }
 
-    QStringList foundLibelles() const {
-        QStringList texts;
-        for (const CallRecord& record : m_dialog.matches())
-            texts.append(record.Libelle);
-        return texts;
-    }
+    QStringList foundLibelles() const { return JournalLogs::libellesOf(m_dialog.matches()); }
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CallRecord.h"
+#include "JournalRows.h"
 #include "LogFile.h"
 
 #include <QString>
@@ -39,6 +40,25 @@ inline CallRecord call(const QString& libelle, const QString& duree = QStringLit
 inline CallRecord stored(const CallRecord& record) {
     const QByteArray bytes = record.toBytes();
     return CallRecord::fromBytes(bytes.constData(), int(bytes.size()));
+}
+
+inline BasJournal::JournalRows rowsOf(const QVector<CallRecord>& records) {
+    return BasJournal::JournalRows::fromRecords(records);
+}
+
+inline QVector<CallRecord> recordsOf(const BasJournal::JournalRows& rows) {
+    QVector<CallRecord> records;
+    for (int row = 0; row < rows.count(); ++row)
+        records.append(rows.record(row));
+    return records;
+}
+
+// The descriptions of the rows without their padding blanks.
+inline QStringList libellesOf(const BasJournal::JournalRows& rows) {
+    QStringList texts;
+    for (const CallRecord& record : recordsOf(rows))
+        texts.append(record.Libelle.trimmed());
+    return texts;
 }
 
 inline bool appendAll(const QString& path, const QVector<CallRecord>& records) {

@@ -135,3 +135,16 @@ TEST_F(LogModelTest, PassesTheItemModelChecks) {
     EXPECT_EQ(m_model.rowCount(), 2);
     EXPECT_FALSE(m_model.load(m_dir.filePath(QStringLiteral("absent.ccm"))));
 }
+
+TEST_F(LogModelTest, RowsCopiedIntoAResultReadAsInTheLog) {
+    writeBytes(JournalLogs::call("Standard: Appel Local").toBytes() + QByteArray(10, '\0') +
+               JournalLogs::call("Tronqué").toBytes().left(20));
+    ASSERT_TRUE(m_model.load(m_path));
+
+    BasJournal::JournalRows copied;
+    copied.append(m_model.rows(), 1);
+    copied.append(m_model.rows(), 0);
+    ASSERT_EQ(copied.count(), 2);
+    EXPECT_EQ(copied.record(0), m_model.record(1));
+    EXPECT_EQ(copied.record(1), m_model.record(0));
+}

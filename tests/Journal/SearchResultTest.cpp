@@ -36,7 +36,7 @@ TEST(SavedResult, FiveRowsMakeA460ByteLogReadingBackTheSameRows) {
     for (int i = 1; i <= 5; ++i)
         rows.append(JournalLogs::call(QStringLiteral("Kiosque Micro: 3615 %1").arg(i)));
     rows[2].Libelle = QStringLiteral("Primaliste: un numéro bien trop long pour le champ");
-    const ResultModel result(rows);
+    const ResultModel result(JournalLogs::rowsOf(rows));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("RECHERCHE1.CCM"));

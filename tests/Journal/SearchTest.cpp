@@ -6,17 +6,11 @@
 
 #include <gtest/gtest.h>
 
+using BasJournal::JournalRows;
 using BasJournal::ResultModel;
 using BasJournal::SearchGrid;
 
 namespace {
-
-QStringList libellesOf(const QVector<CallRecord>& records) {
-    QStringList texts;
-    for (const CallRecord& record : records)
-        texts.append(record.Libelle);
-    return texts;
-}
 
 struct ColumnCase {
     const char* value;
@@ -36,7 +30,7 @@ ResultModel journalWith(int column, const QStringList& cells) {
         record.field(column - 1) = cells[i];
         rows.append(record);
     }
-    return ResultModel(rows);
+    return ResultModel(JournalLogs::rowsOf(rows));
 }
 
 } // namespace
@@ -44,12 +38,12 @@ ResultModel journalWith(int column, const QStringList& cells) {
 TEST_P(SearchColumn, FindsTheRowsWhoseCellHoldsTheValue) {
     const ColumnCase& c = GetParam();
     const ResultModel model = journalWith(c.column, c.cells);
-    QVector<CallRecord> matches;
+    JournalRows matches;
     SearchGrid(QString::fromUtf8(c.value), c.column, model, &matches);
     QVector<CallRecord> expected;
     for (int row : c.matched)
         expected.append(model.record(row));
-    EXPECT_EQ(matches, expected);
+    EXPECT_EQ(JournalLogs::recordsOf(matches), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,36 +57,42 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"#.#", 6, {"0.74", "#.##", "12"}, {0}},
         ColumnCase{"[!0-9]", 1, {"08/12/26", "00000000"}, {0}},
         ColumnCase{"éro", 2, {"* Remise à zéro du Coût Total ", "ZÉRO"}, {0, 1}},
-        ColumnCase{"   ", 2, {"Standard", "a   b", "  "}, {1}},
+        // Stored fields keep their padding blanks: a short description ends with them.
+        ColumnCase{"   ", 2, {"Standard", "a   b", "Kiosque Micro: 3615 ORVALIS xy"}, {0, 1}},
         ColumnCase{"00:00", 3, {"10:00:00", "09:59:59"}, {0}}));
 
 TEST(Search, StoredTrailingBlanksTakePartInTheMatch) {
-    const ResultModel model({JournalLogs::stored(JournalLogs::call("Standard"))});
-    QVector<CallRecord> matches;
+    const ResultModel model(JournalLogs::rowsOf({JournalLogs::call("Standard")}));
+    JournalRows matches;
     SearchGrid(QStringLiteral("d "), 2, model, &matches);
-    EXPECT_EQ(matches.size(), 1);
+    SearchGrid(QStringLiteral("d?"), 2, model, &matches);
+    EXPECT_EQ(matches.count(), 2);
 }
 
 TEST(Search, AllWindowsAreSearchedWindowByWindow) {
-    const ResultModel first({JournalLogs::call("Audiotel 1"), JournalLogs::call("Local"),
-                             JournalLogs::call("audiotel 2")});
-    const ResultModel second({JournalLogs::call("AUDIOTEL 3"), JournalLogs::call("Audiotel 4"),
-                              JournalLogs::call("National"), JournalLogs::call("x audiotel 5")});
-    QVector<CallRecord> matches;
+    const ResultModel first(
+        JournalLogs::rowsOf({JournalLogs::call("Audiotel 1"), JournalLogs::call("Local"),
+                             JournalLogs::call("audiotel 2")}));
+    const ResultModel second(
+        JournalLogs::rowsOf({JournalLogs::call("AUDIOTEL 3"), JournalLogs::call("Audiotel 4"),
+                             JournalLogs::call("National"), JournalLogs::call("x audiotel 5")}));
+    JournalRows matches;
     for (const ResultModel* model : {&first, &second})
         SearchGrid(QStringLiteral("audiotel"), 2, *model, &matches);
 
     const ResultModel result(matches);
     ASSERT_EQ(result.rowCount(), 5);
-    EXPECT_EQ(libellesOf(matches), (QStringList{"Audiotel 1", "audiotel 2", "AUDIOTEL 3",
-                                                "Audiotel 4", "x audiotel 5"}));
+    EXPECT_EQ(
+        JournalLogs::libellesOf(matches),
+        (QStringList{"Audiotel 1", "audiotel 2", "AUDIOTEL 3", "Audiotel 4", "x audiotel 5"}));
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(result.index(row, 0).data().toString(), QString::number(row + 1));
 }
 
 TEST(Search, NoMatchAddsNothing) {
-    const ResultModel model({JournalLogs::call("Standard")});
-    QVector<CallRecord> matches;
+    const ResultModel model(JournalLogs::rowsOf({JournalLogs::call("Standard")}));
+    JournalRows matches;
     SearchGrid(QStringLiteral("Primaliste"), 2, model, &matches);
+    SearchGrid(QStringLiteral("Prim*"), 2, model, &matches);
     EXPECT_TRUE(matches.isEmpty());
 }

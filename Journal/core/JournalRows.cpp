@@ -1,0 +1,100 @@
+// Stored records and their decoding on demand.
+#include "JournalRows.h"
+
+#include "Cp1252.h"
+#include "LogFile.h"
+
+#include <array>
+
+namespace BasJournal {
+
+namespace {
+
+constexpr std::array<int, CallRecord::FieldCount> fieldOffsets() {
+    std::array<int, CallRecord::FieldCount> offsets{};
+    int offset = CallRecord::HeaderSize;
+    for (int i = 0; i < CallRecord::FieldCount; ++i) {
+        offsets[i] = offset;
+        offset += CallRecord::FieldWidths[i];
+    }
+    return offsets;
+}
+
+constexpr std::array<int, CallRecord::FieldCount> FieldOffsets = fieldOffsets();
+constexpr int SlotPadding = CallRecord::SlotSize - CallRecord::DataSize;
+
+// The character of every byte, decoded once, so that reading a field
+// allocates nothing.
+const QString& characters() {
+    static const QString table = [] {
+        QByteArray bytes(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = char(i);
+        return Cp1252::decode(bytes);
+    }();
+    return table;
+}
+
+} // namespace
+
+JournalRows::JournalRows(QByteArray fileBytes)
+    : m_bytes(std::move(fileBytes))
+    , m_count(int(LogFile::recordCount(m_bytes.size()))) {}
+
+JournalRows JournalRows::fromRecords(const QVector<CallRecord>& records) {
+    JournalRows rows;
+    for (const CallRecord& record : records) {
+        rows.m_bytes.append(record.toBytes());
+        rows.m_bytes.append(SlotPadding, '\0');
+        ++rows.m_count;
+    }
+    return rows;
+}
+
+int JournalRows::count() const {
+    return m_count;
+}
+
+bool JournalRows::isEmpty() const {
+    return m_count == 0;
+}
+
+CallRecord JournalRows::record(int row) const {
+    return CallRecord::fromBytes(m_bytes.constData() + qint64(row) * CallRecord::SlotSize,
+                                 available(row));
+}
+
+QString JournalRows::field(int row, int fieldIndex) const {
+    QString text;
+    readField(row, fieldIndex, &text);
+    return text;
+}
+
+void JournalRows::readField(int row, int fieldIndex, QString* text) const {
+    const int width = CallRecord::FieldWidths[fieldIndex];
+    const int offset = FieldOffsets[fieldIndex];
+    const int stored = qBound(0, available(row) - offset, width);
+    const auto* data = reinterpret_cast<const uchar*>(m_bytes.constData()) +
+                       qint64(row) * CallRecord::SlotSize + offset;
+    const QChar* table = characters().constData();
+    text->resize(width);
+    QChar* out = text->data();
+    for (int i = 0; i < width; ++i)
+        out[i] = i < stored ? table[data[i]] : QLatin1Char(' ');
+}
+
+void JournalRows::append(const JournalRows& from, int row) {
+    const char* data = from.m_bytes.constData() + qint64(row) * CallRecord::SlotSize;
+    const int stored = from.available(row);
+    m_bytes.append(data, stored);
+    m_bytes.append(CallRecord::DataSize - stored, ' ');
+    m_bytes.append(SlotPadding, '\0');
+    ++m_count;
+}
+
+int JournalRows::available(int row) const {
+    const qint64 start = qint64(row) * CallRecord::SlotSize;
+    return int(qBound<qint64>(0, m_bytes.size() - start, qint64(CallRecord::DataSize)));
+}
+
+} // namespace BasJournal

@@ -1,0 +1,40 @@
+// The records of a journal kept as they are stored: 94-byte slots of
+// Windows-1252 text, decoded field by field when asked for. A log's rows are
+// its file's bytes; a search result's rows are the matching slots, copied.
+#pragma once
+
+#include "CallRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+namespace BasJournal {
+
+class JournalRows final {
+public:
+    JournalRows() = default;
+    // The bytes of a log file: the length divided by 94, rounded up, records;
+    // the missing bytes of a cut last record read as blanks.
+    explicit JournalRows(QByteArray fileBytes);
+    static JournalRows fromRecords(const QVector<CallRecord>& records);
+
+    int count() const;
+    bool isEmpty() const;
+    CallRecord record(int row) const;
+    QString field(int row, int fieldIndex) const;
+    // The same text as field(), written into *text so that its storage is reused.
+    void readField(int row, int fieldIndex, QString* text) const;
+
+    // Copies one record of another journal after the last one.
+    void append(const JournalRows& from, int row);
+
+private:
+    // The stored bytes of a record's data that the buffer holds (up to 84).
+    int available(int row) const;
+
+    QByteArray m_bytes;
+    int m_count = 0;
+};
+
+} // namespace BasJournal
