@@ -1,0 +1,75 @@
+// A private home for a run of the calculator, and its start.
+#include "CalculatorRun.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+namespace {
+
+const QString ServiceName = QStringLiteral("org.orvalis.Orvalis");
+
+} // namespace
+
+CalculatorRun::CalculatorRun()
+    : m_environment(QProcessEnvironment::systemEnvironment()) {
+    const QDir home(m_home.path());
+    for (const char* folder : {"config/Orvalis", "data", "runtime", "Journaux"})
+        home.mkpath(QLatin1String(folder));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                         home.filePath(QStringLiteral("config")));
+    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                         home.filePath(QStringLiteral("runtime")));
+    m_environment.insert(QStringLiteral("ORVALIS_JOURNAUX"), logFolder());
+    m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The French formats of the test process, so both write the same texts.
+    m_environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
+    m_environment.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
+}
+
+CalculatorRun::~CalculatorRun() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+bool CalculatorRun::sessionAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") &&
+           !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+}
+
+QString CalculatorRun::storePath() const {
+    return QDir(m_home.path()).filePath(QStringLiteral("config/Orvalis/Orvalis.ini"));
+}
+
+QString CalculatorRun::logFolder() const {
+    return QDir(m_home.path()).filePath(QStringLiteral("Journaux"));
+}
+
+void CalculatorRun::start(QProcess& process) const {
+    process.setProcessEnvironment(m_environment);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(qEnvironmentVariable("ORVALIS_BIN_DIR") + QStringLiteral("/Orvalis"), {});
+}
+
+bool CalculatorRun::startAndWaitForBus(int timeoutMs) {
+    start(m_process);
+    if (!m_process.waitForStarted(timeoutMs))
+        return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(ServiceName))
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}

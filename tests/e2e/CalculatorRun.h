@@ -1,0 +1,30 @@
+// One run of the real calculator in a private home: its own store, log
+// folder and runtime folder, on the session's X display and bus.
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+
+class CalculatorRun final {
+public:
+    CalculatorRun();
+    ~CalculatorRun();
+
+    // True when the session has an X display and a bus to run on.
+    static bool sessionAvailable();
+
+    QString storePath() const;
+    QString logFolder() const;
+    // Starts a copy of the calculator (this run's first, or a second one).
+    void start(QProcess& process) const;
+    // Starts the first copy and waits until it answers on the bus.
+    bool startAndWaitForBus(int timeoutMs);
+    QProcess& process() { return m_process; }
+
+private:
+    QTemporaryDir m_home;
+    QProcessEnvironment m_environment;
+    QProcess m_process;
+};

@@ -1,0 +1,147 @@
+// A call timed over the remote control by the real calculator: "start", a
+// few seconds, "stop", and the record appended to the month's log is the
+// one the tariff engine builds for the same start, duration and end. A
+// second copy started meanwhile leaves without a window or a write.
+#include "CalculatorRun.h"
+
+#include "CallEngine.h"
+#include "CommunicationTexts.h"
+#include "LocaleFormats.h"
+#include "LogFile.h"
+#include "ManualClock.h"
+#include "SettingsKeys.h"
+#include "ToSingle.h"
+#include "WindowSearch.h"
+
+#include <QCryptographicHash>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace BasOrvalis;
+
+namespace {
+
+class NoMessages final : public MessagePresenter {
+public:
+    int ShowMessage(int, int, int, int) override { return MessageAnswer::No; }
+};
+
+class KeptRecords final : public CallLogSink {
+public:
+    void append(const CallRecord& record) override { records.append(record); }
+    QVector<CallRecord> records;
+};
+
+QByteArray fileDigest(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// The record that the engine writes for a local standard call started at
+// `debut`, last priced `duree` seconds later and stopped at `fin`.
+CallRecord expectedRecord(const QDateTime& debut, int duree, const QDateTime& fin) {
+    Settings settings;
+    const StartDate startDate = StartDateOf(debut.date());
+    const Holidays joursFeries = ComputeHolidays(debut.date().year());
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    ManualClock clock(debut);
+    NoMessages messages;
+    KeptRecords log;
+    CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
+    engine.CboCommunication_Click(Types::Standard);
+    engine.CboNumero_Click(0);
+    engine.CalculPlagesHoraires();
+    engine.StartStop(true);
+    clock.setNow(debut.addSecs(duree));
+    engine.Timer1_Timer();
+    clock.setNow(fin);
+    engine.StartStop(false);
+    return log.records.value(0);
+}
+
+QString request(QDBusInterface& control) {
+    const QDBusReply<QString> reply =
+        control.call(QStringLiteral("Request"), QStringLiteral("TxtDDE"));
+    return reply.isValid() ? reply.value() : QStringLiteral("<no answer>");
+}
+
+bool execute(QDBusInterface& control, const QString& command) {
+    const QDBusReply<bool> reply = control.call(QStringLiteral("Execute"), command);
+    return reply.isValid() && reply.value();
+}
+
+} // namespace
+
+TEST(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
+    if (!CalculatorRun::sessionAvailable())
+        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+    CalculatorRun run;
+    {
+        SettingsStore store(run.storePath());
+        store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
+        store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+        store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
+    }
+    ASSERT_TRUE(run.startAndWaitForBus(15000));
+    QDBusInterface control(QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
+                           QStringLiteral("org.orvalis.Dde"), QDBusConnection::sessionBus());
+    ASSERT_TRUE(control.isValid());
+    EXPECT_EQ(request(control), QStringLiteral("start"));
+    EXPECT_FALSE(execute(control, QStringLiteral("pause")));
+    EXPECT_EQ(request(control), QStringLiteral("start"));
+
+    ASSERT_TRUE(execute(control, QStringLiteral("Start")));
+    EXPECT_EQ(request(control), QStringLiteral("stop"));
+
+    // A second copy leaves at once: no window, no write.
+    const QByteArray storeBefore = fileDigest(run.storePath());
+    QProcess second;
+    run.start(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(fileDigest(run.storePath()), storeBefore);
+    EXPECT_EQ(WindowSearch::FindWindowsByCaption(QStringLiteral("Orvalis V3.04")).size(), 1);
+
+    QThread::msleep(3500);
+    ASSERT_TRUE(execute(control, QStringLiteral("stop")));
+    EXPECT_EQ(request(control), QStringLiteral("start"));
+
+    const QString path = QDir(run.logFolder()).filePath(LogFile::monthlyName(QDate::currentDate()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 84) << "one record, alone in its file";
+    QVector<CallRecord> records;
+    ASSERT_TRUE(LogFile::readAll(path, &records));
+    ASSERT_EQ(records.size(), 1);
+    const CallRecord& written = records.first();
+
+    const QTime debut = LocaleFormats::readClockText(written.HeureDebut);
+    const QTime fin = LocaleFormats::readClockText(written.HeureFin);
+    const QTime duree = LocaleFormats::readClockText(written.Duree);
+    ASSERT_TRUE(debut.isValid() && fin.isValid() && duree.isValid());
+    const int elapsed = debut.secsTo(fin);
+    const int priced = QTime(0, 0).secsTo(duree);
+    // The duration is the one of the last tick before the stop.
+    EXPECT_GE(priced, elapsed - 1);
+    EXPECT_LE(priced, elapsed);
+    EXPECT_GE(elapsed, 3);
+
+    const QDate day = LocaleFormats::readShortDate(written.Date);
+    const CallRecord expected = expectedRecord(QDateTime(day, debut), priced, QDateTime(day, fin));
+    EXPECT_EQ(written.Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
+    EXPECT_EQ(bytes, expected.toBytes().left(84));
+    // The total is saved at the stop, with the call's cost.
+    const QString saved =
+        SettingsStore(run.storePath()).read(Sections::Parametres, Keys::CoutTotal);
+    EXPECT_EQ(LocaleFormats::fixed(ToSingle(saved), 2), written.Total.trimmed());
+}
