@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace ConfigWidgets {
 
@@ -71,6 +73,15 @@ QComboBox* List(const QString& tip, const QString& name) {
     list->setToolTip(tip);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
+}
+
+QTabWidget* Tabs() {
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("SSTab"));
+    // Every caption stays in view: no tab is hidden behind scroll arrows.
+    tabs->setUsesScrollButtons(false);
+    tabs->tabBar()->setElideMode(Qt::ElideNone);
+    return tabs;
 }
 
 bool FocusLostWithin(const QEvent* event) {

@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace ConfigWidgets {
 
@@ -29,6 +30,9 @@ QGroupBox* Frame(const QString& title, const QString& name);
 QCheckBox* Check(const QString& text, const QString& tip, const QString& name);
 // A drop-down list as wide as its longest entry.
 QComboBox* List(const QString& tip, const QString& name);
+
+// The tab control SSTab, as wide as all its tabs.
+QTabWidget* Tabs();
 
 // True for a focus-out event within the window; a focus lost to another
 // window (a message box) or to a menu is not checked.

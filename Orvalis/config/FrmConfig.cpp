@@ -57,9 +57,8 @@ FrmConfig::FrmConfig(Settings& settings, SettingsStore& store, MessagePresenter&
     , m_settings(settings)
     , m_messages(messages)
     , m_config(settings, store, messages, host)
-    , m_SSTab(new QTabWidget) {
+    , m_SSTab(Tabs()) {
     setObjectName(QStringLiteral("FrmConfig"));
-    m_SSTab->setObjectName(QStringLiteral("SSTab"));
     m_SSTab->addTab(createTarification(), QStringLiteral("Paramètres Tarification"));
     m_SSTab->addTab(createNumeroDefaut(), QStringLiteral("Numéro par Défaut"));
     m_SSTab->addTab(createCoutTotal(), QStringLiteral("Gestion du Coût Total"));

@@ -68,9 +68,8 @@ FrmConfigFt::FrmConfigFt(Settings& settings, SettingsStore& store, MessagePresen
                          ConfigHost& host, QWidget* mainWindow)
     : ConfigWindow(mainWindow, 104)
     , m_config(settings, store, messages, host)
-    , m_SSTab(new QTabWidget) {
+    , m_SSTab(Tabs()) {
     setObjectName(QStringLiteral("FrmConfigFt"));
-    m_SSTab->setObjectName(QStringLiteral("SSTab"));
     m_SSTab->addTab(createPrimaliste(), QStringLiteral("Primaliste"));
     m_SSTab->addTab(createPrimalisteInternet(), QStringLiteral("&Primaliste Internet"));
     m_SSTab->addTab(createTemporalis(), QStringLiteral("Temporalis"));
