@@ -103,6 +103,7 @@ void FrmPrincipale::createControls() {
     m_cboCommunication->setFixedWidth(WideNumeroWidth);
     m_lblTextes[9] = makeHeading(9, QStringLiteral("Numéro"), central);
     m_cboNumero = makeList("CboNumero", QStringLiteral("Choix/Affichage du Numéro"), central);
+    m_cboNumero->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_lblTextes[11] = makeHeading(11, QStringLiteral("Tarif en F/min"), central);
     m_cboTarif =
         makeList("CboTarif", QStringLiteral("Choix/Affichage du tarif particulier"), central);
@@ -235,7 +236,10 @@ void FrmPrincipale::refresh() {
     showList(m_cboTarif, selection.rates(), selection.rateIndex());
     m_lblTextes[9]->setText(selection.numberCaption());
     const bool kiosque = selection.ratesVisible();
-    m_cboNumero->setFixedWidth(kiosque ? NarrowNumeroWidth : WideNumeroWidth);
+    // Never narrower than its longest entry, in whatever font the desktop
+    // gives it.
+    const int needed = m_cboNumero->sizeHint().width();
+    m_cboNumero->setFixedWidth(qMax(kiosque ? NarrowNumeroWidth : WideNumeroWidth, needed));
     m_cboTarif->setVisible(kiosque);
     m_lblTextes[11]->setVisible(kiosque);
 

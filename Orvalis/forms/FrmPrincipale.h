@@ -53,7 +53,7 @@ public:
     const std::array<QLabel*, 3>& LblReduction() const;
 
     // Width of CboNumero: 1695 twips beside the Kiosque Micro rates, 3015
-    // otherwise, at 15 twips a pixel.
+    // otherwise, at 15 twips a pixel; wider when an entry needs it.
     static constexpr int NarrowNumeroWidth = 1695 / 15;
     static constexpr int WideNumeroWidth = 3015 / 15;
 

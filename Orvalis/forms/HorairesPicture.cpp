@@ -9,13 +9,15 @@ namespace {
 const QColor Normal(0xFF, 0x00, 0x00);
 const QColor Reduit(0x00, 0x00, 0xFF);
 
-// Left column of the day names, then the 24 hours over the rest.
-constexpr int DaysWidth = 78;
+// Left column of the day names, then the 24 hours over the rest, short of
+// a margin where the last hour mark ends.
+constexpr int DaysWidth = 86;
+constexpr int RightMargin = 10;
 constexpr int MarksHeight = 15;
 constexpr int RowHeight = 31;
 
 int hourX(int hour) {
-    return DaysWidth + (HorairesPicture::Width - 1 - DaysWidth) * hour / 24;
+    return DaysWidth + (HorairesPicture::Width - 1 - RightMargin - DaysWidth) * hour / 24;
 }
 
 void band(QPainter& painter, int top, int from, int to, const QColor& colour, const QString& text) {
@@ -46,7 +48,7 @@ void HorairesPicture::paintEvent(QPaintEvent*) {
 
     painter.setPen(Qt::black);
     for (const int hour : {0, 8, 12, 19, 24}) {
-        const QRect mark(hourX(hour) - 12, 0, 24, MarksHeight);
+        const QRect mark(hourX(hour) - 11, 0, 22, MarksHeight);
         painter.drawText(mark, Qt::AlignCenter, QStringLiteral("%1h").arg(hour));
     }
 
@@ -55,9 +57,8 @@ void HorairesPicture::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(0, week, DaysWidth - 2, RowHeight),
                      Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
                      QStringLiteral("Lundi au vendredi"));
-    painter.drawText(QRect(0, weekEnd, DaysWidth - 2, RowHeight),
-                     Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-                     QStringLiteral("Samedi Dimanche Jours Fériés"));
+    painter.drawText(QRect(0, weekEnd, DaysWidth - 2, RowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     QStringLiteral("Samedi Dimanche\nJours Fériés"));
 
     band(painter, week, 0, 8, Reduit, QString());
     band(painter, week, 8, 19, Normal, QStringLiteral("Tarif normal"));

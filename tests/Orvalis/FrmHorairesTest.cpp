@@ -26,7 +26,7 @@ TEST(FrmHoraires, PictureShowsNormalHoursRedAndReducedHoursBlue) {
     const QImage image = picture.grab().toImage();
     // Weekday row: 3h reduced, 12h normal, 22h reduced; week-end row reduced.
     const auto at = [&](int hour, int row) {
-        const int x = 78 + (HorairesPicture::Width - 1 - 78) * hour / 24 + 2;
+        const int x = 86 + (HorairesPicture::Width - 11 - 86) * hour / 24 + 2;
         return image.pixelColor(x, 15 + row * 31 + 4);
     };
     EXPECT_EQ(at(3, 0), QColor(0x00, 0x00, 0xFF));
