@@ -405,6 +405,11 @@ void CallEngine::VerifierRazAuto() {
     emit changed();
 }
 
+void CallEngine::AfficherTotal() {
+    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
+    emit changed();
+}
+
 void CallEngine::showDisplays() {
     m_coutText = LocaleFormats::fixed(m_state.CoutAppel, 3);
     if (m_state.EnCours)

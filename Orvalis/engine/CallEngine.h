@@ -110,6 +110,9 @@ public:
     const QString& coutText() const { return m_coutText; }
     const QString& dureeText() const { return m_dureeText; }
     const QString& totalText() const { return m_totalText; }
+    // Shows Settings.CoutTotal in the total display, after the configuration
+    // changed or reset the total.
+    void AfficherTotal();
     // The caption of the minimised window: cost " - " duration.
     QString minimisedCaption() const;
     // "Start" or "Stop"; the button is pressed while a call is in progress.

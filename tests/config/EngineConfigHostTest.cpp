@@ -1,0 +1,70 @@
+// The configuration dialogs reach the calculator's engine: its call in
+// progress, its type lists and its total display.
+#include "EngineConfigHost.h"
+#include "ConfigTestSupport.h"
+
+#include "CallEngine.h"
+#include "CallLogSink.h"
+#include "ManualClock.h"
+
+#include "CommunicationTexts.h"
+#include "Holidays.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+class DiscardedLog final : public CallLogSink {
+public:
+    void append(const CallRecord&) override {}
+};
+
+class EngineConfigHostTest : public ::testing::Test {
+protected:
+    TemporaryFiles files;
+    BasOrvalis::Settings settings;
+    BasOrvalis::StartDate startDate;
+    BasOrvalis::Holidays joursFeries{};
+    ManualClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
+    ScriptedMessages messages;
+    DiscardedLog log;
+    CallEngine engine{settings, startDate, joursFeries, files.store(),
+                      clock,    messages,  log,         nullptr};
+    EngineConfigHost host{engine, clock};
+};
+
+TEST_F(EngineConfigHostTest, TotalDisplayShowsTheTotalOfSettings) {
+    QSignalSpy changed(&engine, &CallEngine::changed);
+    settings.CoutTotal = 12.35f;
+
+    host.AfficherTotal();
+
+    EXPECT_EQ(engine.totalText(), QStringLiteral("12,35"));
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(EngineConfigHostTest, ListsRefilledFromTheSubscriptionsHeld) {
+    settings.AboTemporalis = 1;
+    settings.TypeDefaut = BasOrvalis::Types::Temporalis;
+    settings.NumeroDefaut = QStringLiteral("Appel N° National");
+
+    host.FillCommunicationTypes();
+
+    EXPECT_TRUE(engine.selection().types().contains(BasOrvalis::Types::Temporalis));
+    EXPECT_EQ(engine.selection().type(), BasOrvalis::Types::Temporalis);
+    EXPECT_EQ(engine.selection().number(), QStringLiteral("Appel N° National"));
+}
+
+TEST_F(EngineConfigHostTest, CallInProgressAndClock) {
+    EXPECT_FALSE(host.EnCours());
+    EXPECT_EQ(host.now(), clock.now());
+    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.NumeroDefaut = QStringLiteral("Appel N° Local");
+    host.FillCommunicationTypes();
+
+    engine.StartStop(true);
+
+    EXPECT_TRUE(host.EnCours());
+}
+
+} // namespace
