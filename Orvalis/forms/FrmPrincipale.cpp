@@ -84,6 +84,7 @@ FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
     connectMenus();
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(1000);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &FrmPrincipale::Form_Unload);
     refresh();
 }
 
@@ -319,17 +320,23 @@ void FrmPrincipale::closeReduite() {
 }
 
 void FrmPrincipale::closeEvent(QCloseEvent* event) {
-    // The end of the program runs once, whatever asks for it.
-    if (!m_unloaded) {
-        m_unloaded = true;
-        m_timer.stop();
-        if (m_reduite) {
-            disconnect(m_reduite, &FrmReduite::closed, this, &QWidget::show);
-            m_reduite->close();
-        }
-        m_engine.Form_Unload();
-    }
+    Form_Unload();
     event->accept();
+}
+
+void FrmPrincipale::Form_Unload() {
+    // The end of the program runs once, whatever asks for it: the window
+    // closed, or the program told to quit while this window is hidden
+    // behind the compact one.
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_timer.stop();
+    if (m_reduite) {
+        disconnect(m_reduite, &FrmReduite::closed, this, &QWidget::show);
+        m_reduite->close();
+    }
+    m_engine.Form_Unload();
 }
 
 void FrmPrincipale::changeEvent(QEvent* event) {

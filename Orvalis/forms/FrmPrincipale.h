@@ -39,6 +39,9 @@ public:
     // Shows the window, then runs the engine's load (lists and defaults, one
     // tick, the monthly renewals, the automatic reset) and starts Timer1.
     void Form_Load();
+    // The end of the program, once: the compact window closed, the total
+    // and package time saved, a call in progress logged.
+    void Form_Unload();
 
     CallEngine& engine() { return m_engine; }
     DdeServer& ddeServer() { return *m_dde; }

@@ -177,6 +177,23 @@ TEST_F(FrmPrincipaleTest, QuittingDuringACallWritesItsRecordAndSavesTheTotal) {
     EXPECT_EQ(log.records.size(), 1);
 }
 
+TEST_F(FrmPrincipaleTest, QuittingBehindTheCompactWindowStillLogsTheCall) {
+    FrmPrincipale& frm = window(WeekdayMorning());
+    press(frm, Path::Remote, true);
+    ASSERT_TRUE(frm.ddeServer().Execute(QStringLiteral("reduite=1")));
+    tickAfter(40);
+    // The program told to quit while only the compact window shows: the
+    // window's unload runs on the application's way out.
+    frm.Form_Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frm.reduite(), nullptr);
+    EXPECT_EQ(log.records.size(), 1);
+    EXPECT_FALSE(frm.isVisible()) << "the main window is not brought back on the way out";
+    EXPECT_EQ(store->read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
+    frm.close();
+    EXPECT_EQ(log.records.size(), 1);
+}
+
 TEST_F(FrmPrincipaleTest, MinimisedWindowShowsCostAndDurationInItsCaption) {
     FrmPrincipale& frm = window(WeekdayMorning());
     EXPECT_EQ(frm.windowTitle(), QStringLiteral("Orvalis V3.04"));
