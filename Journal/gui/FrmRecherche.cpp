@@ -58,9 +58,9 @@ FrmRecherche::FrmRecherche(const BasJournal::JournalModel* active,
     buttons->addStretch();
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(createColumnChoice(), 0, 0, 2, 1);
-    layout->addLayout(value, 0, 1);
-    layout->addWidget(createZoneChoice(), 1, 1);
+    layout->addLayout(value, 0, 0, 1, 2);
+    layout->addWidget(createColumnChoice(), 1, 0);
+    layout->addWidget(createZoneChoice(), 1, 1, Qt::AlignTop);
     layout->addLayout(buttons, 0, 2, 2, 1);
 
     connect(m_txtValeur, &QLineEdit::textChanged, this,

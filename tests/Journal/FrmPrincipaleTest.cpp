@@ -245,3 +245,54 @@ TEST_F(FrameFixture, CascadeGivesBackTheInitialSize) {
     EXPECT_EQ(journals[0]->size(), journals[0]->initialSize());
     EXPECT_TRUE(journals[1]->isMinimized());
 }
+
+TEST_F(FrameFixture, TheWindowMenuListsTheWindowsAndPopsUpOverTheGrid) {
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("b.ccm")));
+    QMenu* windowMenu = m_frame->menus()->windowMenu();
+    FrmJournal* journal = m_frame->currentJournal();
+    emit journal->grid()->customContextMenuRequested(QPoint(10, 10));
+    ASSERT_TRUE(windowMenu->isVisible());
+
+    QStringList entries;
+    for (const QAction* action : windowMenu->actions()) {
+        if (action->isCheckable())
+            entries.append(action->text() +
+                           (action->isChecked() ? QStringLiteral(" *") : QString()));
+    }
+    EXPECT_EQ(entries, (QStringList{"&1 A.CCM", "&2 B.CCM *"}));
+    windowMenu->close();
+}
+
+TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsFullWidth) {
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("b.ccm")));
+    command(Command::TileHorizontal)->trigger();
+    const QList<FrmJournal*> journals = m_frame->journals();
+    const QWidget* area = journals[0]->parentWidget();
+    EXPECT_EQ(journals[0]->width(), area->width());
+    EXPECT_EQ(journals[1]->width(), area->width());
+    EXPECT_EQ(journals[0]->y() + journals[0]->height(), journals[1]->y());
+}
+
+TEST_F(FrameFixture, QuittingAsksForEveryUnsavedResult) {
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}));
+    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}));
+    ModalAnswerer answerer(QMessageBox::No);
+    command(Command::Quit)->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(answerer.texts().size(), 2);
+    EXPECT_TRUE(m_frame->journals().isEmpty());
+    EXPECT_FALSE(m_frame->isVisible());
+}
+
+TEST_F(FrameFixture, ManagingAndPrintingSayTheyAreNotAvailableYet) {
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    ModalAnswerer answerer;
+    button("Gerer")->click();
+    button("Print")->click();
+    ASSERT_EQ(answerer.texts().size(), 2);
+    EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("La gestion des journaux")));
+    EXPECT_TRUE(answerer.texts()[1].startsWith(QStringLiteral("L'impression des journaux")));
+}
