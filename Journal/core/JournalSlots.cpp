@@ -32,15 +32,6 @@ bool JournalSlots::isOpen(int index) const {
     return isValid(index) && !m_flags[index].Free;
 }
 
-QVector<int> JournalSlots::openIndexes() const {
-    QVector<int> indexes;
-    for (int i = 1; i <= upperBound(); ++i) {
-        if (!m_flags[i].Free)
-            indexes.append(i);
-    }
-    return indexes;
-}
-
 void JournalSlots::resetToFirst() {
     m_flags = {SlotFlags{true, false}, SlotFlags{}};
 }

@@ -24,8 +24,6 @@ public:
     // True when at least one index is taken.
     bool AnyJournalOpen() const;
     bool isOpen(int index) const;
-    // The open indexes in increasing order.
-    QVector<int> openIndexes() const;
 
     // Back to indexes 0 and 1 with index 1 taken (a log opened while no
     // journal window can exist yet).

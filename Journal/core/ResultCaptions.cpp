@@ -8,10 +8,6 @@ QString ResultCaptions::nextCaption() {
     return QStringLiteral("Résultat de la recherche - RECHERCHE%1").arg(m_count);
 }
 
-int ResultCaptions::count() const {
-    return m_count;
-}
-
 QString ResultCaptions::proposedFileName(const QString& caption) {
     return caption.right(11).trimmed() + QStringLiteral(".CCM");
 }

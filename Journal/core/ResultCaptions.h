@@ -10,7 +10,6 @@ class ResultCaptions final {
 public:
     // "Résultat de la recherche - RECHERCHE" followed by the next number.
     QString nextCaption();
-    int count() const;
 
     // The file name proposed when a result is saved: the caption's last 11
     // characters and ".CCM", without the blank a one-digit number leaves.

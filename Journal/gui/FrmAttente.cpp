@@ -25,7 +25,3 @@ FrmAttente::FrmAttente(QWidget* parent)
 void FrmAttente::setProgress(int percent) {
     m_progressBar->setValue(percent);
 }
-
-int FrmAttente::progress() const {
-    return m_progressBar->value();
-}

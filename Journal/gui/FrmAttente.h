@@ -14,7 +14,6 @@ public:
     explicit FrmAttente(QWidget* parent = nullptr);
 
     void setProgress(int percent);
-    int progress() const;
 
 private:
     QLabel* m_lblTexte;
