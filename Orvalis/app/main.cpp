@@ -30,9 +30,11 @@ int main(int argc, char** argv) {
     SystemDesktop desktop;
     FrmPrincipale window(MainWindowContext{state.settings, state.startDate, state.joursFeries,
                                            store, clock, log, desktop});
-    window.Form_Load();
-    // Without a session bus the calculator still runs; it cannot be driven.
+    // On the bus before the load, whose messages may wait for an answer: a
+    // command sent meanwhile is held until the message is closed. Without a
+    // session bus the calculator still runs; it cannot be driven.
     if (!window.ddeServer().registerOn(QDBusConnection::sessionBus()))
         qWarning("Orvalis: the remote control is not available on the session bus.");
+    window.Form_Load();
     return app.exec();
 }

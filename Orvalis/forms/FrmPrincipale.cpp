@@ -64,16 +64,22 @@ void showList(QComboBox* list, const QStringList& entries, int current) {
     list->setCurrentIndex(current);
 }
 
+// The context with its message presenter: the one given, or the window's own.
+MainWindowContext withMessages(MainWindowContext context, BasOrvalis::MessagePresenter* own) {
+    if (!context.messages)
+        context.messages = own;
+    return context;
+}
+
 } // namespace
 
 FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent)
     , m_ownMessages(context.messages ? nullptr
                                      : std::make_unique<MessageBoxPresenter>(this, m_gate))
-    , m_store(context.store)
+    , m_context(withMessages(context, m_ownMessages.get()))
     , m_engine(context.settings, context.startDate, context.joursFeries, context.store,
-               context.clock, context.messages ? *context.messages : *m_ownMessages, context.log,
-               this)
+               context.clock, *m_context.messages, context.log, this)
     , m_launcher(context.desktop, AppFolders::programFolder())
     , m_dde(new DdeServer(*this, m_gate, this)) {
     setObjectName(QStringLiteral("FrmPrincipale"));
@@ -305,7 +311,7 @@ void FrmPrincipale::MnuAidePropos_Click() {
 void FrmPrincipale::CmdReduit_Click() {
     if (m_reduite)
         return;
-    m_reduite = new FrmReduite(m_store, [this] {
+    m_reduite = new FrmReduite(m_context.store, [this] {
         return std::array<QString, 3>{m_engine.coutText(), m_engine.dureeText(),
                                       m_engine.totalText()};
     });

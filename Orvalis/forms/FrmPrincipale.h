@@ -92,7 +92,9 @@ private:
 
     BusyGate m_gate;
     std::unique_ptr<MessageBoxPresenter> m_ownMessages;
-    SettingsStore& m_store;
+    // What the window was built with, the message presenter always set: the
+    // settings, store, clock and messages that the configuration dialogs take.
+    MainWindowContext m_context;
     CallEngine m_engine;
     JournalLauncher m_launcher;
     DdeServer* m_dde;
