@@ -70,7 +70,7 @@ FrmJournal::FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> mode
 
     m_grille->setObjectName(QStringLiteral("Grille"));
     m_grille->setModel(m_model.get());
-    prepareGrid();
+    PrepareGrid();
     setWidget(m_grille);
 
     m_txtVide->setObjectName(QStringLiteral("txtVide"));
@@ -119,7 +119,7 @@ QSize FrmJournal::initialSize() const {
             Twips::toPixels(HeightTwips, this)};
 }
 
-void FrmJournal::prepareGrid() {
+void FrmJournal::PrepareGrid() {
     m_grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grille->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grille->setWordWrap(false);

@@ -43,7 +43,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void prepareGrid();
+    void PrepareGrid();
 
     int m_index;
     std::unique_ptr<BasJournal::JournalModel> m_model;

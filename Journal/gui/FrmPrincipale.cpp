@@ -51,7 +51,7 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
 
     createToolBar();
     connectCommands();
-    refreshRecentMenus();
+    RefreshRecentMenus();
     updateFrameState();
     resize(1024, 700);
 }
@@ -124,7 +124,7 @@ bool FrmPrincipale::openCurrentMonth(const QDate& today) {
         return false;
     }
     m_slots.resetToFirst();
-    return loadLog(LogFolder::captionFor(name), 1);
+    return LoadLog(LogFolder::captionFor(name), 1);
 }
 
 bool FrmPrincipale::openLog(const QString& name) {
@@ -132,7 +132,7 @@ bool FrmPrincipale::openLog(const QString& name) {
         return false;
     if (ActivateIfOpen(name))
         return true;
-    return loadLog(name, m_slots.FindFreeSlot());
+    return LoadLog(name, m_slots.FindFreeSlot());
 }
 
 bool FrmPrincipale::ActivateIfOpen(const QString& name) {
@@ -146,7 +146,7 @@ bool FrmPrincipale::ActivateIfOpen(const QString& name) {
     return false;
 }
 
-bool FrmPrincipale::loadLog(const QString& name, int index) {
+bool FrmPrincipale::LoadLog(const QString& name, int index) {
     QString error;
     auto model = std::make_unique<BasJournal::LogModel>();
     bool loaded = m_folder.createIfMissing(name, &error);
@@ -171,7 +171,7 @@ bool FrmPrincipale::loadLog(const QString& name, int index) {
         return false;
     }
     addJournal(index, std::move(model), LogFolder::captionFor(name));
-    noteRecentFile(name);
+    NoteRecentFile(name);
     return true;
 }
 
@@ -195,7 +195,7 @@ FrmJournal* FrmPrincipale::showSearchResult(BasJournal::JournalRows matches) {
     FrmJournal* journal =
         addJournal(index, std::make_unique<BasJournal::ResultModel>(std::move(matches)),
                    m_resultCaptions.nextCaption());
-    refreshRecentMenus();
+    RefreshRecentMenus();
     return journal;
 }
 
@@ -211,7 +211,7 @@ bool FrmPrincipale::saveResultAs(FrmJournal* journal, const QString& name) {
     m_slots.setUnsaved(journal->index(), false);
     journal->setWindowTitle(LogFolder::captionFor(name));
     updateFrameState();
-    noteRecentFile(name);
+    NoteRecentFile(name);
     return true;
 }
 
@@ -219,7 +219,7 @@ void FrmPrincipale::onJournalClosed(FrmJournal* journal) {
     m_journals.erase(journal->index());
     m_slots.release(journal->index());
     if (!m_slots.AnyJournalOpen())
-        refreshRecentMenus();
+        RefreshRecentMenus();
     updateFrameState();
 }
 
@@ -248,20 +248,26 @@ JournalMenus* FrmPrincipale::menus() const {
 
 void FrmPrincipale::updateFrameState() {
     FrmJournal* journal = currentJournal();
+    setWindowTitle(journal ? Caption + QStringLiteral(" - ") + journal->windowTitle() : Caption);
+    m_menus->install(menuBar(), journal != nullptr);
+    UpdateToolbarState(journal);
+}
+
+void FrmPrincipale::UpdateToolbarState(const FrmJournal* journal) {
+    // Print and Find follow the active journal window, Save its unsaved result;
+    // a disabled button shows its image of the same key followed by "1".
     const bool active = journal != nullptr;
-    setWindowTitle(active ? Caption + QStringLiteral(" - ") + journal->windowTitle() : Caption);
-    m_menus->install(menuBar(), active);
     m_menus->action(Command::Save)->setEnabled(active && m_slots.isUnsaved(journal->index()));
     for (Command command : {Command::Close, Command::Print, Command::Find})
         m_menus->action(command)->setEnabled(active);
 }
 
-void FrmPrincipale::noteRecentFile(const QString& name) {
+void FrmPrincipale::NoteRecentFile(const QString& name) {
     m_recent.NoteRecentFile(name);
-    refreshRecentMenus();
+    RefreshRecentMenus();
 }
 
-void FrmPrincipale::refreshRecentMenus() {
+void FrmPrincipale::RefreshRecentMenus() {
     m_menus->setRecentFiles(m_recent.entries());
 }
 

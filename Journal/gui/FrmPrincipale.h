@@ -58,13 +58,15 @@ protected:
 private:
     void createToolBar();
     void connectCommands();
-    bool loadLog(const QString& name, int index);
+    bool LoadLog(const QString& name, int index);
     FrmJournal* addJournal(int index, std::unique_ptr<BasJournal::JournalModel> model,
                            const QString& caption);
     void onJournalClosed(FrmJournal* journal);
+    // The caption, the menus and the toolbar for the active journal window.
     void updateFrameState();
-    void noteRecentFile(const QString& name);
-    void refreshRecentMenus();
+    void UpdateToolbarState(const FrmJournal* journal);
+    void NoteRecentFile(const QString& name);
+    void RefreshRecentMenus();
     bool refuseName(const QString& name);
     void showError(const QString& text);
 
