@@ -5,6 +5,7 @@
 #include "ResultCaptions.h"
 #include "ResultModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -49,4 +50,12 @@ TEST(SavedResult, FiveRowsMakeA460ByteLogReadingBackTheSameRows) {
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(reopened.record(row), JournalLogs::stored(rows[row])) << row;
     EXPECT_EQ(reopened.record(2).Libelle, rows[2].Libelle.left(30));
+}
+
+TEST(SavedResult, AResultModelPassesTheItemModelChecks) {
+    // A failed check aborts the test program.
+    ResultModel result(JournalLogs::rowsOf({JournalLogs::call("A"), JournalLogs::call("B")}));
+    QAbstractItemModelTester tester(&result, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(result.rowCount(), 2);
+    EXPECT_EQ(result.index(1, 0).data().toString(), QStringLiteral("2"));
 }
