@@ -6,6 +6,8 @@
 #include "Afficheur.h"
 #include "AppFolders.h"
 #include "DdeServer.h"
+#include "FrmConfig.h"
+#include "FrmConfigFt.h"
 #include "FrmHoraires.h"
 #include "FrmPropos.h"
 #include "FrmReduite.h"
@@ -19,7 +21,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -80,6 +81,7 @@ FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
     , m_context(withMessages(context, m_ownMessages.get()))
     , m_engine(context.settings, context.startDate, context.joursFeries, context.store,
                context.clock, *m_context.messages, context.log, this)
+    , m_configHost(m_engine, context.clock)
     , m_launcher(context.desktop, AppFolders::programFolder())
     , m_dde(new DdeServer(*this, m_gate, this)) {
     setObjectName(QStringLiteral("FrmPrincipale"));
@@ -279,13 +281,8 @@ bool FrmPrincipale::runDdeCommand(const QString& command) {
     return action != DdeAction::Refused;
 }
 
-void FrmPrincipale::showNotice(int titleNumber, const QString& text) {
-    const BusyGate::Scope busy(m_gate);
-    QMessageBox::information(this, StringTable::text(titleNumber), text);
-}
-
 void FrmPrincipale::MnuConfigGenerale_Click() {
-    showNotice(103, QStringLiteral("La configuration générale n'est pas encore disponible."));
+    FrmConfig::Open(m_context.settings, m_context.store, *m_context.messages, m_configHost, this);
 }
 
 void FrmPrincipale::MnuConfigFT_Click() {
@@ -293,9 +290,8 @@ void FrmPrincipale::MnuConfigFT_Click() {
 }
 
 void FrmPrincipale::OpenServicesDialog(int page) {
-    Q_UNUSED(page)
-    showNotice(104,
-               QStringLiteral("La configuration des services FT n'est pas encore disponible."));
+    FrmConfigFt::Open(m_context.settings, m_context.store, *m_context.messages, m_configHost, this,
+                      page);
 }
 
 void FrmPrincipale::MnuAideReduction_Click() {

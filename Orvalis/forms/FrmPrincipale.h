@@ -7,6 +7,7 @@
 #include "BusyGate.h"
 #include "CallEngine.h"
 #include "DdeTarget.h"
+#include "EngineConfigHost.h"
 #include "EngineHost.h"
 #include "FrmReduite.h"
 #include "JournalLauncher.h"
@@ -88,7 +89,6 @@ private:
     void MnuAidePropos_Click();
     // Shows what the engine holds: lists, button, panel, displays, commands.
     void refresh();
-    void showNotice(int titleNumber, const QString& text);
 
     BusyGate m_gate;
     std::unique_ptr<MessageBoxPresenter> m_ownMessages;
@@ -96,6 +96,8 @@ private:
     // settings, store, clock and messages that the configuration dialogs take.
     MainWindowContext m_context;
     CallEngine m_engine;
+    // What the configuration dialogs reach of this window.
+    EngineConfigHost m_configHost;
     JournalLauncher m_launcher;
     DdeServer* m_dde;
     MainMenus m_menus;
