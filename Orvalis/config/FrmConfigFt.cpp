@@ -114,8 +114,11 @@ QWidget* FrmConfigFt::createPrimaliste() {
 
     m_ImgPicto5 =
         Picture(QStringLiteral(":/config/pointeur.svg"), PointerSize, Indexed("ImgPicto", 5));
+    // The numbers stay in place while the pointer is hidden.
+    QSizePolicy pointerPolicy = m_ImgPicto5->sizePolicy();
+    pointerPolicy.setRetainSizeWhenHidden(true);
+    m_ImgPicto5->setSizePolicy(pointerPolicy);
     m_grilleNumeros = new QGridLayout;
-    m_grilleNumeros->setColumnMinimumWidth(0, PointerSize);
     for (int n = 1; n <= NumeroCount; ++n) {
         m_LblNumeros[n] = Label(QStringLiteral("Numéro %1").arg(n), Indexed("LblTextes", 100 + n));
         m_TxtNoPrimaliste[n] =
