@@ -47,6 +47,18 @@ bool CalculatorRun::sessionAvailable() {
            !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
 }
 
+QString CalculatorRun::fakeTimeLibrary() {
+    const QString path = QStringLiteral("/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1");
+    return QFile::exists(path) ? path : QString();
+}
+
+void CalculatorRun::fakeTime(const QString& instant) {
+    m_environment.insert(QStringLiteral("LD_PRELOAD"), fakeTimeLibrary());
+    m_environment.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + instant);
+    m_environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    m_environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
+}
+
 QString CalculatorRun::storePath() const {
     return QDir(m_home.path()).filePath(QStringLiteral("config/Orvalis/Orvalis.ini"));
 }

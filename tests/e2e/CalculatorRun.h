@@ -14,6 +14,13 @@ public:
 
     // True when the session has an X display and a bus to run on.
     static bool sessionAvailable();
+    // The library that shifts the clock of a program, when installed.
+    static QString fakeTimeLibrary();
+
+    // The copies started from now on see the clock start at `instant`
+    // ("2026-12-31 23:59:57") and run at its normal pace; their timers keep
+    // the true monotonic clock.
+    void fakeTime(const QString& instant);
 
     QString storePath() const;
     QString logFolder() const;

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace BasOrvalis;
 
 namespace {
@@ -78,21 +80,66 @@ bool execute(QDBusInterface& control, const QString& command) {
     return reply.isValid() && reply.value();
 }
 
+void writeDefaults(const CalculatorRun& run) {
+    SettingsStore store(run.storePath());
+    store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
+    store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+    store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
+}
+
+// The one record of the log of `month` in the run's log folder, started on
+// `day`, checked against the record the engine builds for the same times.
+void expectLoggedAsTheEngineBuildsIt(const CalculatorRun& run, const QDate& month,
+                                     const QDate& day) {
+    const QString path = QDir(run.logFolder()).filePath(LogFile::monthlyName(month));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), CallRecord::DataSize) << "one record, alone in its file";
+    QVector<CallRecord> records;
+    ASSERT_TRUE(LogFile::readAll(path, &records));
+    ASSERT_EQ(records.size(), 1);
+    const CallRecord& written = records.first();
+
+    const QTime debut = LocaleFormats::readClockText(written.HeureDebut);
+    const QTime fin = LocaleFormats::readClockText(written.HeureFin);
+    const QTime duree = LocaleFormats::readClockText(written.Duree);
+    ASSERT_TRUE(debut.isValid() && fin.isValid() && duree.isValid());
+    EXPECT_EQ(written.Date, LocaleFormats::shortDate(day));
+    const QDateTime start(day, debut);
+    // A call that passes midnight ends on the next day.
+    const QDateTime end(fin < debut ? day.addDays(1) : day, fin);
+    const int elapsed = static_cast<int>(start.secsTo(end));
+    const int priced = QTime(0, 0).secsTo(duree);
+    // The duration is the one of the last tick before the stop.
+    EXPECT_GE(priced, elapsed - 1);
+    EXPECT_LE(priced, elapsed);
+    EXPECT_GE(elapsed, 3);
+
+    EXPECT_EQ(written.Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
+    EXPECT_EQ(bytes, expectedRecord(start, priced, end).toBytes().left(CallRecord::DataSize));
+    // The total is saved at the stop, with the call's cost.
+    const QString saved =
+        SettingsStore(run.storePath()).read(Sections::Parametres, Keys::CoutTotal);
+    EXPECT_EQ(LocaleFormats::fixed(ToSingle(saved), 2), written.Total.trimmed());
+}
+
+std::unique_ptr<QDBusInterface> connectControl() {
+    return std::make_unique<QDBusInterface>(
+        QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
+        QStringLiteral("org.orvalis.Dde"), QDBusConnection::sessionBus());
+}
+
 } // namespace
 
 TEST(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     if (!CalculatorRun::sessionAvailable())
         GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
     CalculatorRun run;
-    {
-        SettingsStore store(run.storePath());
-        store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-        store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
-        store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
-    }
+    writeDefaults(run);
     ASSERT_TRUE(run.startAndWaitForBus(15000));
-    QDBusInterface control(QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
-                           QStringLiteral("org.orvalis.Dde"), QDBusConnection::sessionBus());
+    const auto bus = connectControl();
+    QDBusInterface& control = *bus;
     ASSERT_TRUE(control.isValid());
     EXPECT_EQ(request(control), QStringLiteral("start"));
     EXPECT_FALSE(execute(control, QStringLiteral("pause")));
@@ -114,34 +161,27 @@ TEST(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     QThread::msleep(3500);
     ASSERT_TRUE(execute(control, QStringLiteral("stop")));
     EXPECT_EQ(request(control), QStringLiteral("start"));
+    const QDate today = QDate::currentDate();
+    expectLoggedAsTheEngineBuildsIt(run, today, today);
+}
 
-    const QString path = QDir(run.logFolder()).filePath(LogFile::monthlyName(QDate::currentDate()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    const QByteArray bytes = file.readAll();
-    ASSERT_EQ(bytes.size(), 84) << "one record, alone in its file";
-    QVector<CallRecord> records;
-    ASSERT_TRUE(LogFile::readAll(path, &records));
-    ASSERT_EQ(records.size(), 1);
-    const CallRecord& written = records.first();
+TEST(OrvalisEndToEnd, CallOverTheNewYearGoesToTheLogOfTheMonthOfItsStop) {
+    if (!CalculatorRun::sessionAvailable())
+        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+    if (CalculatorRun::fakeTimeLibrary().isEmpty())
+        GTEST_SKIP() << "needs libfaketime";
+    CalculatorRun run;
+    writeDefaults(run);
+    run.fakeTime(QStringLiteral("2026-12-31 23:59:57"));
+    ASSERT_TRUE(run.startAndWaitForBus(15000));
+    const auto bus = connectControl();
+    QDBusInterface& control = *bus;
+    ASSERT_TRUE(execute(control, QStringLiteral("start")));
+    QThread::msleep(4500);
+    ASSERT_TRUE(execute(control, QStringLiteral("stop")));
 
-    const QTime debut = LocaleFormats::readClockText(written.HeureDebut);
-    const QTime fin = LocaleFormats::readClockText(written.HeureFin);
-    const QTime duree = LocaleFormats::readClockText(written.Duree);
-    ASSERT_TRUE(debut.isValid() && fin.isValid() && duree.isValid());
-    const int elapsed = debut.secsTo(fin);
-    const int priced = QTime(0, 0).secsTo(duree);
-    // The duration is the one of the last tick before the stop.
-    EXPECT_GE(priced, elapsed - 1);
-    EXPECT_LE(priced, elapsed);
-    EXPECT_GE(elapsed, 3);
-
-    const QDate day = LocaleFormats::readShortDate(written.Date);
-    const CallRecord expected = expectedRecord(QDateTime(day, debut), priced, QDateTime(day, fin));
-    EXPECT_EQ(written.Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
-    EXPECT_EQ(bytes, expected.toBytes().left(84));
-    // The total is saved at the stop, with the call's cost.
-    const QString saved =
-        SettingsStore(run.storePath()).read(Sections::Parametres, Keys::CoutTotal);
-    EXPECT_EQ(LocaleFormats::fixed(ToSingle(saved), 2), written.Total.trimmed());
+    EXPECT_FALSE(
+        QFile::exists(QDir(run.logFolder()).filePath(LogFile::monthlyName(QDate(2026, 12, 1)))));
+    // Dated the day it started, logged in the month it stopped.
+    expectLoggedAsTheEngineBuildsIt(run, QDate(2027, 1, 1), QDate(2026, 12, 31));
 }
