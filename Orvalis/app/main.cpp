@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,6 +25,12 @@ int main(int argc, char** argv) {
         return 0;
 
     app.setWindowIcon(QIcon(QStringLiteral(":/Orvalis/Orvalis.svg")));
+    // The message boxes' buttons speak the user's language (Oui, Non).
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+
     SettingsStore store;
     BasOrvalis::StartupState state = BasOrvalis::RunStartup(store, QDate::currentDate());
 
