@@ -272,6 +272,12 @@ QString FrmPrincipale::ddeText() const {
 }
 
 bool FrmPrincipale::runDdeCommand(const QString& command) {
+    // A configuration dialog is only open while no call is in progress, and
+    // it hides this window: a remote start or compact window would break both.
+    if (m_configWindow && m_configWindow->isVisible() &&
+        command.compare(QLatin1String("stop"), Qt::CaseInsensitive) != 0 &&
+        command.compare(QLatin1String("reduite=0"), Qt::CaseInsensitive) != 0)
+        return false;
     const DdeAction action = m_engine.Form_LinkExecute(command);
     if (action == DdeAction::ShowCompact)
         CmdReduit_Click();
@@ -282,7 +288,8 @@ bool FrmPrincipale::runDdeCommand(const QString& command) {
 }
 
 void FrmPrincipale::MnuConfigGenerale_Click() {
-    FrmConfig::Open(m_context.settings, m_context.store, *m_context.messages, m_configHost, this);
+    m_configWindow = FrmConfig::Open(m_context.settings, m_context.store, *m_context.messages,
+                                     m_configHost, this);
 }
 
 void FrmPrincipale::MnuConfigFT_Click() {
@@ -290,8 +297,8 @@ void FrmPrincipale::MnuConfigFT_Click() {
 }
 
 void FrmPrincipale::OpenServicesDialog(int page) {
-    FrmConfigFt::Open(m_context.settings, m_context.store, *m_context.messages, m_configHost, this,
-                      page);
+    m_configWindow = FrmConfigFt::Open(m_context.settings, m_context.store, *m_context.messages,
+                                       m_configHost, this, page);
 }
 
 void FrmPrincipale::MnuAideReduction_Click() {

@@ -103,6 +103,8 @@ private:
     MainMenus m_menus;
     QTimer m_timer;
     QPointer<FrmReduite> m_reduite;
+    // The configuration dialog while one is open: no call may start then.
+    QPointer<QWidget> m_configWindow;
     bool m_unloaded = false;
 
     QPushButton* m_cmdStartStop = nullptr;

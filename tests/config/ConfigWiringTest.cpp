@@ -96,4 +96,23 @@ TEST_F(ConfigWiringTest, NoDialogDuringACall) {
     EXPECT_TRUE(principale.isVisible());
 }
 
+TEST_F(ConfigWiringTest, NoRemoteStartWhileADialogIsOpen) {
+    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.NumeroDefaut = BasOrvalis::Numbers::AppelLocal;
+    FrmPrincipale& principale = main();
+    principale.menus().MnuConfigGenerale->trigger();
+    FrmConfig* dialog = OpenDialog<FrmConfig>();
+    ASSERT_NE(dialog, nullptr);
+
+    EXPECT_FALSE(principale.runDdeCommand(QStringLiteral("Start")));
+    EXPECT_FALSE(principale.runDdeCommand(QStringLiteral("reduite=1")));
+    EXPECT_FALSE(principale.engine().EnCours());
+    EXPECT_EQ(principale.reduite(), nullptr);
+    EXPECT_FALSE(principale.isVisible());
+
+    dialog->close();
+    EXPECT_TRUE(principale.runDdeCommand(QStringLiteral("start")));
+    EXPECT_TRUE(principale.engine().EnCours());
+}
+
 } // namespace
