@@ -32,7 +32,11 @@ QString SettingsStore::read(const QString& section, const QString& key,
                             const QString& defaultText) const {
     // Another program of the suite may have written the file meanwhile.
     m_settings.sync();
-    return m_settings.value(groupKey(section, key), defaultText).toString();
+    const QVariant value = m_settings.value(groupKey(section, key), defaultText);
+    // An unquoted "12,5" typed into the file by hand reads as a list of two.
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 bool SettingsStore::contains(const QString& section, const QString& key) const {

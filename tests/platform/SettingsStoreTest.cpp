@@ -71,6 +71,16 @@ TEST_F(SettingsStoreTest, WritesAreSeenByAnotherProgramAtOnce) {
               QStringLiteral("Appel N° Local"));
 }
 
+TEST_F(SettingsStoreTest, HandWrittenCommaValueReadsAsItsText) {
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Parametres]\nCout Total=12,5\n");
+    file.close();
+    SettingsStore store(iniPath());
+    EXPECT_EQ(store.read(QStringLiteral("Parametres"), QStringLiteral("Cout Total")),
+              QStringLiteral("12,5"));
+}
+
 TEST(SettingsStorePath, FollowsXdgConfigHome) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
