@@ -5,26 +5,20 @@
 #include "JournalIcons.h"
 
 #include "AppFolders.h"
+#include "ProgramStart.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Journal"));
     QApplication::setApplicationVersion(QStringLiteral("3.04"));
     QApplication::setWindowIcon(JournalIcons::programIcon());
-    // The standard dialogs and buttons speak the user's language.
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    ProgramStart::installQtTranslations(app);
 
     SingleInstance instance(QStringLiteral("Journal"));
     if (!instance.acquire())

@@ -3,6 +3,7 @@
 #include "DdeServer.h"
 #include "FrmPrincipale.h"
 #include "MonthlyLogSink.h"
+#include "ProgramStart.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "Startup.h"
@@ -12,9 +13,6 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,11 +23,8 @@ int main(int argc, char** argv) {
         return 0;
 
     app.setWindowIcon(QIcon(QStringLiteral(":/Orvalis/Orvalis.svg")));
-    // The message boxes' buttons speak the user's language (Oui, Non).
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    ProgramStart::installQtTranslations(app);
+    ProgramStart::quitOnTermination(app);
 
     SettingsStore store;
     BasOrvalis::StartupState state = BasOrvalis::RunStartup(store, QDate::currentDate());

@@ -185,3 +185,21 @@ TEST(OrvalisEndToEnd, CallOverTheNewYearGoesToTheLogOfTheMonthOfItsStop) {
     // Dated the day it started, logged in the month it stopped.
     expectLoggedAsTheEngineBuildsIt(run, QDate(2027, 1, 1), QDate(2026, 12, 31));
 }
+
+TEST(OrvalisEndToEnd, CallInProgressAtLogoutIsLogged) {
+    if (!CalculatorRun::sessionAvailable())
+        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+    CalculatorRun run;
+    writeDefaults(run);
+    ASSERT_TRUE(run.startAndWaitForBus(15000));
+    const auto bus = connectControl();
+    ASSERT_TRUE(execute(*bus, QStringLiteral("start")));
+    QThread::msleep(3500);
+
+    // The session ends: the calculator is asked to terminate.
+    run.process().terminate();
+    ASSERT_TRUE(run.process().waitForFinished(10000));
+    EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
+    const QDate today = QDate::currentDate();
+    expectLoggedAsTheEngineBuildsIt(run, today, today);
+}

@@ -1,0 +1,15 @@
+// What every program of the suite does as it starts, before its windows.
+#pragma once
+
+class QCoreApplication;
+
+namespace ProgramStart {
+
+// Qt's own texts (standard buttons, file dialogs) in the user's language.
+void installQtTranslations(QCoreApplication& app);
+
+// A terminating signal (SIGTERM at logout, SIGINT, SIGHUP) ends the program
+// as a normal quit does, so what it saves at the end is saved.
+void quitOnTermination(QCoreApplication& app);
+
+} // namespace ProgramStart
