@@ -4,7 +4,6 @@
 #include "AppFolders.h"
 #include "LogFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,11 +45,6 @@ QString LogFolder::pathOf(const QString& name) const {
 
 bool LogFolder::exists(const QString& name) const {
     return QFileInfo(pathOf(name)).isFile();
-}
-
-bool LogFolder::holds(const QString& path) const {
-    const QString folder = QDir(m_folder).canonicalPath();
-    return !folder.isEmpty() && QDir(QFileInfo(path).absolutePath()).canonicalPath() == folder;
 }
 
 bool LogFolder::createIfMissing(const QString& name, QString* error) const {

@@ -29,8 +29,6 @@ public:
     // `name` must be acceptable.
     QString pathOf(const QString& name) const;
     bool exists(const QString& name) const;
-    // True when the file at `path` lies directly in the log folder.
-    bool holds(const QString& path) const;
     // Creates the log empty when the folder holds no entry of that name in any
     // case; an existing log is left untouched. False with *error on failure.
     bool createIfMissing(const QString& name, QString* error = nullptr) const;

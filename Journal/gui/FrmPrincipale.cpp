@@ -282,13 +282,26 @@ void FrmPrincipale::showError(const QString& text) {
     QMessageBox::warning(this, ProgramTitle, text);
 }
 
+QString FrmPrincipale::chooseLogFile(const QString& title, QFileDialog::AcceptMode mode,
+                                     const QString& proposed) {
+    QFileDialog dialog(this, title, m_folder.folder(), LogFilter);
+    dialog.setAcceptMode(mode);
+    // The log folder matches names without regard to case: whether the
+    // chosen log exists is decided there, not by the dialog.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("ccm"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void FrmPrincipale::OpenLogDialog() {
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir"), m_folder.folder(), LogFilter);
+    const QString chosen = chooseLogFile(QStringLiteral("Ouvrir"), QFileDialog::AcceptOpen);
     if (chosen.isEmpty())
         return;
     const QString name = QFileInfo(chosen).fileName();
-    if (!m_folder.holds(chosen) && !m_folder.exists(name)) {
+    if (!m_folder.exists(name)) {
         showError(QStringLiteral("Le dossier des journaux %1 ne contient pas de fichier « %2 » : "
                                  "les journaux s'ouvrent depuis ce dossier.")
                       .arg(m_folder.folder(), name));
@@ -298,14 +311,12 @@ void FrmPrincipale::OpenLogDialog() {
 }
 
 void FrmPrincipale::SaveSearchResult(FrmJournal* journal) {
-    QFileDialog dialog(this, QStringLiteral("Enregistrer la recherche"), m_folder.folder(),
-                       LogFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("ccm"));
-    dialog.selectFile(BasJournal::ResultCaptions::proposedFileName(journal->windowTitle()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        chooseLogFile(QStringLiteral("Enregistrer la recherche"), QFileDialog::AcceptSave,
+                      BasJournal::ResultCaptions::proposedFileName(journal->windowTitle()));
+    if (path.isEmpty())
         return;
-    const QFileInfo chosen(dialog.selectedFiles().constFirst());
+    const QFileInfo chosen(path);
     const QString name = chosen.fileName();
     // The result always goes into the log folder; a file there that the
     // dialog did not ask about is only replaced when the user agrees.

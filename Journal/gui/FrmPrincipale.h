@@ -9,6 +9,7 @@
 #include "RecentFiles.h"
 #include "ResultCaptions.h"
 
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QPrinter>
 
@@ -70,6 +71,10 @@ private:
     bool refuseName(const QString& name);
     void showError(const QString& text);
 
+    // The program's common dialog on the log folder; the chosen path, or
+    // nothing when cancelled.
+    QString chooseLogFile(const QString& title, QFileDialog::AcceptMode mode,
+                          const QString& proposed = QString());
     void OpenLogDialog();
     void SaveSearchResult(FrmJournal* journal);
     void showSearch();

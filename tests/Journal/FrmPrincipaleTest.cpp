@@ -82,6 +82,29 @@ TEST_F(FrameFixture, AnUpperCaseNameShowsTheCalculatorsFile) {
     EXPECT_EQ(logFiles(), QStringList{"déc.2026.ccm"});
 }
 
+TEST_F(FrameFixture, TheOpenDialogFindsTheLogWhateverTheCaseTyped) {
+    writeLog(QStringLiteral("déc.2026.ccm"), 2);
+    ModalAnswerer answerer;
+    answerer.typeInFileDialog(QStringLiteral("DÉC.2026.CCM"));
+    command(Command::Open)->trigger();
+    QTest::qWait(20);
+    EXPECT_TRUE(answerer.texts().isEmpty()) << answerer.texts().join('\n').toStdString();
+    ASSERT_NE(m_frame->currentJournal(), nullptr);
+    EXPECT_EQ(m_frame->currentJournal()->windowTitle(), QStringLiteral("DÉC.2026.CCM"));
+    EXPECT_EQ(m_frame->currentJournal()->grid()->model()->rowCount(), 2);
+    EXPECT_EQ(logFiles(), QStringList{"déc.2026.ccm"});
+}
+
+TEST_F(FrameFixture, TheOpenDialogCreatesNoLogForAMissingName) {
+    ModalAnswerer answerer;
+    answerer.typeInFileDialog(QStringLiteral("janv.2027.ccm"));
+    command(Command::Open)->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(answerer.texts().size(), 1);
+    EXPECT_TRUE(m_frame->journals().isEmpty());
+    EXPECT_TRUE(logFiles().isEmpty());
+}
+
 TEST_F(FrameFixture, OpeningAnOpenLogActivatesItsWindow) {
     writeLog(QStringLiteral("oct.2026.ccm"), 1);
     writeLog(QStringLiteral("nov.2026.ccm"), 1);

@@ -1,12 +1,17 @@
 // Answers the modal windows that a window test opens: message boxes get the
-// chosen button and their texts are kept; any other dialog is cancelled.
+// chosen button and their texts are kept; a file dialog gets the name given
+// to typeInFileDialog() typed and accepted, once; any other dialog is cancelled.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
+
+#include <utility>
 
 class ModalAnswerer final {
 public:
@@ -26,11 +31,20 @@ public:
                     box->reject();
             } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
                 m_dialogs.append(dialog->windowTitle());
-                dialog->reject();
+                auto* files = qobject_cast<QFileDialog*>(dialog);
+                if (files && !m_fileName.isEmpty()) {
+                    files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                        ->setText(std::exchange(m_fileName, QString()));
+                    QTimer::singleShot(0, dialog, &QDialog::accept);
+                } else {
+                    dialog->reject();
+                }
             }
         });
         m_timer.start();
     }
+
+    void typeInFileDialog(const QString& name) { m_fileName = name; }
 
     const QStringList& texts() const { return m_texts; }
     const QStringList& titles() const { return m_titles; }
@@ -41,4 +55,5 @@ private:
     QStringList m_texts;
     QStringList m_titles;
     QStringList m_dialogs;
+    QString m_fileName;
 };
