@@ -229,7 +229,8 @@ void FrmPrincipale::Timer1_Timer() {
         const BusyGate::Scope busy(m_gate);
         m_engine.Timer1_Timer();
     }
-    if (isMinimized())
+    // Only a running call puts its cost and duration in the task bar.
+    if (isMinimized() && m_engine.EnCours())
         setWindowTitle(m_engine.minimisedCaption());
 }
 

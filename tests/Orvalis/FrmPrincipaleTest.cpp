@@ -205,6 +205,13 @@ TEST_F(FrmPrincipaleTest, MinimisedWindowShowsCostAndDurationInItsCaption) {
     EXPECT_EQ(frm.windowTitle(), QStringLiteral("Orvalis V3.04"));
 }
 
+TEST_F(FrmPrincipaleTest, MinimisedWhileIdleKeepsItsTitle) {
+    FrmPrincipale& frm = window(WeekdayMorning());
+    frm.setWindowState(Qt::WindowMinimized);
+    tickAfter(1);
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Orvalis V3.04"));
+}
+
 TEST_F(FrmPrincipaleTest, KiosqueMicroShowsItsRatesBesideANarrowNumberList) {
     FrmPrincipale& frm = window(WeekdayMorning());
     auto* types = frm.findChild<QComboBox*>(QStringLiteral("CboCommunication"));
