@@ -1,10 +1,16 @@
 // Configuration windows and the main window they stand in for.
 #include "ConfigWindow.h"
 
+#include "ConfigWidgets.h"
+
 #include "StringTable.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 ConfigWindow::ConfigWindow(QWidget* mainWindow, int captionNumber)
     : QWidget(nullptr, Qt::Window)
@@ -13,6 +19,27 @@ ConfigWindow::ConfigWindow(QWidget* mainWindow, int captionNumber)
     Q_INIT_RESOURCE(config);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(StringTable::text(captionNumber));
+}
+
+QPushButton* ConfigWindow::layOut(QTabWidget* tabs, const QString& okName, QPushButton* leading) {
+    using ConfigWidgets::Button;
+    QPushButton* ok = Button(QStringLiteral("OK"),
+                             QStringLiteral("Ferme et enregistre les modifications"), okName);
+    QPushButton* annuler = Button(QStringLiteral("Annuler"),
+                                  QStringLiteral("Ferme sans enregistrer les modifications"),
+                                  QStringLiteral("CmdAnnuler"));
+    connect(annuler, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    if (leading != nullptr)
+        buttons->addWidget(leading);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(annuler);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addLayout(buttons);
+    return ok;
 }
 
 void ConfigWindow::showEvent(QShowEvent* event) {

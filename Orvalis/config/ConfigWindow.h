@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPushButton;
+class QTabWidget;
+
 class ConfigWindow : public QWidget {
     Q_OBJECT
 
@@ -12,6 +15,11 @@ protected:
     // The caption is the string-table text `captionNumber`; the window is
     // released when it closes.
     ConfigWindow(QWidget* mainWindow, int captionNumber);
+
+    // Lays the window out: the tab control above the bar of buttons, with
+    // `leading` (when given) at its left, then OK, named `okName`, and
+    // Annuler, which closes the window without storing anything. Returns OK.
+    QPushButton* layOut(QTabWidget* tabs, const QString& okName, QPushButton* leading = nullptr);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

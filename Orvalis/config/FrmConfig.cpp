@@ -68,24 +68,9 @@ FrmConfig::FrmConfig(Settings& settings, SettingsStore& store, MessagePresenter&
     m_CmdModifier =
         Button(QStringLiteral("Modifier"), QStringLiteral("Permet la modification des valeurs"),
                QStringLiteral("CmdModifier"));
-    QPushButton* ok =
-        Button(QStringLiteral("OK"), QStringLiteral("Ferme et enregistre les modifications"),
-               QStringLiteral("CmdOk"));
-    QPushButton* annuler = Button(QStringLiteral("Annuler"),
-                                  QStringLiteral("Ferme sans enregistrer les modifications"),
-                                  QStringLiteral("CmdAnnuler"));
     connect(m_CmdModifier, &QPushButton::clicked, this, &FrmConfig::CmdModifier_Click);
-    connect(ok, &QPushButton::clicked, this, &FrmConfig::CmdOk_Click);
-    connect(annuler, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_CmdModifier);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(annuler);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_SSTab);
-    layout->addLayout(buttons);
+    connect(layOut(m_SSTab, QStringLiteral("CmdOk"), m_CmdModifier), &QPushButton::clicked, this,
+            &FrmConfig::CmdOk_Click);
 
     auto* keys = new NumericKeyFilter(this);
     auto* clicks = new ClickSelectsAll(this);

@@ -76,21 +76,8 @@ FrmConfigFt::FrmConfigFt(Settings& settings, SettingsStore& store, MessagePresen
     m_SSTab->addTab(createForfait(ConfigServices::Local), QStringLiteral("Forfait Local"));
     m_SSTab->addTab(createForfait(ConfigServices::Libre), QStringLiteral("Libre @cces"));
 
-    QPushButton* ok =
-        Button(QStringLiteral("OK"), QStringLiteral("Ferme et enregistre les modifications"),
-               QStringLiteral("CmdOK"));
-    QPushButton* annuler = Button(QStringLiteral("Annuler"),
-                                  QStringLiteral("Ferme sans enregistrer les modifications"),
-                                  QStringLiteral("CmdAnnuler"));
-    connect(ok, &QPushButton::clicked, this, &FrmConfigFt::CmdOk_Click);
-    connect(annuler, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(annuler);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_SSTab);
-    layout->addLayout(buttons);
+    connect(layOut(m_SSTab, QStringLiteral("CmdOK")), &QPushButton::clicked, this,
+            &FrmConfigFt::CmdOk_Click);
 
     auto* clicks = new ClickSelectsAll(this);
     for (int n = 1; n <= PrimalisteInternetIndex; ++n)
