@@ -3,10 +3,13 @@
 
 #include "LogWriter.h"
 
+#include <QDebug>
+
 MonthlyLogSink::MonthlyLogSink(const Clock& clock)
     : m_clock(clock) {}
 
 void MonthlyLogSink::append(const CallRecord& record) {
     m_lastError.clear();
-    BasOrvalis::AppendToMonthlyLog(record, m_clock.now(), &m_lastError);
+    if (!BasOrvalis::AppendToMonthlyLog(record, m_clock.now(), &m_lastError))
+        qWarning().noquote() << "Orvalis: enregistrement perdu, journal non écrit:" << m_lastError;
 }

@@ -11,8 +11,8 @@ class MonthlyLogSink final : public CallLogSink {
 public:
     explicit MonthlyLogSink(const Clock& clock);
 
-    // A record that cannot be written is lost; the reason is kept for the
-    // window to show if it wishes.
+    // A record that cannot be written is lost: the reason is kept and told
+    // once on the program's error output; the calculator goes on.
     void append(const CallRecord& record) override;
     const QString& lastError() const { return m_lastError; }
 

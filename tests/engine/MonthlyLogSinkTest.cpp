@@ -1,0 +1,76 @@
+// The program's log sink: records go to the month of the clock, and a log
+// that cannot be written costs its record and is reported, never raised.
+#include "MonthlyLogSink.h"
+
+#include "ManualClock.h"
+
+#include "CallRecordBuilder.h"
+#include "LogWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime Now(QDate(2026, 12, 8), QTime(21, 30, 0));
+
+QStringList warnings;
+
+void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg)
+        warnings << message;
+}
+
+class MonthlyLogSinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.isValid());
+        m_previous = qgetenv("ORVALIS_JOURNAUX");
+        warnings.clear();
+        m_handler = qInstallMessageHandler(keepWarnings);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(m_handler);
+        if (m_previous.isNull())
+            qunsetenv("ORVALIS_JOURNAUX");
+        else
+            qputenv("ORVALIS_JOURNAUX", m_previous);
+    }
+    void useLogFolder(const QString& path) { qputenv("ORVALIS_JOURNAUX", path.toLocal8Bit()); }
+
+    QTemporaryDir m_folder;
+    ManualClock m_clock{Now};
+
+private:
+    QByteArray m_previous;
+    QtMessageHandler m_handler = nullptr;
+};
+
+TEST_F(MonthlyLogSinkTest, WritesToTheLogOfTheClocksMonth) {
+    useLogFolder(m_folder.path());
+    MonthlyLogSink sink(m_clock);
+    sink.append(BasOrvalis::BuildResetRecord(Now.date()));
+    EXPECT_EQ(QFileInfo(BasOrvalis::MonthlyLogPath(Now.date())).size(), CallRecord::DataSize);
+    EXPECT_TRUE(sink.lastError().isEmpty());
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(MonthlyLogSinkTest, UnwritableLogIsReportedOnceAndTheProgramGoesOn) {
+    const QString blocker = QDir(m_folder.path()).filePath(QStringLiteral("fichier"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    useLogFolder(QDir(blocker).filePath(QStringLiteral("Journaux")));
+    MonthlyLogSink sink(m_clock);
+    sink.append(BasOrvalis::BuildResetRecord(Now.date()));
+    EXPECT_FALSE(sink.lastError().isEmpty());
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().contains(sink.lastError()));
+}
+
+} // namespace
