@@ -15,6 +15,12 @@ QString menuText(QString name) {
     return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+QMenu* createMenu(const QString& title, const QString& name, QWidget* frame) {
+    auto* menu = new QMenu(title, frame);
+    menu->setObjectName(name);
+    return menu;
+}
+
 } // namespace
 
 JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
@@ -115,27 +121,23 @@ QAction* JournalMenus::createAction(Command command, const QString& name, const 
 }
 
 void JournalMenus::createFrameMenus(QWidget* frame) {
-    auto* file = new QMenu(QStringLiteral("&Fichier"), frame);
-    file->setObjectName(QStringLiteral("MnuFile"));
+    auto* file = createMenu(QStringLiteral("&Fichier"), QStringLiteral("MnuFile"), frame);
     file->addAction(action(Command::Open));
     file->addAction(action(Command::Gerer));
     file->addSeparator();
     file->addAction(action(Command::Quit));
     m_frameRecent = addRecentItems(file);
 
-    auto* window = new QMenu(QStringLiteral("Fe&nêtre"), frame);
-    window->setObjectName(QStringLiteral("mnuWindow"));
+    auto* window = createMenu(QStringLiteral("Fe&nêtre"), QStringLiteral("mnuWindow"), frame);
     window->setEnabled(false);
 
-    auto* help = new QMenu(QStringLiteral("?"), frame);
-    help->setObjectName(QStringLiteral("MnuAide"));
+    auto* help = createMenu(QStringLiteral("?"), QStringLiteral("MnuAide"), frame);
     help->addAction(action(Command::AboutFrame));
     m_frameMenus = {file, window, help};
 }
 
 void JournalMenus::createJournalMenus(QWidget* frame) {
-    auto* file = new QMenu(QStringLiteral("&Fichier"), frame);
-    file->setObjectName(QStringLiteral("MnuFile"));
+    auto* file = createMenu(QStringLiteral("&Fichier"), QStringLiteral("MnuFile"), frame);
     for (Command command : {Command::Open, Command::Gerer, Command::Save, Command::Close})
         file->addAction(action(command));
     file->addSeparator();
@@ -147,14 +149,12 @@ void JournalMenus::createJournalMenus(QWidget* frame) {
     file->addAction(action(Command::Quit));
     m_journalRecent = addRecentItems(file);
 
-    auto* window = new QMenu(QStringLiteral("Fe&nêtre"), frame);
-    window->setObjectName(QStringLiteral("mnuWindow"));
+    auto* window = createMenu(QStringLiteral("Fe&nêtre"), QStringLiteral("mnuWindow"), frame);
     for (Command command : {Command::TileHorizontal, Command::Cascade, Command::ArrangeIcons})
         window->addAction(action(command));
     connect(window, &QMenu::aboutToShow, this, &JournalMenus::fillWindowList);
 
-    auto* help = new QMenu(QStringLiteral("?"), frame);
-    help->setObjectName(QStringLiteral("MnuHelp"));
+    auto* help = createMenu(QStringLiteral("?"), QStringLiteral("MnuHelp"), frame);
     help->addAction(action(Command::AboutJournal));
     m_journalMenus = {file, window, help};
 }
