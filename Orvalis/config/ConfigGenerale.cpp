@@ -106,6 +106,22 @@ void ConfigGenerale::save(const QString& section, const QString& key) {
 std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGeneraleValues& values) {
     // Settings take each value when its key is stored, so that a check that
     // stops OK leaves memory and store alike.
+    storeTariffsAndDefaults(values);
+    if (values.razAuto &&
+        (values.periode == Types::FaitesUneSelection || values.date == Types::FaitesUneSelection)) {
+        m_messages.ShowMessage(210, Warning, 310, 410);
+        return CoutTotal;
+    }
+    storeTotal(values);
+    m_settings.TarifPerso = values.perso ? 1 : 0;
+    save(Sections::Tarification, Keys::TarifPerso);
+    if (!storePerso(values))
+        return Personnalisee;
+    m_host.FillCommunicationTypes();
+    return std::nullopt;
+}
+
+void ConfigGenerale::storeTariffsAndDefaults(const ConfigGeneraleValues& values) {
     m_settings.TarifCreditTemps = ToSingle(values.paramUT[0], m_locale);
     for (int band = 0; band < BandCount; ++band) {
         m_settings.CreditTemps[band] = ToSingle(values.paramUT[1 + band], m_locale);
@@ -120,13 +136,9 @@ std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGenerale
         save(Sections::Tarification, Keys::TarifMinute(band));
     save(Sections::Parametres, Keys::TypeDefaut);
     save(Sections::Parametres, Keys::NumeroDefaut);
+}
 
-    if (values.razAuto &&
-        (values.periode == Types::FaitesUneSelection || values.date == Types::FaitesUneSelection)) {
-        m_messages.ShowMessage(210, Warning, 310, 410);
-        return CoutTotal;
-    }
-
+void ConfigGenerale::storeTotal(const ConfigGeneraleValues& values) {
     // The total keeps two decimals.
     m_settings.CoutTotal = ToSingle(
         LocaleFormats::fixed(ToSingle(values.totalActuel, m_locale), 2, m_locale), m_locale);
@@ -140,29 +152,26 @@ std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGenerale
         save(Sections::Parametres, Keys::RazDate);
     }
     m_host.AfficherTotal();
+}
 
-    m_settings.TarifPerso = values.perso ? 1 : 0;
-    save(Sections::Tarification, Keys::TarifPerso);
-
-    if (values.perso) {
-        for (const QString& text : values.persoTextes) {
-            if (text.isEmpty()) {
-                m_messages.ShowMessage(225, Warning, 325, 0);
-                return Personnalisee;
-            }
+bool ConfigGenerale::storePerso(const ConfigGeneraleValues& values) {
+    if (!values.perso)
+        return true;
+    for (const QString& text : values.persoTextes) {
+        if (text.isEmpty()) {
+            m_messages.ShowMessage(225, Warning, 325, 0);
+            return false;
         }
-        m_settings.PersoNumero = values.persoTextes[0];
-        m_settings.PersoDureeCredit = ToSingle(values.persoTextes[1], m_locale);
-        m_settings.PersoTarifCredit = ToSingle(values.persoTextes[2], m_locale);
-        m_settings.PersoCoutMinute = ToSingle(values.persoTextes[3], m_locale);
-        m_settings.PersoReductions = values.reducPerso;
-        save(Sections::Tarification, Keys::PersoNumero);
-        save(Sections::Tarification, Keys::PersoDureeCredit);
-        save(Sections::Tarification, Keys::PersoTarifCredit);
-        save(Sections::Tarification, Keys::PersoCoutMinute);
-        save(Sections::Tarification, Keys::PersoReductions);
     }
-
-    m_host.FillCommunicationTypes();
-    return std::nullopt;
+    m_settings.PersoNumero = values.persoTextes[0];
+    m_settings.PersoDureeCredit = ToSingle(values.persoTextes[1], m_locale);
+    m_settings.PersoTarifCredit = ToSingle(values.persoTextes[2], m_locale);
+    m_settings.PersoCoutMinute = ToSingle(values.persoTextes[3], m_locale);
+    m_settings.PersoReductions = values.reducPerso;
+    save(Sections::Tarification, Keys::PersoNumero);
+    save(Sections::Tarification, Keys::PersoDureeCredit);
+    save(Sections::Tarification, Keys::PersoTarifCredit);
+    save(Sections::Tarification, Keys::PersoCoutMinute);
+    save(Sections::Tarification, Keys::PersoReductions);
+    return true;
 }

@@ -77,6 +77,12 @@ public:
 private:
     void save(const QString& section, const QString& key);
     bool isNumber(const QString& text);
+    // The steps of OK, in their order.
+    void storeTariffsAndDefaults(const ConfigGeneraleValues& values);
+    void storeTotal(const ConfigGeneraleValues& values);
+    // False, after its message, when a box of the ticked personalised
+    // tariff is empty.
+    bool storePerso(const ConfigGeneraleValues& values);
 
     BasOrvalis::Settings& m_settings;
     SettingsStore& m_store;
