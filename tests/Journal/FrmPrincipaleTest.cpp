@@ -14,6 +14,25 @@ namespace {
 
 const QString Base = QStringLiteral("Orvalis - Journal de suivi des communications téléphoniques");
 
+// The menu bar as text: each menu's title, then its items with their
+// shortcuts, "-" for a separator; the recent-file entries are left out.
+QStringList menuBarText(const QMenuBar* bar) {
+    QStringList lines;
+    for (const QAction* menu : bar->actions()) {
+        lines.append(menu->text());
+        for (const QAction* item : menu->menu()->actions()) {
+            if (item->objectName().startsWith(QLatin1String("mnuRecentFile")))
+                continue;
+            if (item->isSeparator())
+                lines.append(QStringLiteral("  -"));
+            else
+                lines.append(QStringLiteral("  ") + item->text() + QLatin1Char('|') +
+                             item->shortcut().toString());
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 TEST_F(FrameFixture, StartsAsTheBareFrame) {
@@ -25,6 +44,36 @@ TEST_F(FrameFixture, StartsAsTheBareFrame) {
     EXPECT_FALSE(fileMenu()->actions().contains(command(Command::Save)));
     EXPECT_FALSE(separatorShown(fileMenu()));
     EXPECT_TRUE(recentEntries(fileMenu()).isEmpty());
+}
+
+TEST_F(FrameFixture, TheFrameAndTheJournalWindowsHaveTheirOwnMenus) {
+    EXPECT_EQ(menuBarText(m_frame->menuBar()),
+              (QStringList{"&Fichier", "  &Ouvrir...|Ctrl+O", "  &Gérer les journaux|Ctrl+G", "  -",
+                           "  &Quitter|Ctrl+Q", "Fe&nêtre", "?", "  À &propos du Journal|"}));
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    EXPECT_EQ(
+        menuBarText(m_frame->menuBar()),
+        (QStringList{"&Fichier", "  &Ouvrir...|Ctrl+O", "  &Gérer les journaux|Ctrl+G",
+                     "  &Enregistrer|Ctrl+S", "  &Fermer|", "  -", "  &Rechercher|Ctrl+F", "  -",
+                     "  &Configuration de l'impression|", "  &Imprimer...|Ctrl+P", "  -",
+                     "  &Quitter|Ctrl+Q", "Fe&nêtre", "  Mosaïque &horizontale|", "  En &cascade|",
+                     "  &Réorganiser les icônes|", "?", "  A propos du Journal...|"}));
+}
+
+TEST_F(FrameFixture, TheShortcutsReachTheFrameAndTheJournalWindows) {
+    // The frame is made active again after each dialog, as the desktop does.
+    const auto press = [this](QWidget* target, Qt::Key key) {
+        QApplication::setActiveWindow(m_frame.get());
+        QTest::keyClick(target, key, Qt::ControlModifier);
+        QTest::qWait(20);
+    };
+    ModalAnswerer answerer;
+    press(m_frame.get(), Qt::Key_O);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    press(m_frame->currentJournal()->grid(), Qt::Key_F);
+    EXPECT_EQ(answerer.dialogs(), (QStringList{"Ouvrir", "Rechercher"}));
+    press(m_frame->currentJournal()->grid(), Qt::Key_Q);
+    EXPECT_FALSE(m_frame->isVisible());
 }
 
 TEST_F(FrameFixture, TheToolbarHoldsItsButtonsByIndex) {
