@@ -105,6 +105,32 @@ void FrmPrincipale::createControls() {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
 
+    auto* top = new QHBoxLayout;
+    top->addLayout(createLists(central));
+    auto* reductions = new QFrame(central);
+    reductions->setFrameShape(QFrame::StyledPanel);
+    auto* reductionsColumn = new QVBoxLayout(reductions);
+    m_lblTextes[4] = makeHeading(4, QStringLiteral("Réductions Applicables"), reductions);
+    m_lblTextes[4]->setAlignment(Qt::AlignCenter);
+    m_panel = new ReductionPanelView(reductions);
+    reductionsColumn->addWidget(m_lblTextes[4]);
+    reductionsColumn->addWidget(m_panel);
+    top->addWidget(reductions, 1);
+    column->addLayout(top);
+
+    m_afficheur = new Afficheur(central);
+    column->addWidget(m_afficheur);
+    column->addLayout(createButtons(central));
+
+    for (std::size_t i = 0; i < m_afficheur->headings().size(); ++i)
+        m_lblTextes[i] = m_afficheur->headings()[i];
+    for (std::size_t i = 0; i < m_panel->headings().size(); ++i)
+        m_lblTextes[5 + i] = m_panel->headings()[i];
+    m_lblTextes[10] = m_panel->title();
+    setCentralWidget(central);
+}
+
+QLayout* FrmPrincipale::createLists(QWidget* central) {
     auto* lists = new QGridLayout;
     m_lblTextes[3] = makeHeading(3, QStringLiteral("Type de Communication"), central);
     m_cboCommunication = makeList(
@@ -125,23 +151,10 @@ void FrmPrincipale::createControls() {
     numbers->addStretch(1);
     numbers->addWidget(m_cboTarif);
     lists->addLayout(numbers, 3, 0, 1, 2);
-    auto* top = new QHBoxLayout;
-    top->addLayout(lists);
+    return lists;
+}
 
-    auto* reductions = new QFrame(central);
-    reductions->setFrameShape(QFrame::StyledPanel);
-    auto* reductionsColumn = new QVBoxLayout(reductions);
-    m_lblTextes[4] = makeHeading(4, QStringLiteral("Réductions Applicables"), reductions);
-    m_lblTextes[4]->setAlignment(Qt::AlignCenter);
-    m_panel = new ReductionPanelView(reductions);
-    reductionsColumn->addWidget(m_lblTextes[4]);
-    reductionsColumn->addWidget(m_panel);
-    top->addWidget(reductions, 1);
-    column->addLayout(top);
-
-    m_afficheur = new Afficheur(central);
-    column->addWidget(m_afficheur);
-
+QLayout* FrmPrincipale::createButtons(QWidget* central) {
     auto* buttons = new QHBoxLayout;
     m_cmdStartStop = makeButton("CmdStart_Stop", QStringLiteral("Start"), QString(), central);
     m_cmdStartStop->setCheckable(true);
@@ -153,14 +166,7 @@ void FrmPrincipale::createControls() {
     buttons->addStretch(1);
     buttons->addWidget(m_cmdReduit);
     buttons->addWidget(m_cmdQuitter);
-    column->addLayout(buttons);
-
-    for (std::size_t i = 0; i < m_afficheur->headings().size(); ++i)
-        m_lblTextes[i] = m_afficheur->headings()[i];
-    for (std::size_t i = 0; i < m_panel->headings().size(); ++i)
-        m_lblTextes[5 + i] = m_panel->headings()[i];
-    m_lblTextes[10] = m_panel->title();
-    setCentralWidget(central);
+    return buttons;
 }
 
 void FrmPrincipale::connectControls() {

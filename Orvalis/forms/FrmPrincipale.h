@@ -26,6 +26,7 @@ class DdeServer;
 class MessageBoxPresenter;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class ReductionPanelView;
 
@@ -82,6 +83,9 @@ protected:
 
 private:
     void createControls();
+    // The type, number and rate lists with their headings.
+    QLayout* createLists(QWidget* central);
+    QLayout* createButtons(QWidget* central);
     void connectControls();
     void connectMenus();
     void CmdStart_Stop_Click();
