@@ -258,6 +258,27 @@ TEST_F(FrameFixture, YesThenCancellingTheSaveDialogStillCloses) {
     EXPECT_TRUE(logFiles().isEmpty());
 }
 
+TEST_F(FrameFixture, YesSavesTheResultOverTheLogOfTheSameNameInAnyCase) {
+    writeLog(QStringLiteral("recherche1.ccm"), 7);
+    QVector<CallRecord> rows;
+    for (int i = 1; i <= 5; ++i)
+        rows.append(JournalLogs::call(QStringLiteral("Audiotel %1").arg(i)));
+    FrmJournal* result = m_frame->showSearchResult(JournalLogs::rowsOf(rows));
+    ModalAnswerer answerer(QMessageBox::Yes);
+    answerer.typeInFileDialog(QStringLiteral("RECHERCHE1"));
+    result->close();
+    QTest::qWait(50);
+
+    EXPECT_EQ(answerer.texts(),
+              (QStringList{"Voulez-vous enregistrer la recherche ?",
+                           "Le dossier des journaux contient déjà « recherche1.ccm ». "
+                           "Voulez-vous le remplacer ?"}));
+    EXPECT_EQ(logFiles(), QStringList{"recherche1.ccm"});
+    EXPECT_EQ(QFileInfo(QDir(m_logs).filePath(QStringLiteral("recherche1.ccm"))).size(), 460);
+    EXPECT_TRUE(m_frame->journals().isEmpty());
+    EXPECT_EQ(recentEntries(fileMenu()), QStringList{"RECHERCHE1.ccm"});
+}
+
 TEST_F(FrameFixture, ALogWindowClosesWithoutQuestion) {
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("nov.2026.ccm")));
     ModalAnswerer answerer;
