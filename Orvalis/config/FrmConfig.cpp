@@ -153,6 +153,14 @@ QWidget* FrmConfig::createNumeroDefaut() {
 }
 
 QWidget* FrmConfig::createCoutTotal() {
+    auto* contents = new QVBoxLayout;
+    contents->addWidget(createModificationTotal());
+    contents->addLayout(createRazAuto());
+    contents->addStretch();
+    return Tab(2, QStringLiteral(":/config/total.svg"), contents);
+}
+
+QWidget* FrmConfig::createModificationTotal() {
     m_TxtTotal[0] = Box(QStringLiteral("Affichage du Coût Total actuel"), Indexed("TxtTotal", 0));
     m_TxtTotal[1] = Box(QStringLiteral("Zone de saisie du nouveau total"), Indexed("TxtTotal", 1));
     // The current total changes only through the new total or the reset.
@@ -182,7 +190,10 @@ QWidget* FrmConfig::createCoutTotal() {
                                 "\"Modifier le Coût Total\". "),
                  QStringLiteral("LblAide(2)")),
         2, 0, 1, 3);
+    return total;
+}
 
+QLayout* FrmConfig::createRazAuto() {
     m_ChkRazAutoTotal =
         Check(QStringLiteral("Autoriser la remise à zéro automatique du Coût Total périodiquement"),
               QStringLiteral("Active/Desactive la remise à zéro automatique"),
@@ -203,12 +214,7 @@ QWidget* FrmConfig::createCoutTotal() {
     razGrid->addWidget(m_LblRaz[1], 1, 2);
     razGrid->addWidget(m_CboDate, 1, 3);
     razGrid->setColumnStretch(3, 1);
-
-    auto* contents = new QVBoxLayout;
-    contents->addWidget(total);
-    contents->addLayout(razGrid);
-    contents->addStretch();
-    return Tab(2, QStringLiteral(":/config/total.svg"), contents);
+    return razGrid;
 }
 
 QWidget* FrmConfig::createPersonnalisee() {

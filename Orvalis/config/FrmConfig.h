@@ -11,6 +11,7 @@ class ConfigHost;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -35,6 +36,9 @@ private:
     QWidget* createTarification();
     QWidget* createNumeroDefaut();
     QWidget* createCoutTotal();
+    // The frame "Modification du Coût Total" and the automatic reset.
+    QWidget* createModificationTotal();
+    QLayout* createRazAuto();
     QWidget* createPersonnalisee();
     void Form_Load();
 

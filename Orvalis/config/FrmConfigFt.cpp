@@ -207,16 +207,39 @@ QWidget* FrmConfigFt::createTemporalis() {
 QWidget* FrmConfigFt::createForfait(ConfigServices::Forfait forfait) {
     const bool local = forfait == ConfigServices::Local;
     const QString service = local ? QStringLiteral("Forfait Local") : QStringLiteral("Libre @cces");
+    const int lbl = local ? 400 : 500;
+
+    QCheckBox*& check = m_forfaits[forfait].check;
+    check = Check(QStringLiteral("Activer l'option ") + service, AboTip(service),
+                  local ? QStringLiteral("ChkForfaitLocal") : QStringLiteral("ChkLibreAcces"));
+    connect(check, &QCheckBox::toggled, this, [this, forfait] { ChkForfait_Click(forfait); });
+
+    const QString avantages =
+        local ? QStringLiteral("Le Forfait Local vous permet de bénéficier de 6 heures de "
+                               "communications par mois dans votre zone locale, tous les jours de "
+                               "18h00 a 08h00, le week-end et les jours fériés")
+              : QStringLiteral("Le Forfait Libre @cces vous permet de bénéficier de 20 heures de "
+                               "communications par mois à destination d'un fournisseur Internet, "
+                               "tous les jours de 18h00 à 08h00, le mercredi de 14h00 à 08h00, "
+                               "toute la journée le week-end et les jours fériés");
+    auto* contents = new QVBoxLayout;
+    contents->addWidget(TextFrame(QStringLiteral("Avantages applicables"),
+                                  Indexed("FraCadres", local ? 3 : 5),
+                                  HelpText(avantages, Indexed("LblTextes", lbl + 3))));
+    contents->addWidget(createTempsRestant(forfait));
+    return Tab(HelpText(QStringLiteral("Si vous êtes abonné au service %1 cliquez sur la case "
+                                       "ci-dessous pour activer cette option.")
+                            .arg(service),
+                        Indexed("LblTextes", lbl)),
+               check, contents);
+}
+
+QGroupBox* FrmConfigFt::createTempsRestant(ConfigServices::Forfait forfait) {
+    const bool local = forfait == ConfigServices::Local;
     const char* box = local ? "TxtForfaitLocal" : "TxtLibreAcces";
     const int lbl = local ? 400 : 500;
-    const int fra = local ? 3 : 5;
 
     ForfaitControls& controls = m_forfaits[forfait];
-    controls.check =
-        Check(QStringLiteral("Activer l'option ") + service, AboTip(service),
-              local ? QStringLiteral("ChkForfaitLocal") : QStringLiteral("ChkLibreAcces"));
-    connect(controls.check, &QCheckBox::toggled, this,
-            [this, forfait] { ChkForfait_Click(forfait); });
     controls.temps = {
         Box(QStringLiteral("Affiche le temps restant du mois en cours"), Indexed(box, 0)),
         Box(QStringLiteral("Zone de saisie du nouveau temps restant"), Indexed(box, 1))};
@@ -236,16 +259,8 @@ QWidget* FrmConfigFt::createForfait(ConfigServices::Forfait forfait) {
     connect(controls.modif, &QPushButton::clicked, this,
             [this, forfait] { CmdModifTemps_Click(forfait); });
 
-    const QString avantages =
-        local ? QStringLiteral("Le Forfait Local vous permet de bénéficier de 6 heures de "
-                               "communications par mois dans votre zone locale, tous les jours de "
-                               "18h00 a 08h00, le week-end et les jours fériés")
-              : QStringLiteral("Le Forfait Libre @cces vous permet de bénéficier de 20 heures de "
-                               "communications par mois à destination d'un fournisseur Internet, "
-                               "tous les jours de 18h00 à 08h00, le mercredi de 14h00 à 08h00, "
-                               "toute la journée le week-end et les jours fériés");
     QGroupBox* temps =
-        Frame(QStringLiteral("Modification du temps restant"), Indexed("FraCadres", fra + 1));
+        Frame(QStringLiteral("Modification du temps restant"), Indexed("FraCadres", local ? 4 : 6));
     auto* grid = new QGridLayout(temps);
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(controls.labels[i], i, 0);
@@ -254,17 +269,7 @@ QWidget* FrmConfigFt::createForfait(ConfigServices::Forfait forfait) {
     grid->addWidget(controls.init, 0, 2);
     grid->addWidget(controls.modif, 1, 2);
     grid->setColumnStretch(1, 1);
-
-    auto* contents = new QVBoxLayout;
-    contents->addWidget(TextFrame(QStringLiteral("Avantages applicables"),
-                                  Indexed("FraCadres", fra),
-                                  HelpText(avantages, Indexed("LblTextes", lbl + 3))));
-    contents->addWidget(temps);
-    return Tab(HelpText(QStringLiteral("Si vous êtes abonné au service %1 cliquez sur la case "
-                                       "ci-dessous pour activer cette option.")
-                            .arg(service),
-                        Indexed("LblTextes", lbl)),
-               controls.check, contents);
+    return temps;
 }
 
 void FrmConfigFt::Form_Load() {

@@ -51,6 +51,8 @@ private:
     QWidget* createPrimalisteInternet();
     QWidget* createTemporalis();
     QWidget* createForfait(ConfigServices::Forfait forfait);
+    // The frame "Modification du temps restant" of a package's tab.
+    QGroupBox* createTempsRestant(ConfigServices::Forfait forfait);
     void Form_Load();
 
     void ChkPrimaliste_Click();
