@@ -22,6 +22,18 @@ constexpr int Yes = 6;
 constexpr int No = 7;
 } // namespace MessageAnswer
 
+// One message as it was asked for: title, buttons, line and second line.
+struct ShownMessage {
+    int title = 0;
+    int buttons = 0;
+    int line = 0;
+    int second = 0;
+    bool operator==(const ShownMessage& other) const {
+        return title == other.title && buttons == other.buttons && line == other.line &&
+               second == other.second;
+    }
+};
+
 class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;

@@ -19,13 +19,6 @@
 
 #include <optional>
 
-struct ShownMessage {
-    int title = 0;
-    int buttons = 0;
-    int line = 0;
-    int second = 0;
-};
-
 struct SimulatedCall {
     QDateTime start;
     QDateTime stop;
@@ -33,7 +26,7 @@ struct SimulatedCall {
     QString display;  // the cost display
     QString duration; // the duration display
     // The message of the pricing procedure that stopped the call.
-    std::optional<ShownMessage> stoppedBy;
+    std::optional<BasOrvalis::ShownMessage> stoppedBy;
     // The package time left after the call; null for other types.
     QString remaining;
     std::optional<CallRecord> record;

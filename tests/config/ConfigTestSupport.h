@@ -19,21 +19,13 @@
 
 #include <memory>
 
-// One message shown: title, buttons, line and second line.
-struct ShownMessage {
-    int title = 0;
-    int buttons = 0;
-    int line = 0;
-    int second = 0;
-    bool operator==(const ShownMessage& other) const {
-        return title == other.title && buttons == other.buttons && line == other.line &&
-               second == other.second;
-    }
-};
+using BasOrvalis::ShownMessage;
 
+namespace BasOrvalis {
 inline void PrintTo(const ShownMessage& m, std::ostream* os) {
     *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second << "}";
 }
+} // namespace BasOrvalis
 
 // Answers questions from a script (Yes when the script is empty) and keeps
 // every message shown.

@@ -20,20 +20,13 @@
 #include <deque>
 #include <memory>
 
-struct ShownMessageRecord {
-    int title;
-    int buttons;
-    int line;
-    int second;
-};
-
 // Answers the messages from a queue (No when it is empty) and keeps them.
 class ScriptedMessages final : public BasOrvalis::MessagePresenter {
 public:
     int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
 
     std::deque<int> answers;
-    QVector<ShownMessageRecord> shown;
+    QVector<BasOrvalis::ShownMessage> shown;
 };
 
 class CapturedLog final : public CallLogSink {

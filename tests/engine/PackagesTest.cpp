@@ -76,7 +76,7 @@ protected:
     }
     void expectMessage(int index, int title, int buttons, int line, int second) {
         ASSERT_GT(messages.shown.size(), index);
-        const ShownMessageRecord& shown = messages.shown[index];
+        const ShownMessage& shown = messages.shown[index];
         EXPECT_EQ(shown.title, title);
         EXPECT_EQ(shown.buttons, buttons);
         EXPECT_EQ(shown.line, line);
