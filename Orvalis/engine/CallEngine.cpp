@@ -15,6 +15,8 @@
 #include "SettingsKeys.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 using namespace BasOrvalis;
 
@@ -230,28 +232,28 @@ void CallEngine::RemplirTarifsKiosque() {
 }
 
 void CallEngine::priceCall() {
+    // The pricing procedure of each type, by the text the type list shows.
+    using Pricing = void (CallEngine::*)();
+    static const std::array<std::pair<QString, Pricing>, 10> procedures{{
+        {Types::Standard, &CallEngine::CalculStandard},
+        {Types::Primaliste, &CallEngine::CalculPrimaliste},
+        {Types::PrimalisteInternet, &CallEngine::CalculPrimalisteInternet},
+        {Types::Temporalis, &CallEngine::CalculTemporalis},
+        {Types::ForfaitLocal, &CallEngine::CalculForfaitLocal},
+        {Types::LibreAcces, &CallEngine::CalculLibreAcces},
+        {Types::Kiosque, &CallEngine::CalculKiosque},
+        {Types::Audiotel, &CallEngine::CalculAudiotel},
+        {Types::Numeris, &CallEngine::CalculNumeris},
+        {Types::Perso, &CallEngine::CalculPerso},
+    }};
     const QString& type = m_selection.type();
-    if (type == Types::Standard)
-        CalculStandard();
-    else if (type == Types::Primaliste)
-        CalculPrimaliste();
-    else if (type == Types::PrimalisteInternet)
-        CalculPrimalisteInternet();
-    else if (type == Types::Temporalis)
-        CalculTemporalis();
-    else if (type == Types::ForfaitLocal)
-        CalculForfaitLocal();
-    else if (type == Types::LibreAcces)
-        CalculLibreAcces();
-    else if (type == Types::Kiosque)
-        CalculKiosque();
-    else if (type == Types::Audiotel)
-        CalculAudiotel();
-    else if (type == Types::Numeris)
-        CalculNumeris();
-    else if (type == Types::Perso)
-        CalculPerso();
-    else if (type == Types::FaitesUneSelection) {
+    for (const auto& [shown, procedure] : procedures) {
+        if (shown == type) {
+            (this->*procedure)();
+            return;
+        }
+    }
+    if (type == Types::FaitesUneSelection) {
         releaseButton();
         m_messages.ShowMessage(213, MessageStyle::Exclamation, 313, 0);
     }
