@@ -207,14 +207,7 @@ TEST_F(ConfigGeneraleTest, ManualResetTakesEffectAtOnce) {
     EXPECT_TRUE(config().CmdRAZTotal());
 
     EXPECT_EQ(messages.shown, (QList<ShownMessage>{{203, 36, 303, 0}}));
-    EXPECT_FLOAT_EQ(settings.CoutTotal, 0.f);
-    EXPECT_EQ(host.totals, 1);
-    EXPECT_EQ(files.contents(),
-              (StoreContents{{QStringLiteral("Parametres/Cout Total"), QStringLiteral("0,000")}}));
-    QVector<CallRecord> records;
-    ASSERT_TRUE(LogFile::readAll(BasOrvalis::MonthlyLogPath(host.instant.date()), &records));
-    ASSERT_EQ(records.size(), 1);
-    EXPECT_EQ(records[0].toBytes(), BasOrvalis::BuildResetRecord(host.instant.date()).toBytes());
+    ExpectManualResetDone(settings.CoutTotal, host, files);
     EXPECT_TRUE(BasOrvalis::MonthlyLogPath(host.instant.date()).startsWith(files.journaux()));
 }
 

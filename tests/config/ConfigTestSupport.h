@@ -5,6 +5,9 @@
 
 #include "ConfigHost.h"
 
+#include "CallRecordBuilder.h"
+#include "LogFile.h"
+#include "LogWriter.h"
 #include "Messages.h"
 #include "SettingsStore.h"
 
@@ -119,4 +122,19 @@ inline StoreContents Merged(StoreContents base, const StoreContents& more) {
     for (auto it = more.begin(); it != more.end(); ++it)
         base.insert(it.key(), it.value());
     return base;
+}
+
+// The manual reset took effect at once: total 0, the main window told once,
+// "0,000" stored, and the reset record alone in the month's log.
+inline void ExpectManualResetDone(float coutTotal, const CountingHost& host,
+                                  const TemporaryFiles& files) {
+    EXPECT_FLOAT_EQ(coutTotal, 0.f);
+    EXPECT_EQ(host.totals, 1);
+    EXPECT_EQ(files.contents(),
+              (StoreContents{{QStringLiteral("Parametres/Cout Total"), QStringLiteral("0,000")}}));
+    const QDate today = host.instant.date();
+    QVector<CallRecord> records;
+    ASSERT_TRUE(LogFile::readAll(BasOrvalis::MonthlyLogPath(today), &records));
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].toBytes(), BasOrvalis::BuildResetRecord(today).toBytes());
 }

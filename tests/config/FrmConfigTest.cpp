@@ -137,14 +137,7 @@ TEST_F(FrmConfigTest, ManualResetThenCancelKeepsTheResetAndItsRecord) {
     clickButton("CmdAnnuler");
 
     EXPECT_TRUE(closed());
-    EXPECT_FLOAT_EQ(settings.CoutTotal, 0.f);
-    EXPECT_EQ(host.totals, 1);
-    EXPECT_EQ(files.contents(),
-              (StoreContents{{QStringLiteral("Parametres/Cout Total"), QStringLiteral("0,000")}}));
-    QVector<CallRecord> records;
-    ASSERT_TRUE(LogFile::readAll(BasOrvalis::MonthlyLogPath(host.instant.date()), &records));
-    ASSERT_EQ(records.size(), 1);
-    EXPECT_EQ(records[0].toBytes(), BasOrvalis::BuildResetRecord(host.instant.date()).toBytes());
+    ExpectManualResetDone(settings.CoutTotal, host, files);
 }
 
 TEST_F(FrmConfigTest, AutomaticResetWithoutDateStopsOkAtTabTwo) {

@@ -132,21 +132,42 @@ std::unique_ptr<QDBusInterface> connectControl() {
 
 } // namespace
 
-TEST(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
-    if (!CalculatorRun::sessionAvailable())
-        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
-    CalculatorRun run;
-    writeDefaults(run);
-    ASSERT_TRUE(run.startAndWaitForBus(15000));
-    const auto bus = connectControl();
-    QDBusInterface& control = *bus;
-    ASSERT_TRUE(control.isValid());
-    EXPECT_EQ(request(control), QStringLiteral("start"));
-    EXPECT_FALSE(execute(control, QStringLiteral("pause")));
-    EXPECT_EQ(request(control), QStringLiteral("start"));
+// A calculator of its own, with a local standard call as its default type
+// and number, started (under a shifted clock when asked) and reachable on
+// the bus.
+class OrvalisEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CalculatorRun::sessionAvailable())
+            GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+        writeDefaults(run);
+    }
 
-    ASSERT_TRUE(execute(control, QStringLiteral("Start")));
-    EXPECT_EQ(request(control), QStringLiteral("stop"));
+    // Starts the calculator; `instant` is where its clock starts, if given.
+    void startCalculator(const QString& instant = QString()) {
+        if (!instant.isEmpty())
+            run.fakeTime(instant);
+        ASSERT_TRUE(run.startAndWaitForBus(15000));
+        m_bus = connectControl();
+        ASSERT_TRUE(m_bus->isValid());
+    }
+
+    QDBusInterface& control() { return *m_bus; }
+
+    CalculatorRun run;
+
+private:
+    std::unique_ptr<QDBusInterface> m_bus;
+};
+
+TEST_F(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    EXPECT_EQ(request(control()), QStringLiteral("start"));
+    EXPECT_FALSE(execute(control(), QStringLiteral("pause")));
+    EXPECT_EQ(request(control()), QStringLiteral("start"));
+
+    ASSERT_TRUE(execute(control(), QStringLiteral("Start")));
+    EXPECT_EQ(request(control()), QStringLiteral("stop"));
 
     // A second copy leaves at once: no window, no write.
     const QByteArray storeBefore = fileDigest(run.storePath());
@@ -159,26 +180,19 @@ TEST(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     EXPECT_EQ(WindowSearch::FindWindowsByCaption(QStringLiteral("Orvalis V3.04")).size(), 1);
 
     QThread::msleep(3500);
-    ASSERT_TRUE(execute(control, QStringLiteral("stop")));
-    EXPECT_EQ(request(control), QStringLiteral("start"));
+    ASSERT_TRUE(execute(control(), QStringLiteral("stop")));
+    EXPECT_EQ(request(control()), QStringLiteral("start"));
     const QDate today = QDate::currentDate();
     expectLoggedAsTheEngineBuildsIt(run, today, today);
 }
 
-TEST(OrvalisEndToEnd, CallOverTheNewYearGoesToTheLogOfTheMonthOfItsStop) {
-    if (!CalculatorRun::sessionAvailable())
-        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+TEST_F(OrvalisEndToEnd, CallOverTheNewYearGoesToTheLogOfTheMonthOfItsStop) {
     if (CalculatorRun::fakeTimeLibrary().isEmpty())
         GTEST_SKIP() << "needs libfaketime";
-    CalculatorRun run;
-    writeDefaults(run);
-    run.fakeTime(QStringLiteral("2026-12-31 23:59:57"));
-    ASSERT_TRUE(run.startAndWaitForBus(15000));
-    const auto bus = connectControl();
-    QDBusInterface& control = *bus;
-    ASSERT_TRUE(execute(control, QStringLiteral("start")));
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2026-12-31 23:59:57")));
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
     QThread::msleep(4500);
-    ASSERT_TRUE(execute(control, QStringLiteral("stop")));
+    ASSERT_TRUE(execute(control(), QStringLiteral("stop")));
 
     EXPECT_FALSE(
         QFile::exists(QDir(run.logFolder()).filePath(LogFile::monthlyName(QDate(2026, 12, 1)))));
@@ -186,14 +200,9 @@ TEST(OrvalisEndToEnd, CallOverTheNewYearGoesToTheLogOfTheMonthOfItsStop) {
     expectLoggedAsTheEngineBuildsIt(run, QDate(2027, 1, 1), QDate(2026, 12, 31));
 }
 
-TEST(OrvalisEndToEnd, CallInProgressAtLogoutIsLogged) {
-    if (!CalculatorRun::sessionAvailable())
-        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
-    CalculatorRun run;
-    writeDefaults(run);
-    ASSERT_TRUE(run.startAndWaitForBus(15000));
-    const auto bus = connectControl();
-    ASSERT_TRUE(execute(*bus, QStringLiteral("start")));
+TEST_F(OrvalisEndToEnd, CallInProgressAtLogoutIsLogged) {
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
     QThread::msleep(3500);
 
     // The session ends: the calculator is asked to terminate.
