@@ -1,6 +1,6 @@
 // Tavelnor, the modem monitor. Until its watcher exists it only holds its
 // single-instance lock and waits in the event loop.
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // Minimal ordered JSON text.
-#include "JsonText.h"
+#include "cli/JsonText.h"
 
 namespace JsonText {
 

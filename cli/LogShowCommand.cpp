@@ -1,9 +1,9 @@
 // Printing a call log as JSON, CSV or text.
-#include "LogShowCommand.h"
+#include "cli/LogShowCommand.h"
 
-#include "CallRecord.h"
-#include "JsonText.h"
-#include "LogFile.h"
+#include "cli/JsonText.h"
+#include "common/CallRecord.h"
+#include "common/LogFile.h"
 
 #include <QFileInfo>
 #include <QTextStream>

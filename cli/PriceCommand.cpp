@@ -1,11 +1,11 @@
 // Simulating a call second by second on a settable clock.
-#include "PriceCommand.h"
+#include "cli/PriceCommand.h"
 
-#include "CallSimulation.h"
-#include "JsonText.h"
+#include "cli/JsonText.h"
+#include "engine/CallSimulation.h"
 
-#include "LoadSettings.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "platform/SettingsStore.h"
 
 #include <QDateTime>
 #include <QFileInfo>

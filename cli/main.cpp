@@ -1,6 +1,6 @@
 // orvalis-cli: the command-line companion of the suite.
-#include "LogShowCommand.h"
-#include "PriceCommand.h"
+#include "cli/LogShowCommand.h"
+#include "cli/PriceCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

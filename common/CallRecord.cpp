@@ -1,7 +1,7 @@
 // The byte layout of one log record.
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Windows-1252: Latin-1 but for the 32 codes 0x80..0x9F.
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <array>
 

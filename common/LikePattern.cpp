@@ -1,5 +1,5 @@
 // The wildcard match of the Like operator, by backtracking over "*".
-#include "LikePattern.h"
+#include "common/LikePattern.h"
 
 namespace {
 

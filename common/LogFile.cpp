@@ -1,8 +1,8 @@
 // Naming, appending to and reading the monthly call logs.
-#include "LogFile.h"
+#include "common/LogFile.h"
 
-#include "AppFolders.h"
-#include "LocaleFormats.h"
+#include "platform/AppFolders.h"
+#include "platform/LocaleFormats.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // the record count of the readers.
 #pragma once
 
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 #include <QDate>
 #include <QLocale>

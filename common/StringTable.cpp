@@ -1,6 +1,6 @@
 // The string table, loaded once from its resource: one "number<TAB>text"
 // entry per line, UTF-8.
-#include "StringTable.h"
+#include "common/StringTable.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,5 +1,5 @@
 // The program folder and the log folder.
-#include "AppFolders.h"
+#include "platform/AppFolders.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 // The user's regional formats, read from QLocale.
-#include "LocaleFormats.h"
+#include "platform/LocaleFormats.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,5 @@
 // Translations of Qt's own texts and a clean end on a terminating signal.
-#include "ProgramStart.h"
+#include "platform/ProgramStart.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

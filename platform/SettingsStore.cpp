@@ -1,5 +1,5 @@
 // The per-user settings store on a QSettings INI file.
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>

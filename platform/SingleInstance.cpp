@@ -1,5 +1,5 @@
 // One running copy per program and user, held by a lock file.
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
 // Reading the command line.
-#include "CommandLine.h"
+#include "core/CommandLine.h"
 
 namespace BasJournal {
 

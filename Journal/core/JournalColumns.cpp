@@ -1,5 +1,5 @@
 // Headers, widths and alignments of the journal grid.
-#include "JournalColumns.h"
+#include "core/JournalColumns.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // The table interface shared by log and search-result models.
-#include "JournalModel.h"
+#include "core/JournalModel.h"
 
-#include "JournalColumns.h"
+#include "core/JournalColumns.h"
 
 namespace BasJournal {
 

@@ -2,7 +2,7 @@
 // from 1, columns 1 to 7 show the record's fields exactly as stored.
 #pragma once
 
-#include "JournalRows.h"
+#include "core/JournalRows.h"
 
 #include <QAbstractTableModel>
 

@@ -1,8 +1,8 @@
 // Stored records and their decoding on demand.
-#include "JournalRows.h"
+#include "core/JournalRows.h"
 
-#include "Cp1252.h"
-#include "LogFile.h"
+#include "common/Cp1252.h"
+#include "common/LogFile.h"
 
 #include <array>
 

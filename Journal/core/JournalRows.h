@@ -3,7 +3,7 @@
 // its file's bytes; a search result's rows are the matching slots, copied.
 #pragma once
 
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 #include <QByteArray>
 #include <QString>

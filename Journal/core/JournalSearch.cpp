@@ -1,9 +1,9 @@
 // The search over journal rows.
-#include "JournalSearch.h"
+#include "core/JournalSearch.h"
 
-#include "JournalColumns.h"
-#include "JournalModel.h"
-#include "LikePattern.h"
+#include "common/LikePattern.h"
+#include "core/JournalColumns.h"
+#include "core/JournalModel.h"
 
 namespace BasJournal {
 

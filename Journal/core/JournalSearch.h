@@ -2,7 +2,7 @@
 // a value, with the wildcards of the Like match and case ignored.
 #pragma once
 
-#include "JournalRows.h"
+#include "core/JournalRows.h"
 
 #include <QString>
 

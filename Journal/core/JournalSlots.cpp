@@ -1,5 +1,5 @@
 // The table of journal windows and its flags.
-#include "JournalSlots.h"
+#include "core/JournalSlots.h"
 
 namespace BasJournal {
 

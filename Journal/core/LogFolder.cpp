@@ -1,8 +1,8 @@
 // Names and paths of the logs in the log folder.
-#include "LogFolder.h"
+#include "core/LogFolder.h"
 
-#include "AppFolders.h"
-#include "LogFile.h"
+#include "common/LogFile.h"
+#include "platform/AppFolders.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Reading a log file into a journal model.
-#include "LogModel.h"
+#include "core/LogModel.h"
 
 #include <QFile>
 

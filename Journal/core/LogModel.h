@@ -2,7 +2,7 @@
 // progress bar can move, and its records are decoded when shown.
 #pragma once
 
-#include "JournalModel.h"
+#include "core/JournalModel.h"
 
 #include <functional>
 

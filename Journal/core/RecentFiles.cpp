@@ -1,7 +1,7 @@
 // The recent-file list on the settings store.
-#include "RecentFiles.h"
+#include "core/RecentFiles.h"
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 namespace BasJournal {
 

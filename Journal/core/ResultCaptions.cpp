@@ -1,5 +1,5 @@
 // Numbering of search results.
-#include "ResultCaptions.h"
+#include "core/ResultCaptions.h"
 
 namespace BasJournal {
 

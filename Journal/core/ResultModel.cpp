@@ -1,5 +1,5 @@
 // The rows of a search result.
-#include "ResultModel.h"
+#include "core/ResultModel.h"
 
 namespace BasJournal {
 

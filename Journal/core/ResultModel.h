@@ -2,7 +2,7 @@
 // order they were found.
 #pragma once
 
-#include "JournalModel.h"
+#include "core/JournalModel.h"
 
 namespace BasJournal {
 

@@ -1,9 +1,11 @@
 // The wait window of a log load.
-#include "FrmAttente.h"
+#include "gui/FrmAttente.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
+
+namespace Journal {
 
 FrmAttente::FrmAttente(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint)
@@ -25,3 +27,5 @@ FrmAttente::FrmAttente(QWidget* parent)
 void FrmAttente::setProgress(int percent) {
     m_progressBar->setValue(percent);
 }
+
+} // namespace Journal

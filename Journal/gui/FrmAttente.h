@@ -7,6 +7,8 @@
 class QLabel;
 class QProgressBar;
 
+namespace Journal {
+
 class FrmAttente final : public QDialog {
     Q_OBJECT
 
@@ -19,3 +21,5 @@ private:
     QLabel* m_lblTexte;
     QProgressBar* m_progressBar;
 };
+
+} // namespace Journal

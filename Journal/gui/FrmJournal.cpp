@@ -1,11 +1,11 @@
 // The journal window: grid layout, empty-log notice, pop-up menu and the
 // question asked before an unsaved search result closes.
-#include "FrmJournal.h"
+#include "gui/FrmJournal.h"
 
-#include "JournalColumns.h"
-#include "JournalIcons.h"
-#include "JournalSlots.h"
-#include "Twips.h"
+#include "core/JournalColumns.h"
+#include "core/JournalSlots.h"
+#include "gui/JournalIcons.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QTableView>
+
+namespace Journal {
 
 using BasJournal::JournalColumns::Count;
 
@@ -115,8 +117,8 @@ QSize FrmJournal::initialSize() const {
     const int frame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this) +
                       2 * m_grille->frameWidth() +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return {qMax(Twips::toPixels(WidthTwips, this), columns + frame),
-            Twips::toPixels(HeightTwips, this)};
+    return {qMax(Twips::toPixels(WidthTwips, logicalDpiX()), columns + frame),
+            Twips::toPixels(HeightTwips, logicalDpiX())};
 }
 
 void FrmJournal::PrepareGrid() {
@@ -132,7 +134,8 @@ void FrmJournal::PrepareGrid() {
     // Trailing blanks are part of the stored fields: they are cut, never elided.
     m_grille->setTextElideMode(Qt::ElideNone);
     for (int column = 0; column < Count; ++column) {
-        const int twips = Twips::toPixels(BasJournal::JournalColumns::widthTwips(column), this);
+        const int twips =
+            Twips::toPixels(BasJournal::JournalColumns::widthTwips(column), logicalDpiX());
         m_grille->setColumnWidth(column, columnWidth(m_grille, column, twips));
     }
 }
@@ -150,3 +153,5 @@ void FrmJournal::closeEvent(QCloseEvent* event) {
     if (event->isAccepted())
         emit closed(this);
 }
+
+} // namespace Journal

@@ -3,7 +3,7 @@
 // journal windows never changes while it is open.
 #pragma once
 
-#include "JournalModel.h"
+#include "core/JournalModel.h"
 
 #include <QMdiSubWindow>
 
@@ -11,10 +11,11 @@
 
 class QLabel;
 class QTableView;
-
 namespace BasJournal {
 class JournalSlots;
 }
+
+namespace Journal {
 
 class FrmJournal final : public QMdiSubWindow {
     Q_OBJECT
@@ -51,3 +52,5 @@ private:
     QTableView* m_grille;
     QLabel* m_txtVide;
 };
+
+} // namespace Journal

@@ -1,16 +1,16 @@
 // The frame: opening logs into journal windows, the caption and toolbar
 // that follow the active window, search results and their saving.
-#include "FrmPrincipale.h"
+#include "gui/FrmPrincipale.h"
 
-#include "FrmAttente.h"
-#include "FrmJournal.h"
-#include "FrmPropos.h"
-#include "FrmRecherche.h"
-#include "JournalIcons.h"
-#include "JournalMenus.h"
-#include "LogFile.h"
-#include "LogModel.h"
-#include "ResultModel.h"
+#include "common/LogFile.h"
+#include "core/LogModel.h"
+#include "core/ResultModel.h"
+#include "gui/FrmAttente.h"
+#include "gui/FrmJournal.h"
+#include "gui/FrmPropos.h"
+#include "gui/FrmRecherche.h"
+#include "gui/JournalIcons.h"
+#include "gui/JournalMenus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +22,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QToolBar>
+
+namespace Journal {
 
 using BasJournal::LogFolder;
 using Command = JournalMenus::Command;
@@ -408,3 +410,5 @@ void FrmPrincipale::closeEvent(QCloseEvent* event) {
     else
         event->ignore();
 }
+
+} // namespace Journal

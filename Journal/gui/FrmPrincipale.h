@@ -3,11 +3,11 @@
 // one is active) and its caption, which names the active journal.
 #pragma once
 
-#include "JournalRows.h"
-#include "JournalSlots.h"
-#include "LogFolder.h"
-#include "RecentFiles.h"
-#include "ResultCaptions.h"
+#include "core/JournalRows.h"
+#include "core/JournalSlots.h"
+#include "core/LogFolder.h"
+#include "core/RecentFiles.h"
+#include "core/ResultCaptions.h"
 
 #include <QFileDialog>
 #include <QMainWindow>
@@ -16,14 +16,16 @@
 #include <map>
 #include <memory>
 
-class FrmJournal;
-class JournalMenus;
 class QMdiArea;
 class SettingsStore;
-
 namespace BasJournal {
 class JournalModel;
 }
+
+namespace Journal {
+
+class FrmJournal;
+class JournalMenus;
 
 class FrmPrincipale final : public QMainWindow {
     Q_OBJECT
@@ -95,3 +97,5 @@ private:
     JournalMenus* m_menus;
     QPrinter m_printer;
 };
+
+} // namespace Journal

@@ -1,7 +1,7 @@
 // The About box: program picture, title, links, and the OK image.
-#include "FrmPropos.h"
+#include "gui/FrmPropos.h"
 
-#include "JournalIcons.h"
+#include "gui/JournalIcons.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace Journal {
 
 const QString FrmPropos::MailAddress = QStringLiteral("journal@orvalis.example");
 const QString FrmPropos::WebAddress = QStringLiteral("https://www.orvalis.example/");
@@ -82,3 +84,5 @@ void FrmPropos::openTarget(const QString& address, const QString& target) {
         QMessageBox::warning(this, windowTitle(), QStringLiteral("Une erreur s'est produite"),
                              QMessageBox::Ok);
 }
+
+} // namespace Journal

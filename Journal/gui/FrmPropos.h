@@ -8,6 +8,8 @@
 
 class QLabel;
 
+namespace Journal {
+
 class FrmPropos final : public QDialog {
     Q_OBJECT
 
@@ -33,3 +35,5 @@ private:
     QString m_mailAddress;
     QString m_webAddress;
 };
+
+} // namespace Journal

@@ -1,7 +1,7 @@
 // The search dialog.
-#include "FrmRecherche.h"
+#include "gui/FrmRecherche.h"
 
-#include "JournalSearch.h"
+#include "core/JournalSearch.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace Journal {
 
 namespace {
 
@@ -132,3 +134,5 @@ void FrmRecherche::RunSearch() {
     m_matches = std::move(found);
     accept();
 }
+
+} // namespace Journal

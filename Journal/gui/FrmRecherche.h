@@ -3,17 +3,18 @@
 // search result.
 #pragma once
 
-#include "JournalRows.h"
+#include "core/JournalRows.h"
 
 #include <QDialog>
 
 class QButtonGroup;
 class QLineEdit;
 class QPushButton;
-
 namespace BasJournal {
 class JournalModel;
 }
+
+namespace Journal {
 
 class FrmRecherche final : public QDialog {
     Q_OBJECT
@@ -39,3 +40,5 @@ private:
     QLineEdit* m_txtValeur;
     QPushButton* m_cmdRechercher;
 };
+
+} // namespace Journal

@@ -1,7 +1,9 @@
 // Icons drawn as SVG in the program's resources.
-#include "JournalIcons.h"
+#include "gui/JournalIcons.h"
 
 #include <QFile>
+
+namespace Journal {
 
 namespace JournalIcons {
 
@@ -26,3 +28,5 @@ QIcon toolbarIcon(const QString& key) {
 }
 
 } // namespace JournalIcons
+
+} // namespace Journal

@@ -6,9 +6,13 @@
 #include <QIcon>
 #include <QString>
 
+namespace Journal {
+
 namespace JournalIcons {
 
 QIcon programIcon();
 QIcon toolbarIcon(const QString& key);
 
 } // namespace JournalIcons
+
+} // namespace Journal

@@ -1,13 +1,15 @@
 // Commands, menus and recent-file entries of the log viewer.
-#include "JournalMenus.h"
+#include "gui/JournalMenus.h"
 
-#include "JournalIcons.h"
+#include "gui/JournalIcons.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace Journal {
 
 namespace {
 
@@ -194,3 +196,5 @@ void JournalMenus::fillWindowList() {
         m_windowEntries.append(entry);
     }
 }
+
+} // namespace Journal

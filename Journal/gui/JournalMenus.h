@@ -14,6 +14,8 @@ class QMdiArea;
 class QMenu;
 class QMenuBar;
 
+namespace Journal {
+
 class JournalMenus final : public QObject {
     Q_OBJECT
 
@@ -67,3 +69,5 @@ private:
     RecentItems m_journalRecent{};
     QList<QAction*> m_windowEntries;
 };
+
+} // namespace Journal

@@ -1,8 +1,8 @@
 // How a call is named in the log.
-#include "CallDescription.h"
+#include "BasOrvalis/CallDescription.h"
 
-#include "CommunicationLists.h"
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 #include <QStringList>
 

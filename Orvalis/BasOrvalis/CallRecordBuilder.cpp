@@ -1,10 +1,10 @@
 // The fields of the records the calculator logs.
-#include "CallRecordBuilder.h"
+#include "BasOrvalis/CallRecordBuilder.h"
 
-#include "CallDescription.h"
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CallDescription.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/ToSingle.h"
+#include "platform/LocaleFormats.h"
 
 namespace BasOrvalis {
 

@@ -2,7 +2,7 @@
 // selections, displays and times of the main window, and the reset record.
 #pragma once
 
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // Which types and numbers the lists offer, and the stored defaults among them.
-#include "CommunicationLists.h"
+#include "BasOrvalis/CommunicationLists.h"
 
-#include "Messages.h"
+#include "BasOrvalis/Messages.h"
 
 #include <utility>
 #include <vector>

@@ -2,7 +2,7 @@
 // configuration dialog: which entries, in which order, under which caption.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // The fixed number entries: distance bands, Kiosque Micro numbers, Audiotel
 // prefixes.
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 namespace BasOrvalis::Numbers {
 

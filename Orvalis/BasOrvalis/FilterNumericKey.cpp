@@ -1,5 +1,5 @@
 // The keys a numeric input box accepts.
-#include "FilterNumericKey.h"
+#include "BasOrvalis/FilterNumericKey.h"
 
 namespace BasOrvalis {
 

@@ -1,9 +1,9 @@
 // The first-start clean-up of the store and the mark that it ran.
-#include "FirstRunCleanup.h"
+#include "BasOrvalis/FirstRunCleanup.h"
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "StoredText.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredText.h"
+#include "platform/SettingsStore.h"
 
 #include <QStringList>
 

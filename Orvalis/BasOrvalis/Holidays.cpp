@@ -1,5 +1,5 @@
 // The French public holidays: eight fixed dates and three that follow Easter.
-#include "Holidays.h"
+#include "BasOrvalis/Holidays.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Reading the settings from the store at start, writing a changed field back.
-#include "LoadSettings.h"
+#include "BasOrvalis/LoadSettings.h"
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 
 namespace BasOrvalis {
 

@@ -2,7 +2,7 @@
 // start, a changed field written back by its key.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,9 +1,9 @@
 // Appending the calculator's records to the month's log.
-#include "LogWriter.h"
+#include "BasOrvalis/LogWriter.h"
 
-#include "AppFolders.h"
-#include "CallRecordBuilder.h"
-#include "LogFile.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "common/LogFile.h"
+#include "platform/AppFolders.h"
 
 namespace BasOrvalis {
 

@@ -3,7 +3,7 @@
 // caller, never raised.
 #pragma once
 
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
 // Message and link texts from the string table.
-#include "MessageText.h"
+#include "BasOrvalis/MessageText.h"
 
-#include "StringTable.h"
+#include "common/StringTable.h"
 
 namespace BasOrvalis {
 

@@ -2,7 +2,7 @@
 // preference, loaded once from the store at start and kept for the whole run.
 #pragma once
 
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 #include <QDate>
 #include <QString>

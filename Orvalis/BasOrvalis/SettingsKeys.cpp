@@ -1,7 +1,7 @@
 // The table of stored fields and the text form of each.
-#include "SettingsKeys.h"
+#include "BasOrvalis/SettingsKeys.h"
 
-#include "StoredText.h"
+#include "BasOrvalis/StoredText.h"
 
 #include <array>
 

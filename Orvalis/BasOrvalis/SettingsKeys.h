@@ -2,7 +2,7 @@
 // every stored field of Settings in load order.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QLocale>
 #include <QString>

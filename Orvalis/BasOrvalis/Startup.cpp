@@ -1,8 +1,8 @@
 // The start-up sequence of the calculator and the start date it notes.
-#include "Startup.h"
+#include "BasOrvalis/Startup.h"
 
-#include "FirstRunCleanup.h"
-#include "LoadSettings.h"
+#include "BasOrvalis/FirstRunCleanup.h"
+#include "BasOrvalis/LoadSettings.h"
 
 namespace BasOrvalis {
 

@@ -2,8 +2,8 @@
 // clean-up, the start date, the holidays of the year and the settings.
 #pragma once
 
-#include "Holidays.h"
-#include "Settings.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
 // Writing and reading back the text forms of stored values.
-#include "StoredText.h"
+#include "BasOrvalis/StoredText.h"
 
-#include "LocaleFormats.h"
-#include "ToSingle.h"
+#include "BasOrvalis/ToSingle.h"
+#include "platform/LocaleFormats.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // Number texts to single-precision values, whichever separator was typed.
-#include "ToSingle.h"
+#include "BasOrvalis/ToSingle.h"
 
 namespace BasOrvalis {
 

@@ -1,14 +1,14 @@
 // The calculator's entry point: one copy per user, the start-up of the core
 // module, then the main window with its remote control on the session bus.
-#include "DdeServer.h"
-#include "FrmPrincipale.h"
-#include "MonthlyLogSink.h"
-#include "ProgramStart.h"
-#include "SettingsStore.h"
-#include "SingleInstance.h"
-#include "Startup.h"
-#include "SystemClock.h"
-#include "SystemDesktop.h"
+#include "BasOrvalis/Startup.h"
+#include "desktop/SystemDesktop.h"
+#include "engine/MonthlyLogSink.h"
+#include "engine/SystemClock.h"
+#include "forms/DdeServer.h"
+#include "forms/FrmPrincipale.h"
+#include "platform/ProgramStart.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     const SystemClock clock;
     MonthlyLogSink log(clock);
     SystemDesktop desktop;
-    FrmPrincipale window(MainWindowContext{state.settings, state.startDate, state.joursFeries,
-                                           store, clock, log, desktop});
+    Orvalis::FrmPrincipale window(Orvalis::MainWindowContext{
+        state.settings, state.startDate, state.joursFeries, store, clock, log, desktop});
     // On the bus before the load, whose messages may wait for an answer: a
     // command sent meanwhile is held until the message is closed. Without a
     // session bus the calculator still runs; it cannot be driven.

@@ -1,7 +1,7 @@
 // Focus checks of the configuration boxes.
-#include "ConfigChecks.h"
+#include "config/ConfigChecks.h"
 
-#include "LocaleFormats.h"
+#include "platform/LocaleFormats.h"
 
 namespace ConfigChecks {
 

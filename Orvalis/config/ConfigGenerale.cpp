@@ -1,17 +1,17 @@
 // The general configuration: focus checks, manual reset and OK.
-#include "ConfigGenerale.h"
+#include "config/ConfigGenerale.h"
 
-#include "ConfigChecks.h"
-#include "ConfigHost.h"
+#include "config/ConfigChecks.h"
+#include "config/ConfigHost.h"
 
-#include "CommunicationTexts.h"
-#include "LoadSettings.h"
-#include "LocaleFormats.h"
-#include "LogWriter.h"
-#include "Messages.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/LogWriter.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/ToSingle.h"
+#include "platform/LocaleFormats.h"
+#include "platform/SettingsStore.h"
 
 #include <QDebug>
 

@@ -3,7 +3,7 @@
 // stores the values in a fixed order and stops at the first failing check.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QLocale>
 #include <QString>

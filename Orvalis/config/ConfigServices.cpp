@@ -1,15 +1,15 @@
 // The France Télécom services: distances, remaining times and OK.
-#include "ConfigServices.h"
+#include "config/ConfigServices.h"
 
-#include "ConfigChecks.h"
-#include "ConfigHost.h"
+#include "config/ConfigChecks.h"
+#include "config/ConfigHost.h"
 
-#include "CommunicationTexts.h"
-#include "LoadSettings.h"
-#include "LocaleFormats.h"
-#include "Messages.h"
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/LocaleFormats.h"
+#include "platform/SettingsStore.h"
 
 using namespace BasOrvalis;
 

@@ -3,7 +3,7 @@
 // correction of the remaining package times, and OK.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 

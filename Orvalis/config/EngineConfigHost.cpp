@@ -1,8 +1,8 @@
 // The calculator's engine as the configuration dialogs reach it.
-#include "EngineConfigHost.h"
+#include "config/EngineConfigHost.h"
 
-#include "CallEngine.h"
-#include "Clock.h"
+#include "engine/CallEngine.h"
+#include "engine/Clock.h"
 
 EngineConfigHost::EngineConfigHost(CallEngine& engine, const Clock& clock)
     : m_engine(engine)

@@ -2,7 +2,7 @@
 // the type lists and the total display of the calculator's engine.
 #pragma once
 
-#include "ConfigHost.h"
+#include "config/ConfigHost.h"
 
 class CallEngine;
 class Clock;

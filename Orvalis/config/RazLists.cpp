@@ -1,7 +1,7 @@
 // Period and date lists of the automatic reset.
-#include "RazLists.h"
+#include "config/RazLists.h"
 
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 namespace RazLists {
 

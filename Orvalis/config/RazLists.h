@@ -2,7 +2,7 @@
 // date selected when a period is chosen.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>

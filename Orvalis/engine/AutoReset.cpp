@@ -1,5 +1,5 @@
 // The day rules of the automatic reset of the total.
-#include "AutoReset.h"
+#include "engine/AutoReset.h"
 
 #include <array>
 

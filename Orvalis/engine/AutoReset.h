@@ -3,7 +3,7 @@
 // compared, not its year.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QDate>
 #include <QString>

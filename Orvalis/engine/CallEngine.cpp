@@ -1,18 +1,18 @@
 // The call in progress of the calculator and the procedures of its main
 // window that do not touch widgets.
-#include "CallEngine.h"
+#include "engine/CallEngine.h"
 
-#include "AutoReset.h"
-#include "OptionTariffs.h"
-#include "PremiumRates.h"
-#include "StandardTariff.h"
+#include "engine/AutoReset.h"
+#include "engine/OptionTariffs.h"
+#include "engine/PremiumRates.h"
+#include "engine/StandardTariff.h"
 
-#include "CallRecordBuilder.h"
-#include "CommunicationLists.h"
-#include "CommunicationTexts.h"
-#include "LoadSettings.h"
-#include "LocaleFormats.h"
-#include "SettingsKeys.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/LocaleFormats.h"
 
 #include <algorithm>
 #include <array>

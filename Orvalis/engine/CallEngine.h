@@ -10,17 +10,17 @@
 // Form_Unload() when the program ends.
 #pragma once
 
-#include "CallLogSink.h"
-#include "CallSelection.h"
-#include "CallState.h"
-#include "Clock.h"
-#include "EngineHost.h"
-#include "ReductionPanel.h"
+#include "engine/CallLogSink.h"
+#include "engine/CallSelection.h"
+#include "engine/CallState.h"
+#include "engine/Clock.h"
+#include "engine/EngineHost.h"
+#include "engine/ReductionPanel.h"
 
-#include "Holidays.h"
-#include "Messages.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/Settings.h"
+#include "platform/SettingsStore.h"
 
 #include <QObject>
 #include <QString>

@@ -2,7 +2,7 @@
 // program, a list in simulations and tests.
 #pragma once
 
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 class CallLogSink {
 public:

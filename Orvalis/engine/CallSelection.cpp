@@ -1,8 +1,8 @@
 // The selections of the main window's lists.
-#include "CallSelection.h"
+#include "engine/CallSelection.h"
 
-#include "CommunicationLists.h"
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 using namespace BasOrvalis;
 

@@ -3,7 +3,7 @@
 // label, and the Kiosque Micro rates of the number shown.
 #pragma once
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // A call run second by second on a settable clock.
-#include "CallSimulation.h"
+#include "engine/CallSimulation.h"
 
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/ToSingle.h"
+#include "platform/LocaleFormats.h"
 
 using namespace BasOrvalis;
 

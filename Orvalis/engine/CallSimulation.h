@@ -4,14 +4,14 @@
 // kept instead of written.
 #pragma once
 
-#include "CallEngine.h"
-#include "CallLogSink.h"
-#include "ManualClock.h"
+#include "engine/CallEngine.h"
+#include "engine/CallLogSink.h"
+#include "engine/ManualClock.h"
 
-#include "Holidays.h"
-#include "Messages.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/Settings.h"
+#include "platform/SettingsStore.h"
 
 #include <QDateTime>
 #include <QString>

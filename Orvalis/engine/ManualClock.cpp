@@ -1,5 +1,5 @@
 // A clock that shows the time it is given.
-#include "ManualClock.h"
+#include "engine/ManualClock.h"
 
 ManualClock::ManualClock(const QDateTime& start)
     : m_now(start) {}

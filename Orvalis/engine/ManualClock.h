@@ -2,7 +2,7 @@
 // by hand.
 #pragma once
 
-#include "Clock.h"
+#include "engine/Clock.h"
 
 class ManualClock final : public Clock {
 public:

@@ -1,7 +1,7 @@
 // Appending the calculator's records to the month's log.
-#include "MonthlyLogSink.h"
+#include "engine/MonthlyLogSink.h"
 
-#include "LogWriter.h"
+#include "BasOrvalis/LogWriter.h"
 
 #include <QDebug>
 

@@ -2,8 +2,8 @@
 // written, in the log folder.
 #pragma once
 
-#include "CallLogSink.h"
-#include "Clock.h"
+#include "engine/CallLogSink.h"
+#include "engine/Clock.h"
 
 #include <QString>
 

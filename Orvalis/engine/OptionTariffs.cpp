@@ -1,9 +1,9 @@
 // The options priced by the second and the remaining time of the packages.
-#include "OptionTariffs.h"
+#include "engine/OptionTariffs.h"
 
-#include "StandardTariff.h"
+#include "engine/StandardTariff.h"
 
-#include "CommunicationLists.h"
+#include "BasOrvalis/CommunicationLists.h"
 
 #include <algorithm>
 

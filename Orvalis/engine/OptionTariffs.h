@@ -3,9 +3,9 @@
 // remaining time of the packages.
 #pragma once
 
-#include "CallState.h"
+#include "engine/CallState.h"
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QTime>

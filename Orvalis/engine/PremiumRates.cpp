@@ -1,9 +1,9 @@
 // Kiosque Micro and Audiotel, priced by the started minute.
-#include "PremiumRates.h"
+#include "engine/PremiumRates.h"
 
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/ToSingle.h"
+#include "platform/LocaleFormats.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // its list of rates, and Audiotel in multiples of the time credit.
 #pragma once
 
-#include "CallState.h"
+#include "engine/CallState.h"
 
-#include "Settings.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // The reductions panel laid out for each communication type.
-#include "ReductionPanel.h"
+#include "engine/ReductionPanel.h"
 
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "platform/LocaleFormats.h"
 
 #include <array>
 

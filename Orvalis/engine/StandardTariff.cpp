@@ -1,8 +1,8 @@
 // The standard tariff: hour ranges, reduced rate, bands and split pricing.
-#include "StandardTariff.h"
+#include "engine/StandardTariff.h"
 
-#include "CommunicationLists.h"
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 namespace TariffEngine {
 

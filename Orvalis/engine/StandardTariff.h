@@ -2,10 +2,10 @@
 // bands, and the split pricing shared by the standard call and the options.
 #pragma once
 
-#include "CallState.h"
+#include "engine/CallState.h"
 
-#include "Holidays.h"
-#include "Settings.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Settings.h"
 
 #include <QDateTime>
 #include <QString>

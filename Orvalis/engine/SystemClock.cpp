@@ -1,5 +1,5 @@
 // The computer's own clock, read to the whole second.
-#include "SystemClock.h"
+#include "engine/SystemClock.h"
 
 QDateTime SystemClock::now() const {
     QDateTime current = QDateTime::currentDateTime();

@@ -1,7 +1,7 @@
 // The computer's own clock, read to the whole second.
 #pragma once
 
-#include "Clock.h"
+#include "engine/Clock.h"
 
 class SystemClock final : public Clock {
 public:

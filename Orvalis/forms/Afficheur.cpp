@@ -1,9 +1,11 @@
 // The displays in large type on a dark panel, as a pocket calculator shows
 // them.
-#include "Afficheur.h"
+#include "forms/Afficheur.h"
 
 #include <QGridLayout>
 #include <QLabel>
+
+namespace Orvalis {
 
 namespace {
 
@@ -58,3 +60,5 @@ void Afficheur::display(const QString& cout, const QString& duree, const QString
     m_duree->setText(duree);
     m_total->setText(total);
 }
+
+} // namespace Orvalis

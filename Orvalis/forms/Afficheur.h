@@ -9,6 +9,8 @@
 
 class QLabel;
 
+namespace Orvalis {
+
 class Afficheur final : public QFrame {
     Q_OBJECT
 
@@ -29,3 +31,5 @@ private:
     QLabel* m_total;
     std::array<QLabel*, 3> m_headings{};
 };
+
+} // namespace Orvalis

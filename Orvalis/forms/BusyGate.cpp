@@ -1,5 +1,7 @@
 // Nesting count of the busy stretches of the main window.
-#include "BusyGate.h"
+#include "forms/BusyGate.h"
+
+namespace Orvalis {
 
 BusyGate::BusyGate(QObject* parent)
     : QObject(parent) {}
@@ -13,3 +15,5 @@ BusyGate::Scope::~Scope() {
     if (--m_gate.m_depth == 0)
         QMetaObject::invokeMethod(&m_gate, &BusyGate::released, Qt::QueuedConnection);
 }
+
+} // namespace Orvalis

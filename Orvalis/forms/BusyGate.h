@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+namespace Orvalis {
+
 class BusyGate final : public QObject {
     Q_OBJECT
 
@@ -33,3 +35,5 @@ signals:
 private:
     int m_depth = 0;
 };
+
+} // namespace Orvalis

@@ -1,8 +1,10 @@
 // The D-Bus control, with the commands held while the window is busy.
-#include "DdeServer.h"
+#include "forms/DdeServer.h"
 
-#include "BusyGate.h"
-#include "DdeTarget.h"
+#include "forms/BusyGate.h"
+#include "forms/DdeTarget.h"
+
+namespace Orvalis {
 
 const QString DdeServer::ServiceName = QStringLiteral("org.orvalis.Orvalis");
 const QString DdeServer::ObjectPath = QStringLiteral("/FrmPrincipale");
@@ -58,3 +60,5 @@ void DdeServer::runPending() {
             pending.connection.send(pending.call.createReply(accepted));
     }
 }
+
+} // namespace Orvalis

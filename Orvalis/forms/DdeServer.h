@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+namespace Orvalis {
+
 class BusyGate;
 class DdeTarget;
 
@@ -55,3 +57,5 @@ private:
     BusyGate& m_gate;
     QList<Pending> m_pending;
 };
+
+} // namespace Orvalis

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace Orvalis {
+
 class DdeTarget {
 public:
     virtual ~DdeTarget() = default;
@@ -11,3 +13,5 @@ public:
     // Runs an execute command; false when it is refused.
     virtual bool runDdeCommand(const QString& command) = 0;
 };
+
+} // namespace Orvalis

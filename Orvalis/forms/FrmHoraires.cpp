@@ -1,12 +1,14 @@
 // The discount-hours window and its placing against the main window.
-#include "FrmHoraires.h"
+#include "forms/FrmHoraires.h"
 
-#include "HorairesPicture.h"
-#include "PointerCursor.h"
+#include "forms/HorairesPicture.h"
+#include "forms/PointerCursor.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace Orvalis {
 
 FrmHoraires::FrmHoraires(QWidget* parent)
     : QDialog(parent) {
@@ -41,3 +43,5 @@ FrmHoraires::FrmHoraires(QWidget* parent)
 QPoint FrmHoraires::placeAgainst(const QRect& mainFrame, const QSize& ownFrame) {
     return QPoint(mainFrame.left(), mainFrame.top() + mainFrame.height() - ownFrame.height());
 }
+
+} // namespace Orvalis

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace Orvalis {
+
 class FrmHoraires final : public QDialog {
     Q_OBJECT
 
@@ -14,3 +16,5 @@ public:
     // edge, even when that puts the window above the screen.
     static QPoint placeAgainst(const QRect& mainFrame, const QSize& ownFrame);
 };
+
+} // namespace Orvalis

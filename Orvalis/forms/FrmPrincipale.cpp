@@ -1,20 +1,20 @@
 // The main window: its controls, their wiring to the call in progress, the
 // tick, the commands of the menus and of the remote control, the compact
 // window and the end of the program.
-#include "FrmPrincipale.h"
+#include "forms/FrmPrincipale.h"
 
-#include "Afficheur.h"
-#include "AppFolders.h"
-#include "DdeServer.h"
-#include "FrmConfig.h"
-#include "FrmConfigFt.h"
-#include "FrmHoraires.h"
-#include "FrmPropos.h"
-#include "FrmReduite.h"
-#include "MessageBoxPresenter.h"
-#include "PointerCursor.h"
-#include "ReductionPanelView.h"
-#include "StringTable.h"
+#include "common/StringTable.h"
+#include "dialogs/FrmConfig.h"
+#include "dialogs/FrmConfigFt.h"
+#include "forms/Afficheur.h"
+#include "forms/DdeServer.h"
+#include "forms/FrmHoraires.h"
+#include "forms/FrmPropos.h"
+#include "forms/FrmReduite.h"
+#include "forms/MessageBoxPresenter.h"
+#include "forms/PointerCursor.h"
+#include "forms/ReductionPanelView.h"
+#include "platform/AppFolders.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+namespace Orvalis {
 
 namespace {
 
@@ -362,3 +364,5 @@ void FrmPrincipale::changeEvent(QEvent* event) {
         setWindowTitle(StringTable::text(CaptionNumber));
     QMainWindow::changeEvent(event);
 }
+
+} // namespace Orvalis

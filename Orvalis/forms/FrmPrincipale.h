@@ -4,15 +4,16 @@
 // the remote control's target and the owner of the compact window.
 #pragma once
 
-#include "BusyGate.h"
-#include "CallEngine.h"
-#include "DdeTarget.h"
-#include "EngineConfigHost.h"
-#include "EngineHost.h"
-#include "FrmReduite.h"
-#include "JournalLauncher.h"
-#include "MainMenus.h"
-#include "MainWindowContext.h"
+#include "config/EngineConfigHost.h"
+#include "engine/CallEngine.h"
+#include "engine/EngineHost.h"
+#include "forms/BusyGate.h"
+#include "forms/DdeTarget.h"
+#include "forms/FrmReduite.h"
+#include "forms/JournalLauncher.h"
+#include "forms/MainMenus.h"
+#include "forms/MainWindowContext.h"
+#include "platform/Twips.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,13 +22,16 @@
 #include <array>
 #include <memory>
 
-class Afficheur;
-class DdeServer;
-class MessageBoxPresenter;
 class QComboBox;
 class QLabel;
 class QLayout;
 class QPushButton;
+
+namespace Orvalis {
+
+class Afficheur;
+class DdeServer;
+class MessageBoxPresenter;
 class ReductionPanelView;
 
 class FrmPrincipale final : public QMainWindow, public EngineHost, public DdeTarget {
@@ -58,9 +62,9 @@ public:
     const std::array<QLabel*, 3>& LblReduction() const;
 
     // Width of CboNumero: 1695 twips beside the Kiosque Micro rates, 3015
-    // otherwise, at 15 twips a pixel; wider when an entry needs it.
-    static constexpr int NarrowNumeroWidth = 1695 / 15;
-    static constexpr int WideNumeroWidth = 3015 / 15;
+    // otherwise; wider when an entry needs it.
+    static constexpr int NarrowNumeroWidth = Twips::toPixels(1695);
+    static constexpr int WideNumeroWidth = Twips::toPixels(3015);
 
     QString ddeText() const override;
     bool runDdeCommand(const QString& command) override;
@@ -121,3 +125,5 @@ private:
     Afficheur* m_afficheur = nullptr;
     std::array<QLabel*, 12> m_lblTextes{};
 };
+
+} // namespace Orvalis

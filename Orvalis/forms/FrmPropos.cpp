@@ -1,8 +1,8 @@
 // The About box over its 271 x 306 picture; a click on a link opens it.
-#include "FrmPropos.h"
+#include "forms/FrmPropos.h"
 
-#include "PointerCursor.h"
-#include "StringTable.h"
+#include "common/StringTable.h"
+#include "forms/PointerCursor.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+
+namespace Orvalis {
 
 namespace {
 
@@ -76,3 +78,5 @@ bool FrmPropos::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace Orvalis

@@ -2,11 +2,13 @@
 // the "&Ok" button.
 #pragma once
 
-#include "MailOrWeb.h"
+#include "forms/MailOrWeb.h"
 
 #include <QDialog>
 
 class QLabel;
+
+namespace Orvalis {
 
 class FrmPropos final : public QDialog {
     Q_OBJECT
@@ -27,3 +29,5 @@ private:
     QLabel* m_mail;
     QLabel* m_web;
 };
+
+} // namespace Orvalis

@@ -1,10 +1,11 @@
 // The compact window mirrors the main window's displays; a double click
 // anywhere, or a click on the total, closes it.
-#include "FrmReduite.h"
+#include "forms/FrmReduite.h"
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
-#include "StringTable.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "common/StringTable.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+
+namespace Orvalis {
 
 using namespace BasOrvalis;
 
@@ -28,7 +31,7 @@ QLabel* makeLabel(const QString& name, const QString& text, const QString& tip, 
 int storedPixels(const SettingsStore& store, const QString& key, int fallback) {
     bool ok = false;
     const int twips = store.read(Sections::Parametres, key).toInt(&ok);
-    return ok ? twips / FrmReduite::TwipsPerPixel : fallback;
+    return ok ? Twips::toPixels(twips) : fallback;
 }
 
 } // namespace
@@ -60,7 +63,7 @@ FrmReduite::FrmReduite(SettingsStore& store, Displays displays, QWidget* parent)
     row->addWidget(m_total, 1);
     row->addWidget(makeLabel(QStringLiteral("LblTextes_1"), QStringLiteral("F"), QString(), this));
     // 3405 twips wide at design; the height follows the font.
-    setFixedWidth(3405 / TwipsPerPixel);
+    setFixedWidth(Twips::toPixels(3405));
     m_total->installEventFilter(this);
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
@@ -105,9 +108,11 @@ bool FrmReduite::eventFilter(QObject* watched, QEvent* event) {
 void FrmReduite::closeEvent(QCloseEvent* event) {
     m_timer.stop();
     m_store.write(Sections::Parametres, Keys::FenetreReduitePosV,
-                  QString::number(pos().x() * TwipsPerPixel));
+                  QString::number(Twips::fromPixels(pos().x())));
     m_store.write(Sections::Parametres, Keys::FenetreReduitePosH,
-                  QString::number(pos().y() * TwipsPerPixel));
+                  QString::number(Twips::fromPixels(pos().y())));
     event->accept();
     emit closed();
 }
+
+} // namespace Orvalis

@@ -11,6 +11,8 @@
 class QLabel;
 class SettingsStore;
 
+namespace Orvalis {
+
 class FrmReduite final : public QWidget {
     Q_OBJECT
 
@@ -21,9 +23,6 @@ public:
     // Placed from the store at once; the displays are read immediately and
     // every 900 ms.
     FrmReduite(SettingsStore& store, Displays displays, QWidget* parent = nullptr);
-
-    // One twip is 1/15 of a pixel at 96 dots per inch.
-    static constexpr int TwipsPerPixel = 15;
 
     // The position kept in the store ("Pos.H" the top, "Pos.V" the left), or
     // the top right corner of the screen when none is kept.
@@ -53,3 +52,5 @@ private:
     QLabel* m_total;
     QTimer m_timer;
 };
+
+} // namespace Orvalis

@@ -1,8 +1,10 @@
 // Draws the table of hours: the hour marks along the top, then one row for
 // Monday to Friday and one for Saturday, Sunday and public holidays.
-#include "HorairesPicture.h"
+#include "forms/HorairesPicture.h"
 
 #include <QPainter>
+
+namespace Orvalis {
 
 namespace {
 
@@ -65,3 +67,5 @@ void HorairesPicture::paintEvent(QPaintEvent*) {
     band(painter, week, 19, 24, Reduit, QString());
     band(painter, weekEnd, 0, 24, Reduit, QStringLiteral("Tarif réduit"));
 }
+
+} // namespace Orvalis

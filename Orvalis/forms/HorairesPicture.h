@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace Orvalis {
+
 class HorairesPicture final : public QWidget {
     Q_OBJECT
 
@@ -16,3 +18,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace Orvalis

@@ -1,10 +1,12 @@
 // The log viewer's windows are found by caption; two or more that match are
 // not told apart, and a new viewer is started instead.
-#include "JournalLauncher.h"
+#include "forms/JournalLauncher.h"
 
-#include "Desktop.h"
+#include "desktop/Desktop.h"
 
 #include <QDir>
+
+namespace Orvalis {
 
 using WindowSearch::ShowCommand;
 
@@ -38,3 +40,5 @@ bool JournalLauncher::bringForward(const QString& pattern, WindowSearch::ShowCom
     }
     return m_desktop.startProgram(journalProgram(), arguments);
 }
+
+} // namespace Orvalis

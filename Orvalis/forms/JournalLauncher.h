@@ -2,12 +2,14 @@
 // "&Ouvrir fichier journal", its file manager for "&Gestion des journaux".
 #pragma once
 
-#include "WindowSearch.h"
+#include "platform/x11/WindowSearch.h"
 
 #include <QString>
 #include <QStringList>
 
 class Desktop;
+
+namespace Orvalis {
 
 class JournalLauncher final {
 public:
@@ -33,3 +35,5 @@ private:
     Desktop& m_desktop;
     QString m_programFolder;
 };
+
+} // namespace Orvalis

@@ -1,10 +1,12 @@
 // The mail and web links of the About box.
-#include "MailOrWeb.h"
+#include "forms/MailOrWeb.h"
 
-#include "StringTable.h"
+#include "common/StringTable.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
+
+namespace Orvalis {
 
 namespace MailOrWeb {
 
@@ -32,3 +34,5 @@ bool OpenMailOrWeb(QWidget* owner, int number, const Opener& opener) {
 }
 
 } // namespace MailOrWeb
+
+} // namespace Orvalis

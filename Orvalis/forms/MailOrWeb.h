@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace Orvalis {
+
 namespace MailOrWeb {
 
 // The string numbers of the author's mail address and web page.
@@ -29,3 +31,5 @@ QUrl target(int number);
 bool OpenMailOrWeb(QWidget* owner, int number, const Opener& opener);
 
 } // namespace MailOrWeb
+
+} // namespace Orvalis

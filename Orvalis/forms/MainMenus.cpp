@@ -1,8 +1,10 @@
 // The menu bar: "&Commandes", "&Journaux", "&Configuration" and the help menu.
-#include "MainMenus.h"
+#include "forms/MainMenus.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
+
+namespace Orvalis {
 
 namespace {
 
@@ -47,3 +49,5 @@ void MainMenus::setupUi(QMainWindow* window) {
         addItem(MnuAide, "MnuAideReduction", QStringLiteral("&Tableau des avantages horaires"));
     MnuAidePropos = addItem(MnuAide, "MnuAidePropos", QStringLiteral("A &propos de Orvalis ..."));
 }
+
+} // namespace Orvalis

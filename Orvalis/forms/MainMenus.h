@@ -7,6 +7,8 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
+namespace Orvalis {
+
 struct MainMenus final {
     // Builds the menu bar of `window`; the actions belong to the window.
     void setupUi(QMainWindow* window);
@@ -26,3 +28,5 @@ struct MainMenus final {
     QAction* MnuAideReduction = nullptr;
     QAction* MnuAidePropos = nullptr;
 };
+
+} // namespace Orvalis

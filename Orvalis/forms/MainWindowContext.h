@@ -2,13 +2,15 @@
 // clock, where the records go and the desktop it reaches the log viewer on.
 #pragma once
 
-#include "CallLogSink.h"
-#include "Clock.h"
-#include "Desktop.h"
-#include "Holidays.h"
-#include "Messages.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/Settings.h"
+#include "desktop/Desktop.h"
+#include "engine/CallLogSink.h"
+#include "engine/Clock.h"
+#include "platform/SettingsStore.h"
+
+namespace Orvalis {
 
 struct MainWindowContext {
     BasOrvalis::Settings& settings;
@@ -21,3 +23,5 @@ struct MainWindowContext {
     // Null: the messages are shown in message boxes over the window.
     BasOrvalis::MessagePresenter* messages = nullptr;
 };
+
+} // namespace Orvalis

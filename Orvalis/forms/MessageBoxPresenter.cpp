@@ -1,12 +1,14 @@
 // Message-box styles mapped onto QMessageBox buttons and icons, answers back
 // onto the calculator's answer codes.
-#include "MessageBoxPresenter.h"
+#include "forms/MessageBoxPresenter.h"
 
-#include "BusyGate.h"
-#include "StringTable.h"
+#include "common/StringTable.h"
+#include "forms/BusyGate.h"
 
 #include <QApplication>
 #include <QMessageBox>
+
+namespace Orvalis {
 
 using namespace BasOrvalis;
 
@@ -53,3 +55,5 @@ int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNu
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
+
+} // namespace Orvalis

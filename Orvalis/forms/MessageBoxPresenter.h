@@ -2,13 +2,16 @@
 // modal message boxes after the system beep.
 #pragma once
 
-#include "Messages.h"
+#include "BasOrvalis/Messages.h"
 
 #include <QString>
 #include <QtGlobal>
 
-class BusyGate;
 class QWidget;
+
+namespace Orvalis {
+
+class BusyGate;
 
 class MessageBoxPresenter final : public BasOrvalis::MessagePresenter {
 public:
@@ -25,3 +28,5 @@ private:
     QWidget* m_owner;
     BusyGate& m_gate;
 };
+
+} // namespace Orvalis

@@ -1,9 +1,11 @@
 // The pointing-hand pointer, rendered once from its SVG picture.
-#include "PointerCursor.h"
+#include "forms/PointerCursor.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+
+namespace Orvalis {
 
 namespace PointerCursor {
 
@@ -20,3 +22,5 @@ QCursor hand() {
 }
 
 } // namespace PointerCursor
+
+} // namespace Orvalis

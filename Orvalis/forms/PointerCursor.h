@@ -3,9 +3,13 @@
 
 #include <QCursor>
 
+namespace Orvalis {
+
 namespace PointerCursor {
 
 // Drawn from the program's resources, hot spot at the tip of the finger.
 QCursor hand();
 
 } // namespace PointerCursor
+
+} // namespace Orvalis

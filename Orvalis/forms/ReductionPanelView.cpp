@@ -1,9 +1,11 @@
 // Lays out the reductions panel for what the engine shows: one indicator
 // over the whole width, or three side by side.
-#include "ReductionPanelView.h"
+#include "forms/ReductionPanelView.h"
 
 #include <QGridLayout>
 #include <QLabel>
+
+namespace Orvalis {
 
 namespace {
 
@@ -68,3 +70,5 @@ void ReductionPanelView::display(const ReductionPanel& panel) {
     m_indicators[0]->setStyleSheet(QStringLiteral("background-color: %1; color: white;")
                                        .arg(colourOf(panel.hourColour).name()));
 }
+
+} // namespace Orvalis

@@ -3,7 +3,7 @@
 // first one on pure red or pure blue.
 #pragma once
 
-#include "ReductionPanel.h"
+#include "engine/ReductionPanel.h"
 
 #include <QWidget>
 
@@ -11,6 +11,8 @@
 
 class QGridLayout;
 class QLabel;
+
+namespace Orvalis {
 
 class ReductionPanelView final : public QWidget {
     Q_OBJECT
@@ -36,3 +38,5 @@ private:
     std::array<QLabel*, 3> m_headings{};
     std::array<QLabel*, 3> m_indicators{};
 };
+
+} // namespace Orvalis

@@ -1,8 +1,8 @@
 // Opening and searching a log of one million records (94 MB), beside the
 // time to read the same file's bytes once.
-#include "CallRecord.h"
-#include "JournalSearch.h"
-#include "LogModel.h"
+#include "common/CallRecord.h"
+#include "core/JournalSearch.h"
+#include "core/LogModel.h"
 
 #include <QCoreApplication>
 #include <QFile>

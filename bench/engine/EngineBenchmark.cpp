@@ -1,15 +1,15 @@
 // The cost of one tick of the call in progress for every type of
 // communication, and of pricing a 24-hour call second by second.
-#include "CallEngine.h"
-#include "CallLogSink.h"
-#include "CallSimulation.h"
-#include "ManualClock.h"
+#include "engine/CallEngine.h"
+#include "engine/CallLogSink.h"
+#include "engine/CallSimulation.h"
+#include "engine/ManualClock.h"
 
-#include "CommunicationTexts.h"
-#include "Holidays.h"
-#include "Messages.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/Messages.h"
+#include "BasOrvalis/Settings.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -2,9 +2,7 @@
 // publishes, joined with the children of the root window (where windows
 // without a manager and withdrawn windows live), their captions read from
 // _NET_WM_NAME or WM_NAME.
-#include "WindowSearch.h"
-
-#include "LikePattern.h"
+#include "platform/x11/WindowSearch.h"
 
 #include <xcb/xcb.h>
 
@@ -147,7 +145,7 @@ void maximise(xcb_connection_t* connection, xcb_window_t root, xcb_window_t wind
 
 } // namespace
 
-QList<WindowId> FindWindowsByCaption(const QString& pattern) {
+QList<WindowId> FindWindows(const std::function<bool(const QString& caption)>& wanted) {
     QList<WindowId> found;
     xcb_window_t root = XCB_WINDOW_NONE;
     const Connection connection = connect(&root);
@@ -160,9 +158,8 @@ QList<WindowId> FindWindowsByCaption(const QString& pattern) {
     }
     const xcb_atom_t netWmName = atom(connection.get(), "_NET_WM_NAME");
     const xcb_atom_t utf8 = atom(connection.get(), "UTF8_STRING");
-    const LikePattern like(pattern, Qt::CaseSensitive);
     for (const WindowId window : windows) {
-        if (like.matches(caption(connection.get(), window, netWmName, utf8)))
+        if (wanted(caption(connection.get(), window, netWmName, utf8)))
             found.append(window);
     }
     return found;

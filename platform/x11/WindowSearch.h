@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace WindowSearch {
 
@@ -14,11 +15,10 @@ using WindowId = std::uint32_t;
 
 enum class ShowCommand { Hide, ShowNormal, ShowMaximized };
 
-// FindWindowsByCaption: the top-level windows, hidden ones included, whose
-// caption (as the window manager shows it, at most 255 characters) matches
-// `pattern` under the case-sensitive Like wildcards. Child windows of the
-// windows found are not searched.
-QList<WindowId> FindWindowsByCaption(const QString& pattern);
+// The top-level windows, hidden ones included, whose caption (as the window
+// manager shows it, at most 255 characters) `wanted` accepts. Child windows
+// of the windows found are not searched.
+QList<WindowId> FindWindows(const std::function<bool(const QString& caption)>& wanted);
 
 // ShowWindow: Hide withdraws the window; ShowNormal maps and raises it;
 // ShowMaximized does the same and asks the window manager to maximise it.

@@ -1,9 +1,9 @@
 // The records the calculator logs: descriptions, fields, refusals, and the
 // reset record byte by byte.
-#include "CallRecordBuilder.h"
-#include "CallDescription.h"
-#include "CommunicationTexts.h"
-#include "Cp1252.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/CallDescription.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "common/Cp1252.h"
 
 #include <gtest/gtest.h>
 

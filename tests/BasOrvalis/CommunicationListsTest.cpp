@@ -1,6 +1,6 @@
 // The type and number lists and the stored default selection.
-#include "CommunicationLists.h"
-#include "Messages.h"
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The keys a numeric input box lets through.
-#include "FilterNumericKey.h"
+#include "BasOrvalis/FilterNumericKey.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // The public holidays of a year, Easter-based ones included.
-#include "Holidays.h"
+#include "BasOrvalis/Holidays.h"
 
 #include <gtest/gtest.h>
 

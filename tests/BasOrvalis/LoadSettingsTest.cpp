@@ -1,9 +1,9 @@
 // The settings through the store: key names, text forms, and every field
 // written and loaded back.
-#include "LoadSettings.h"
-#include "SettingsKeys.h"
-#include "StoredText.h"
-#include "TemporaryStore.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredText.h"
+#include "BasOrvalis/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 

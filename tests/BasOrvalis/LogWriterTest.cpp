@@ -1,7 +1,7 @@
 // Appending records to the month's log in a temporary log folder.
-#include "LogWriter.h"
-#include "CallRecordBuilder.h"
-#include "LogFile.h"
+#include "BasOrvalis/LogWriter.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "common/LogFile.h"
 
 #include <QDir>
 #include <QFile>

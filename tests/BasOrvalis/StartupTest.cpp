@@ -1,9 +1,9 @@
 // The start-up of the calculator: first-start clean-up, start date,
 // holidays and settings.
-#include "Startup.h"
-#include "FirstRunCleanup.h"
-#include "SettingsKeys.h"
-#include "TemporaryStore.h"
+#include "BasOrvalis/Startup.h"
+#include "BasOrvalis/FirstRunCleanup.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The calculator's string table as the loader reads it.
-#include "StringTable.h"
-#include "MessageText.h"
+#include "common/StringTable.h"
+#include "BasOrvalis/MessageText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // user's own store.
 #pragma once
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
 // Number texts read under either decimal separator.
-#include "ToSingle.h"
+#include "BasOrvalis/ToSingle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // written with the calculator's append rule.
 #pragma once
 
-#include "CallRecord.h"
-#include "JournalRows.h"
-#include "LogFile.h"
+#include "common/CallRecord.h"
+#include "common/LogFile.h"
+#include "core/JournalRows.h"
 
 #include <QString>
 #include <QVector>

@@ -1,8 +1,8 @@
 // The remote control over a real session bus: a command that arrives while
 // the window is busy gets its answer once the command has run.
-#include "MainWindowFixture.h"
+#include "Orvalis/MainWindowFixture.h"
 
-#include "DdeServer.h"
+#include "forms/DdeServer.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <optional>
+
+using namespace Orvalis;
 
 namespace {
 

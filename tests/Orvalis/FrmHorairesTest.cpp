@@ -1,12 +1,14 @@
 // The discount-hours window: its texts, its picture and its place against
 // the main window.
-#include "FrmHoraires.h"
-#include "HorairesPicture.h"
+#include "forms/FrmHoraires.h"
+#include "forms/HorairesPicture.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+using namespace Orvalis;
 
 TEST(FrmHoraires, ShowsItsTitleDateAndPicture) {
     FrmHoraires window;

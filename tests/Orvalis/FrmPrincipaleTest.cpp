@@ -2,18 +2,20 @@
 // keeps the button, the link item and the engine in step and logs a call
 // once; the remote control, the end of the program, the minimised caption,
 // the Kiosque Micro rate list and the reductions panel.
-#include "MainWindowFixture.h"
+#include "Orvalis/MainWindowFixture.h"
 
-#include "DdeServer.h"
-#include "LocaleFormats.h"
-#include "ReductionPanelView.h"
-#include "SettingsKeys.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "forms/DdeServer.h"
+#include "forms/ReductionPanelView.h"
+#include "platform/LocaleFormats.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+using namespace Orvalis;
 
 using namespace BasOrvalis;
 

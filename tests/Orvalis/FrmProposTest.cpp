@@ -1,6 +1,6 @@
 // The About box: the links open the mail program and the browser; an
 // address that cannot be opened shows the error and leaves the box open.
-#include "FrmPropos.h"
+#include "forms/FrmPropos.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+using namespace Orvalis;
 
 namespace {
 

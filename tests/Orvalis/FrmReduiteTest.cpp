@@ -1,9 +1,9 @@
 // The compact window: mirrored displays, its position kept in twips under
 // the swapped key names, and the clicks that close it.
-#include "FrmReduite.h"
+#include "forms/FrmReduite.h"
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +14,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+using namespace Orvalis;
 
 using namespace BasOrvalis;
 

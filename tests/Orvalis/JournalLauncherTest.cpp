@@ -1,9 +1,11 @@
 // The log viewer's launcher: one window found is brought forward, none or
 // several start a new viewer from the program folder.
-#include "JournalLauncher.h"
-#include "MainWindowFixture.h"
+#include "forms/JournalLauncher.h"
+#include "Orvalis/MainWindowFixture.h"
 
 #include <QDir>
+
+using namespace Orvalis;
 
 using WindowSearch::ShowCommand;
 

@@ -1,7 +1,9 @@
 // The main window fixture.
-#include "MainWindowFixture.h"
+#include "Orvalis/MainWindowFixture.h"
 
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationTexts.h"
+
+using namespace Orvalis;
 
 int ScriptedMessages::ShowMessage(int, int buttons, int messageNumber, int) {
     lines.append(messageNumber);

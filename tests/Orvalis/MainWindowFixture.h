@@ -3,13 +3,13 @@
 // that records what is asked of it.
 #pragma once
 
-#include "Desktop.h"
-#include "FrmPrincipale.h"
-#include "ManualClock.h"
+#include "desktop/Desktop.h"
+#include "engine/ManualClock.h"
+#include "forms/FrmPrincipale.h"
 
-#include "CallLogSink.h"
-#include "Messages.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/Messages.h"
+#include "engine/CallLogSink.h"
+#include "platform/SettingsStore.h"
 
 #include <QTemporaryDir>
 #include <QVector>
@@ -61,7 +61,7 @@ protected:
 
     // Builds and loads the window, the clock at `now`, the default type and
     // number those of a local standard call.
-    FrmPrincipale& window(const QDateTime& now);
+    Orvalis::FrmPrincipale& window(const QDateTime& now);
     // Moves the clock on and runs one tick.
     void tickAfter(int seconds);
 
@@ -76,7 +76,7 @@ protected:
 private:
     BasOrvalis::StartDate m_startDate;
     BasOrvalis::Holidays m_joursFeries{};
-    std::unique_ptr<FrmPrincipale> m_window;
+    std::unique_ptr<Orvalis::FrmPrincipale> m_window;
 };
 
 // A weekday at 10:00, full rate.

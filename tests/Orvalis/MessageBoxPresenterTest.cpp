@@ -1,7 +1,7 @@
 // ShowMessage in a message box: title and lines from the string table,
 // buttons and icon from the style, the answer code back.
-#include "MessageBoxPresenter.h"
-#include "BusyGate.h"
+#include "forms/MessageBoxPresenter.h"
+#include "forms/BusyGate.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+using namespace Orvalis;
 
 using namespace BasOrvalis;
 

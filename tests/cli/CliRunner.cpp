@@ -1,5 +1,5 @@
 // Runs the built orvalis-cli beside the other programs.
-#include "CliRunner.h"
+#include "cli/CliRunner.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // "orvalis-cli log show" prints exactly what the writer stored.
-#include "CliRunner.h"
+#include "cli/CliRunner.h"
 
-#include "LogFile.h"
+#include "common/LogFile.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 // "orvalis-cli price" runs a call through the calculator's engine and prints
 // its cost; it reads the settings and never writes them.
-#include "CliRunner.h"
+#include "cli/CliRunner.h"
 
-#include "SettingsKeys.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 
 #include <QFile>
 #include <QJsonArray>

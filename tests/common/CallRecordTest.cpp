@@ -1,5 +1,5 @@
 // The 84 data bytes of one log record.
-#include "CallRecord.h"
+#include "common/CallRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Windows-1252 conversion of the log texts.
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The wildcard match used by the caption search and the journal search.
-#include "LikePattern.h"
+#include "common/LikePattern.h"
 
 #include <gtest/gtest.h>
 

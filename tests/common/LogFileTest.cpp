@@ -1,5 +1,5 @@
 // Appending to, writing and reading the monthly logs.
-#include "LogFile.h"
+#include "common/LogFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

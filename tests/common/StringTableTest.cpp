@@ -1,5 +1,5 @@
 // The string table resource shared by the programs.
-#include "StringTable.h"
+#include "common/StringTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The focus checks of the configuration boxes and the reset lists.
-#include "ConfigChecks.h"
-#include "RazLists.h"
+#include "config/ConfigChecks.h"
+#include "config/RazLists.h"
 
 #include <QLocale>
 

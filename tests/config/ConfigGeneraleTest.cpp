@@ -1,12 +1,12 @@
 // OK, the focus checks and the manual reset of the general configuration,
 // checked against the store file they leave.
-#include "ConfigGenerale.h"
-#include "ConfigTestSupport.h"
+#include "config/ConfigGenerale.h"
+#include "config/ConfigTestSupport.h"
 
-#include "CallRecord.h"
-#include "CallRecordBuilder.h"
-#include "LogFile.h"
-#include "LogWriter.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/LogWriter.h"
+#include "common/CallRecord.h"
+#include "common/LogFile.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // The services configuration: distances, remaining times and OK, checked
 // against the store file they leave.
-#include "ConfigServices.h"
-#include "ConfigTestSupport.h"
+#include "config/ConfigServices.h"
+#include "config/ConfigTestSupport.h"
 
 namespace {
 

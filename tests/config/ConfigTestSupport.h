@@ -3,13 +3,13 @@
 // and the exact comparison of the store file with the expected keys.
 #pragma once
 
-#include "ConfigHost.h"
+#include "config/ConfigHost.h"
 
-#include "CallRecordBuilder.h"
-#include "LogFile.h"
-#include "LogWriter.h"
-#include "Messages.h"
-#include "SettingsStore.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/LogWriter.h"
+#include "BasOrvalis/Messages.h"
+#include "common/LogFile.h"
+#include "platform/SettingsStore.h"
 
 #include <QByteArray>
 #include <QDateTime>

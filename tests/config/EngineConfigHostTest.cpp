@@ -1,14 +1,14 @@
 // The configuration dialogs reach the calculator's engine: its call in
 // progress, its type lists and its total display.
-#include "EngineConfigHost.h"
-#include "ConfigTestSupport.h"
+#include "config/EngineConfigHost.h"
+#include "config/ConfigTestSupport.h"
 
-#include "CallEngine.h"
-#include "CallLogSink.h"
-#include "ManualClock.h"
+#include "engine/CallEngine.h"
+#include "engine/CallLogSink.h"
+#include "engine/ManualClock.h"
 
-#include "CommunicationTexts.h"
-#include "Holidays.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/Holidays.h"
 
 #include <QSignalSpy>
 

@@ -1,5 +1,5 @@
 // A private home for a run of the calculator, and its start.
-#include "CalculatorRun.h"
+#include "e2e/CalculatorRun.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -2,16 +2,16 @@
 // few seconds, "stop", and the record appended to the month's log is the
 // one the tariff engine builds for the same start, duration and end. A
 // second copy started meanwhile leaves without a window or a write.
-#include "CalculatorRun.h"
+#include "e2e/CalculatorRun.h"
 
-#include "CallEngine.h"
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "LogFile.h"
-#include "ManualClock.h"
-#include "SettingsKeys.h"
-#include "ToSingle.h"
-#include "WindowSearch.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/ToSingle.h"
+#include "common/LogFile.h"
+#include "desktop/CaptionSearch.h"
+#include "engine/CallEngine.h"
+#include "engine/ManualClock.h"
+#include "platform/LocaleFormats.h"
 
 #include <QCryptographicHash>
 #include <QDBusInterface>
@@ -177,7 +177,7 @@ TEST_F(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(fileDigest(run.storePath()), storeBefore);
-    EXPECT_EQ(WindowSearch::FindWindowsByCaption(QStringLiteral("Orvalis V3.04")).size(), 1);
+    EXPECT_EQ(CaptionSearch::FindWindowsByCaption(QStringLiteral("Orvalis V3.04")).size(), 1);
 
     QThread::msleep(3500);
     ASSERT_TRUE(execute(control(), QStringLiteral("stop")));

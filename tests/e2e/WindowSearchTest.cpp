@@ -1,7 +1,8 @@
 // The window search over X11: captions matched case-sensitively, hidden
 // windows found too, and a found window withdrawn and shown again.
-#include "WindowSearch.h"
-#include "CalculatorRun.h"
+#include "platform/x11/WindowSearch.h"
+#include "desktop/CaptionSearch.h"
+#include "e2e/CalculatorRun.h"
 
 #include <QThread>
 
@@ -89,20 +90,20 @@ TEST_F(WindowSearchTest, FindsHiddenWindowsByCaptionPattern) {
                       "c.2026.ccm]");
     ASSERT_FALSE(window.mapped());
     const auto found =
-        WindowSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Journal de suivi*"));
+        CaptionSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Journal de suivi*"));
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found.first(), window.id());
     EXPECT_TRUE(
-        WindowSearch::FindWindowsByCaption(QStringLiteral("*orvalis - journal*")).isEmpty());
+        CaptionSearch::FindWindowsByCaption(QStringLiteral("*orvalis - journal*")).isEmpty());
     EXPECT_TRUE(
-        WindowSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Gestion*")).isEmpty());
+        CaptionSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Gestion*")).isEmpty());
 }
 
 TEST_F(WindowSearchTest, CountsEveryMatchingWindow) {
     TestWindow first("Orvalis - Gestion des journaux");
     TestWindow second("Orvalis - Gestion des journaux");
-    EXPECT_EQ(WindowSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Gestion*")).size(), 2);
-    EXPECT_TRUE(WindowSearch::FindWindowsByCaption(QStringLiteral("Rien de tel ?#")).isEmpty());
+    EXPECT_EQ(CaptionSearch::FindWindowsByCaption(QStringLiteral("*Orvalis - Gestion*")).size(), 2);
+    EXPECT_TRUE(CaptionSearch::FindWindowsByCaption(QStringLiteral("Rien de tel ?#")).isEmpty());
 }
 
 TEST_F(WindowSearchTest, ShowsAndWithdrawsAWindow) {
@@ -113,7 +114,8 @@ TEST_F(WindowSearchTest, ShowsAndWithdrawsAWindow) {
     EXPECT_FALSE(window.mapped());
     // Still found while hidden.
     EXPECT_EQ(
-        WindowSearch::FindWindowsByCaption(QStringLiteral("Orvalis - Journal de suivi")).size(), 1);
+        CaptionSearch::FindWindowsByCaption(QStringLiteral("Orvalis - Journal de suivi")).size(),
+        1);
     ASSERT_TRUE(WindowSearch::ShowWindow(window.id(), ShowCommand::ShowNormal));
     EXPECT_TRUE(window.mapped());
 }

@@ -1,13 +1,13 @@
 // The automatic reset of the total: the day rules of both periods, the
 // parity of the months, the month compared without its year, and the reset
 // itself at the load of the window.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "AutoReset.h"
+#include "engine/AutoReset.h"
 
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "SettingsKeys.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/LocaleFormats.h"
 
 using namespace BasOrvalis;
 

@@ -1,11 +1,11 @@
 // The call in progress as the main window drives it: start and stop by every
 // path, the displays and captions, the DDE commands, the load and the end of
 // the program, and the reductions panel of each type.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "CommunicationTexts.h"
-#include "SettingsKeys.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/ToSingle.h"
 
 #include <QSignalSpy>
 

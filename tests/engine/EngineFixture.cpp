@@ -1,5 +1,5 @@
 // A tariff engine on a settable clock for the tests.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
 using namespace BasOrvalis;
 

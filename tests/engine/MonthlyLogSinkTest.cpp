@@ -1,11 +1,11 @@
 // The program's log sink: records go to the month of the clock, and a log
 // that cannot be written costs its record and is reported, never raised.
-#include "MonthlyLogSink.h"
+#include "engine/MonthlyLogSink.h"
 
-#include "ManualClock.h"
+#include "engine/ManualClock.h"
 
-#include "CallRecordBuilder.h"
-#include "LogWriter.h"
+#include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/LogWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The options priced by the second: Primaliste and its zones, Primaliste
 // Internet and its night, Temporalis slices, Numéris Itoo, the personalised
 // tariff.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "OptionTariffs.h"
+#include "engine/OptionTariffs.h"
 
-#include "CommunicationTexts.h"
-#include "SettingsKeys.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/ToSingle.h"
 
 using namespace BasOrvalis;
 

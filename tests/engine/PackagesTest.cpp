@@ -1,11 +1,11 @@
 // Forfait Local and Libre @cces: their hours, the countdown of the remaining
 // time, the exhausted package going on as a standard call, and the monthly
 // renewals.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "CommunicationTexts.h"
-#include "LocaleFormats.h"
-#include "SettingsKeys.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/SettingsKeys.h"
+#include "platform/LocaleFormats.h"
 
 using namespace BasOrvalis;
 

@@ -1,11 +1,11 @@
 // Kiosque Micro and Audiotel: the rate lists, every row of the price tables,
 // 08-36-01-13-13 across the changes of rate, and a rate list left empty.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "PremiumRates.h"
+#include "engine/PremiumRates.h"
 
-#include "CommunicationTexts.h"
-#include "ToSingle.h"
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/ToSingle.h"
 
 using namespace BasOrvalis;
 

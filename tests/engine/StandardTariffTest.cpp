@@ -1,10 +1,10 @@
 // The standard tariff: hour ranges, holidays, the time credit and the split
 // of a call between full and reduced rate.
-#include "EngineFixture.h"
+#include "engine/EngineFixture.h"
 
-#include "StandardTariff.h"
+#include "engine/StandardTariff.h"
 
-#include "CommunicationTexts.h"
+#include "BasOrvalis/CommunicationTexts.h"
 
 using namespace BasOrvalis;
 

@@ -1,5 +1,5 @@
 // The log folder and the case-insensitive names inside it.
-#include "AppFolders.h"
+#include "platform/AppFolders.h"
 
 #include <QFile>
 #include <QTemporaryDir>

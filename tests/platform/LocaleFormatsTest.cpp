@@ -1,5 +1,5 @@
 // Regional formats under a French and an American locale.
-#include "LocaleFormats.h"
+#include "platform/LocaleFormats.h"
 
 #include <gtest/gtest.h>
 

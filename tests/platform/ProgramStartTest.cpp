@@ -1,5 +1,5 @@
 // A terminating signal ends the event loop as a normal quit does.
-#include "ProgramStart.h"
+#include "platform/ProgramStart.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,5 +1,5 @@
 // The INI store: sections, keys with the store's own punctuation, deletion.
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

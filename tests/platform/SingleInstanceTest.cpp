@@ -1,5 +1,5 @@
 // One running copy per program.
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QTemporaryDir>
 

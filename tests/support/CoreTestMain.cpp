@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include "TestEnvironment.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

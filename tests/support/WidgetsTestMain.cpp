@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "TestEnvironment.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

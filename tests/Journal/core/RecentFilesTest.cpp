@@ -1,0 +1,62 @@
+// The recent-file list in the settings store.
+#include "core/RecentFiles.h"
+#include "platform/SettingsStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using BasJournal::RecentFiles;
+
+namespace {
+
+const QString Section = QStringLiteral("Recent Files");
+
+class RecentFilesTest : public ::testing::Test {
+protected:
+    QTemporaryDir m_dir;
+    SettingsStore m_store{m_dir.filePath(QStringLiteral("Orvalis.ini"))};
+    RecentFiles m_recent{m_store};
+
+    void store(const QStringList& names) {
+        for (int i = 0; i < names.size(); ++i)
+            m_store.write(Section, QStringLiteral("RecentFile%1").arg(i + 1), names[i]);
+    }
+};
+
+} // namespace
+
+TEST_F(RecentFilesTest, NoKeyMeansNoEntries) {
+    EXPECT_TRUE(m_recent.entries().isEmpty());
+}
+
+TEST_F(RecentFilesTest, AnEmptyFirstKeyHidesTheOthers) {
+    store({QString(), QStringLiteral("B")});
+    EXPECT_TRUE(m_recent.entries().isEmpty());
+}
+
+TEST_F(RecentFilesTest, ANewNamePushesTheFourthOff) {
+    store({"A", "B", "C", "D"});
+    m_recent.NoteRecentFile(QStringLiteral("E"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"E", "A", "B", "C"}));
+}
+
+TEST_F(RecentFilesTest, AListedNameLeavesTheListUnchanged) {
+    store({"A", "B", "C", "D"});
+    m_recent.NoteRecentFile(QStringLiteral("A"));
+    m_recent.NoteRecentFile(QStringLiteral("C"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"A", "B", "C", "D"}));
+}
+
+TEST_F(RecentFilesTest, NamesAreComparedWithCase) {
+    store({"janv.2026.ccm"});
+    m_recent.NoteRecentFile(QStringLiteral("JANV.2026.CCM"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"JANV.2026.CCM", "janv.2026.ccm"}));
+}
+
+TEST_F(RecentFilesTest, FirstNamesFillTheListFromTheTop) {
+    m_recent.NoteRecentFile(QStringLiteral("A"));
+    m_recent.NoteRecentFile(QStringLiteral("B"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"B", "A"}));
+    EXPECT_EQ(m_store.read(Section, QStringLiteral("RecentFile2")), QStringLiteral("A"));
+}
