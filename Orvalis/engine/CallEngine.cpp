@@ -149,28 +149,19 @@ void CallEngine::MnuCommandesStop_Click() {
         StartStop(false);
 }
 
-DdeAction CallEngine::Form_LinkExecute(const QString& command) {
-    const QString word = command.toLower();
-    if (word == QLatin1String("start")) {
-        // The lists are locked during a call: the call goes on as chosen.
-        if (!m_state.EnCours) {
-            CboCommunication_Click(m_settings.TypeDefaut);
-            m_selection.selectNumber(m_settings.NumeroDefaut);
-            if (m_selection.type() == Types::Kiosque)
-                RemplirTarifsKiosque();
-            MnuCommandesStart_Click();
-        }
-        return DdeAction::Done;
-    }
-    if (word == QLatin1String("stop")) {
+void CallEngine::Form_LinkExecute(RemoteControl::Command command) {
+    if (command == RemoteControl::Command::Stop) {
         MnuCommandesStop_Click();
-        return DdeAction::Done;
+        return;
     }
-    if (word == QLatin1String("reduite=1"))
-        return DdeAction::ShowCompact;
-    if (word == QLatin1String("reduite=0"))
-        return DdeAction::HideCompact;
-    return DdeAction::Refused;
+    // The lists are locked during a call: the call goes on as chosen.
+    if (command != RemoteControl::Command::Start || m_state.EnCours)
+        return;
+    CboCommunication_Click(m_settings.TypeDefaut);
+    m_selection.selectNumber(m_settings.NumeroDefaut);
+    if (m_selection.type() == Types::Kiosque)
+        RemplirTarifsKiosque();
+    MnuCommandesStart_Click();
 }
 
 void CallEngine::FillCommunicationTypes() {
@@ -459,7 +450,8 @@ QString CallEngine::buttonCaption() const {
 }
 
 QString CallEngine::ddeText() const {
-    return m_state.EnCours ? QStringLiteral("stop") : QStringLiteral("start");
+    return RemoteControl::statusText(m_state.EnCours ? RemoteControl::Status::Busy
+                                                     : RemoteControl::Status::Idle);
 }
 
 CommandStates CallEngine::commands() const {

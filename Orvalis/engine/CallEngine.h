@@ -22,11 +22,10 @@
 #include "BasOrvalis/Settings.h"
 #include "platform/SettingsStore.h"
 
+#include "common/RemoteControl.h"
+
 #include <QObject>
 #include <QString>
-
-// What a DDE execute asks of the window beyond the call itself.
-enum class DdeAction { Refused, Done, ShowCompact, HideCompact };
 
 // Enabled state of the commands (ActiverCommandes).
 struct CommandStates {
@@ -66,8 +65,8 @@ public:
     // The menus and DDE set the button's value: nothing when it already has it.
     void MnuCommandesStart_Click();
     void MnuCommandesStop_Click();
-    // A DDE execute ("start", "stop", "reduite=1", "reduite=0", any case).
-    DdeAction Form_LinkExecute(const QString& command);
+    // A remote "start" or "stop"; the compact window is the window's own.
+    void Form_LinkExecute(RemoteControl::Command command);
 
     // --- Selections ----------------------------------------------------
     // Fills the type list and selects the defaults of Settings (message

@@ -6,9 +6,6 @@
 
 namespace Orvalis {
 
-const QString DdeServer::ServiceName = QStringLiteral("org.orvalis.Orvalis");
-const QString DdeServer::ObjectPath = QStringLiteral("/FrmPrincipale");
-
 DdeServer::DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent)
     : QObject(parent)
     , m_target(target)
@@ -19,30 +16,26 @@ DdeServer::DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent)
 bool DdeServer::registerOn(QDBusConnection connection) {
     if (!connection.isConnected())
         return false;
-    if (!connection.registerObject(ObjectPath, this, QDBusConnection::ExportScriptableSlots))
+    if (!connection.registerObject(RemoteControl::ObjectPath, this,
+                                   QDBusConnection::ExportScriptableSlots))
         return false;
-    return connection.registerService(ServiceName);
-}
-
-bool DdeServer::isKnownCommand(const QString& command) {
-    const QString word = command.toLower();
-    return word == QLatin1String("start") || word == QLatin1String("stop") ||
-           word == QLatin1String("reduite=1") || word == QLatin1String("reduite=0");
+    return connection.registerService(RemoteControl::ServiceName);
 }
 
 QString DdeServer::Request(const QString& item) {
-    if (item.compare(QLatin1String("TxtDDE"), Qt::CaseInsensitive) == 0)
+    if (item.compare(RemoteControl::StatusItem, Qt::CaseInsensitive) == 0)
         return m_target.ddeText();
     return QString();
 }
 
-bool DdeServer::Execute(const QString& command) {
-    if (!isKnownCommand(command))
+bool DdeServer::Execute(const QString& text) {
+    const std::optional<RemoteControl::Command> command = RemoteControl::parseCommand(text);
+    if (!command)
         return false;
     if (!m_gate.busy() && m_pending.isEmpty())
-        return m_target.runDdeCommand(command);
+        return m_target.runDdeCommand(*command);
     // Held in arrival order; the caller over the bus gets its answer then.
-    Pending pending{command, QDBusMessage(), QDBusConnection(QString())};
+    Pending pending{*command, QDBusMessage(), QDBusConnection(QString())};
     if (calledFromDBus()) {
         setDelayedReply(true);
         pending.call = message();

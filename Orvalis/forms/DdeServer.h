@@ -6,6 +6,8 @@
 // held and run, and answered, once the window is free.
 #pragma once
 
+#include "common/RemoteControl.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -23,9 +25,6 @@ class DdeServer final : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.orvalis.Dde")
 
 public:
-    static const QString ServiceName;
-    static const QString ObjectPath;
-
     DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(DdeServer)
 
@@ -33,19 +32,16 @@ public:
     // cannot be reached or the name is taken.
     bool registerOn(QDBusConnection connection);
 
-    // The four commands, in any case.
-    static bool isKnownCommand(const QString& command);
-
     // Commands held until the window is free.
     int pendingCount() const { return static_cast<int>(m_pending.size()); }
 
 public slots:
     Q_SCRIPTABLE QString Request(const QString& item);
-    Q_SCRIPTABLE bool Execute(const QString& command);
+    Q_SCRIPTABLE bool Execute(const QString& text);
 
 private:
     struct Pending {
-        QString command;
+        RemoteControl::Command command;
         // The call to answer; empty when the command did not come over the bus.
         QDBusMessage call;
         QDBusConnection connection;

@@ -280,20 +280,27 @@ QString FrmPrincipale::ddeText() const {
     return m_engine.ddeText();
 }
 
-bool FrmPrincipale::runDdeCommand(const QString& command) {
+bool FrmPrincipale::runDdeCommand(RemoteControl::Command command) {
+    using RemoteControl::Command;
     // A configuration dialog is only open while no call is in progress, and
     // it hides this window: a remote start or compact window would break both.
     if (m_configWindow && m_configWindow->isVisible() &&
-        command.compare(QLatin1String("stop"), Qt::CaseInsensitive) != 0 &&
-        command.compare(QLatin1String("reduite=0"), Qt::CaseInsensitive) != 0)
+        (command == Command::Start || command == Command::ShowCompact))
         return false;
-    const DdeAction action = m_engine.Form_LinkExecute(command);
-    if (action == DdeAction::ShowCompact)
+    switch (command) {
+    case Command::Start:
+    case Command::Stop:
+        m_engine.Form_LinkExecute(command);
+        break;
+    case Command::ShowCompact:
         CmdReduit_Click();
-    else if (action == DdeAction::HideCompact)
+        break;
+    case Command::HideCompact:
         closeReduite();
+        break;
+    }
     refresh();
-    return action != DdeAction::Refused;
+    return true;
 }
 
 void FrmPrincipale::MnuConfigGenerale_Click() {

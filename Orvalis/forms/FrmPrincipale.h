@@ -67,7 +67,7 @@ public:
     static constexpr int WideNumeroWidth = Twips::toPixels(3015);
 
     QString ddeText() const override;
-    bool runDdeCommand(const QString& command) override;
+    bool runDdeCommand(RemoteControl::Command command) override;
     void OpenServicesDialog(int page) override;
 
 public slots:

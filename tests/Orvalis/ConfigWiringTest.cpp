@@ -106,14 +106,14 @@ TEST_F(ConfigWiringTest, NoRemoteStartWhileADialogIsOpen) {
     FrmConfig* dialog = OpenDialog<FrmConfig>();
     ASSERT_NE(dialog, nullptr);
 
-    EXPECT_FALSE(principale.runDdeCommand(QStringLiteral("Start")));
-    EXPECT_FALSE(principale.runDdeCommand(QStringLiteral("reduite=1")));
+    EXPECT_FALSE(principale.runDdeCommand(RemoteControl::Command::Start));
+    EXPECT_FALSE(principale.runDdeCommand(RemoteControl::Command::ShowCompact));
     EXPECT_FALSE(principale.engine().EnCours());
     EXPECT_EQ(principale.reduite(), nullptr);
     EXPECT_FALSE(principale.isVisible());
 
     dialog->close();
-    EXPECT_TRUE(principale.runDdeCommand(QStringLiteral("start")));
+    EXPECT_TRUE(principale.runDdeCommand(RemoteControl::Command::Start));
     EXPECT_TRUE(principale.engine().EnCours());
 }
 

@@ -2,6 +2,7 @@
 // the window is busy gets its answer once the command has run.
 #include "Orvalis/MainWindowFixture.h"
 
+#include "common/RemoteControl.h"
 #include "forms/DdeServer.h"
 
 #include <QCoreApplication>
@@ -35,13 +36,13 @@ protected:
     QDBusPendingCall callExecute(FrmPrincipale& frm, const QString& command) {
         QDBusConnection server = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
                                                                QStringLiteral("orvalis-server"));
-        EXPECT_TRUE(server.registerObject(DdeServer::ObjectPath, &frm.ddeServer(),
+        EXPECT_TRUE(server.registerObject(RemoteControl::ObjectPath, &frm.ddeServer(),
                                           QDBusConnection::ExportScriptableSlots));
         QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
                                                                QStringLiteral("orvalis-client"));
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            server.baseService(), DdeServer::ObjectPath, QStringLiteral("org.orvalis.Dde"),
-            QStringLiteral("Execute"));
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(server.baseService(), RemoteControl::ObjectPath,
+                                           RemoteControl::InterfaceName, QStringLiteral("Execute"));
         call << command;
         return client.asyncCall(call);
     }

@@ -1,6 +1,8 @@
 // A private home for a run of the calculator, and its start.
 #include "e2e/CalculatorRun.h"
 
+#include "common/RemoteControl.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
@@ -8,11 +10,7 @@
 #include <QFile>
 #include <QThread>
 
-namespace {
-
-const QString ServiceName = QStringLiteral("org.orvalis.Orvalis");
-
-} // namespace
+namespace {} // namespace
 
 CalculatorRun::CalculatorRun()
     : m_environment(QProcessEnvironment::systemEnvironment()) {
@@ -79,7 +77,8 @@ bool CalculatorRun::startAndWaitForBus(int timeoutMs) {
         return false;
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(ServiceName))
+        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                RemoteControl::ServiceName))
             return true;
         QThread::msleep(100);
     }

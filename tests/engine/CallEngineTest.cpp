@@ -6,6 +6,7 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/ToSingle.h"
+#include "common/RemoteControl.h"
 
 #include <QSignalSpy>
 
@@ -113,9 +114,9 @@ protected:
     }
 };
 
-TEST_F(Dde, StartInAnyCaseSelectsTheDefaultsAndStarts) {
+TEST_F(Dde, StartSelectsTheDefaultsAndStarts) {
     engine().CboCommunication_Click(Types::Audiotel);
-    EXPECT_EQ(engine().Form_LinkExecute(QStringLiteral("START")), DdeAction::Done);
+    engine().Form_LinkExecute(RemoteControl::Command::Start);
     EXPECT_TRUE(engine().EnCours());
     EXPECT_EQ(engine().selection().type(), Types::Standard);
     EXPECT_EQ(engine().selection().number(), National);
@@ -124,22 +125,20 @@ TEST_F(Dde, StartInAnyCaseSelectsTheDefaultsAndStarts) {
 
 TEST_F(Dde, StartDuringACallStartsNoOtherCall) {
     QSignalSpy started(&engine(), &CallEngine::callStarted);
-    engine().Form_LinkExecute(QStringLiteral("Start"));
+    engine().Form_LinkExecute(RemoteControl::Command::Start);
     runFor(30);
-    engine().Form_LinkExecute(QStringLiteral("start"));
+    engine().Form_LinkExecute(RemoteControl::Command::Start);
     runFor(30);
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(engine().dureeText(), QStringLiteral("00:01:00"));
     EXPECT_TRUE(log.records.isEmpty());
 }
 
-TEST_F(Dde, StopStopsAndOtherWordsAreRefused) {
-    engine().Form_LinkExecute(QStringLiteral("start"));
-    EXPECT_EQ(engine().Form_LinkExecute(QStringLiteral("pause")), DdeAction::Refused);
+TEST_F(Dde, StopStopsTheCallAndLogsIt) {
+    engine().Form_LinkExecute(RemoteControl::Command::Start);
+    engine().Form_LinkExecute(RemoteControl::Command::ShowCompact);
     EXPECT_TRUE(engine().EnCours());
-    EXPECT_EQ(engine().Form_LinkExecute(QStringLiteral("reduite=1")), DdeAction::ShowCompact);
-    EXPECT_EQ(engine().Form_LinkExecute(QStringLiteral("REDUITE=0")), DdeAction::HideCompact);
-    EXPECT_EQ(engine().Form_LinkExecute(QStringLiteral("Stop")), DdeAction::Done);
+    engine().Form_LinkExecute(RemoteControl::Command::Stop);
     EXPECT_FALSE(engine().EnCours());
     EXPECT_EQ(log.records.size(), 1);
 }
