@@ -9,6 +9,9 @@
 #include <QDBusServiceWatcher>
 #include <QTimer>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 constexpr int RequestTimeoutMs = 3000;
@@ -65,9 +68,12 @@ void BusCalculatorClient::whenRunning(int timeoutMs, QObject* context,
                                           QDBusServiceWatcher::WatchForRegistration, context);
     auto* timeout = new QTimer(watch);
     timeout->setSingleShot(true);
-    const auto finish = [watch, timeout, done = std::move(done)](bool running) {
-        timeout->stop();
-        watch->disconnect();
+    // Answered once; the watcher's own connections to the bus are left to
+    // its deletion.
+    const auto finish = [watch, done = std::move(done),
+                         answered = std::make_shared<bool>(false)](bool running) {
+        if (std::exchange(*answered, true))
+            return;
         watch->deleteLater();
         done(running);
     };
