@@ -106,6 +106,7 @@ TEST_F(MonitorMenuTest, TheCallNeedsADefaultTypeAndNumber) {
     const QList<DefaultCase> cases{
         {Types::FaitesUneSelection, Types::FaitesUneSelection, false},
         {Types::Standard, Types::FaitesUneSelection, false},
+        {Types::Standard, QString(), false},
         {Types::Primaliste, Numbers::NonConfigure, false},
         {Types::Primaliste, QStringLiteral("0145678912"), true},
     };
