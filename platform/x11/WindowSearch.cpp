@@ -186,4 +186,18 @@ bool ShowWindow(WindowId window, ShowCommand command) {
     return true;
 }
 
+qint64 WindowProcess(WindowId window) {
+    xcb_window_t root = XCB_WINDOW_NONE;
+    const Connection connection = connect(&root);
+    if (!connection)
+        return 0;
+    const xcb_atom_t name = atom(connection.get(), "_NET_WM_PID");
+    if (name == XCB_ATOM_NONE)
+        return 0;
+    const auto reply = property(connection.get(), window, name, XCB_ATOM_CARDINAL, 1);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 4)
+        return 0;
+    return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
 } // namespace WindowSearch

@@ -25,4 +25,8 @@ QList<WindowId> FindWindows(const std::function<bool(const QString& caption)>& w
 // False when there is no display.
 bool ShowWindow(WindowId window, ShowCommand command);
 
+// The process that says it owns `window` (_NET_WM_PID); 0 when the window
+// does not say or there is no display.
+qint64 WindowProcess(WindowId window);
+
 } // namespace WindowSearch

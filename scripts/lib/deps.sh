@@ -8,6 +8,7 @@ ORVALIS_PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick
     fonts-dejavu-core qt6-translations-l10n
+    weston qt6-wayland trayer
 )
 
 orvalis_install_deps() {

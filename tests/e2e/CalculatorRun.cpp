@@ -10,8 +10,6 @@
 #include <QFile>
 #include <QThread>
 
-namespace {} // namespace
-
 CalculatorRun::CalculatorRun()
     : m_environment(QProcessEnvironment::systemEnvironment()) {
     const QDir home(m_home.path());
@@ -22,8 +20,7 @@ CalculatorRun::CalculatorRun()
     m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                          home.filePath(QStringLiteral("config")));
     m_environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                         home.filePath(QStringLiteral("runtime")));
+    m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder());
     m_environment.insert(QStringLiteral("ORVALIS_JOURNAUX"), logFolder());
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // The French formats of the test process, so both write the same texts.
@@ -32,17 +29,24 @@ CalculatorRun::CalculatorRun()
 }
 
 CalculatorRun::~CalculatorRun() {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stop(m_process);
+}
+
+void CalculatorRun::stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(5000);
 }
 
 bool CalculatorRun::sessionAvailable() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") &&
-           !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") && busAvailable();
+}
+
+bool CalculatorRun::busAvailable() {
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
 }
 
 QString CalculatorRun::fakeTimeLibrary() {
@@ -57,12 +61,24 @@ void CalculatorRun::fakeTime(const QString& instant) {
     m_environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
 }
 
+void CalculatorRun::setEnvironment(const QString& name, const QString& value) {
+    m_environment.insert(name, value);
+}
+
+void CalculatorRun::removeEnvironment(const QString& name) {
+    m_environment.remove(name);
+}
+
 QString CalculatorRun::storePath() const {
     return QDir(m_home.path()).filePath(QStringLiteral("config/Orvalis/Orvalis.ini"));
 }
 
 QString CalculatorRun::logFolder() const {
     return QDir(m_home.path()).filePath(QStringLiteral("Journaux"));
+}
+
+QString CalculatorRun::runtimeFolder() const {
+    return QDir(m_home.path()).filePath(QStringLiteral("runtime"));
 }
 
 void CalculatorRun::start(QProcess& process) const {

@@ -1,5 +1,6 @@
 // One run of the real calculator in a private home: its own store, log
-// folder and runtime folder, on the session's X display and bus.
+// folder and runtime folder, on the session's X display (or another
+// platform) and bus.
 #pragma once
 
 #include <QProcess>
@@ -14,6 +15,10 @@ public:
 
     // True when the session has an X display and a bus to run on.
     static bool sessionAvailable();
+    // True when the session has a bus.
+    static bool busAvailable();
+    // Asks a program to end, then kills it if it does not.
+    static void stop(QProcess& process);
     // The library that shifts the clock of a program, when installed.
     static QString fakeTimeLibrary();
 
@@ -22,8 +27,15 @@ public:
     // the true monotonic clock.
     void fakeTime(const QString& instant);
 
+    // What the programs started from now on find in their environment, for
+    // another platform ("QT_QPA_PLATFORM") or another program's needs.
+    void setEnvironment(const QString& name, const QString& value);
+    void removeEnvironment(const QString& name);
+    QProcessEnvironment environment() const { return m_environment; }
+
     QString storePath() const;
     QString logFolder() const;
+    QString runtimeFolder() const;
     // Starts a copy of the calculator (this run's first, or a second one).
     void start(QProcess& process) const;
     // Starts the first copy and waits until it answers on the bus.

@@ -41,6 +41,17 @@ public:
 
     WindowSearch::WindowId id() const { return m_window; }
 
+    // Says that the window belongs to process `pid`, as toolkits do.
+    void setProcess(std::uint32_t pid) {
+        const char name[] = "_NET_WM_PID";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, sizeof name - 1, name), nullptr);
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, atom->atom,
+                            XCB_ATOM_CARDINAL, 32, 1, &pid);
+        std::free(atom);
+        sync();
+    }
+
     bool mapped() {
         xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
             m_connection, xcb_get_window_attributes(m_connection, m_window), nullptr);
@@ -118,4 +129,12 @@ TEST_F(WindowSearchTest, ShowsAndWithdrawsAWindow) {
         1);
     ASSERT_TRUE(WindowSearch::ShowWindow(window.id(), ShowCommand::ShowNormal));
     EXPECT_TRUE(window.mapped());
+}
+
+TEST_F(WindowSearchTest, TellsTheProcessThatSaysItOwnsAWindow) {
+    TestWindow silent("Orvalis V3.04");
+    EXPECT_EQ(WindowSearch::WindowProcess(silent.id()), 0);
+    TestWindow owned("Orvalis V3.04");
+    owned.setProcess(4321);
+    EXPECT_EQ(WindowSearch::WindowProcess(owned.id()), 4321);
 }

@@ -1,0 +1,55 @@
+// The monitor on the desktop: its notification icon, whose face and tip
+// follow the watcher, and the icon's pop-up menu MnuContextuel. A double
+// click on the icon starts the calculator; a right click opens the menu.
+#pragma once
+
+#include "monitor/TrayState.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <array>
+
+class CalculatorFinder;
+class ConnectionWatcher;
+class MonitorMenu;
+
+namespace Surveillance {
+
+class FrmSurveillance final : public QObject {
+    Q_OBJECT
+
+public:
+    FrmSurveillance(MonitorMenu& menu, ConnectionWatcher& watcher, CalculatorFinder& finder,
+                    QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(FrmSurveillance)
+
+    // The icon in the notification area (or, where there is none, the error
+    // output told so once: the monitor works on without it), then the
+    // watcher started.
+    void Form_Load();
+
+    QSystemTrayIcon& trayIcon() { return m_trayIcon; }
+    QMenu& MnuContextuel() { return m_MnuContextuel; }
+    QAction* MnuOptions(int index) const {
+        return m_MnuOptions.at(static_cast<std::size_t>(index));
+    }
+
+private:
+    void createMenu();
+    void SetMenuBitmaps();
+    void updateMenu();
+    void UpdateTrayIcon(TrayState state);
+    void MnuOptions_Click(int index);
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+
+    MonitorMenu& m_menu;
+    ConnectionWatcher& m_watcher;
+    CalculatorFinder& m_finder;
+    QMenu m_MnuContextuel;
+    std::array<QAction*, 10> m_MnuOptions{};
+    QSystemTrayIcon m_trayIcon;
+};
+
+} // namespace Surveillance
