@@ -8,6 +8,7 @@ namespace BasJournal {
 namespace {
 
 const QString Section = QStringLiteral("Recent Files");
+constexpr int StoredNames = 4;
 
 QString keyOf(int n) {
     return QStringLiteral("RecentFile%1").arg(n);
@@ -32,17 +33,29 @@ QStringList RecentFiles::entries() const {
 }
 
 void RecentFiles::NoteRecentFile(const QString& name) {
-    if (!entries().contains(name, Qt::CaseSensitive))
+    const QString key = keyHolding(name);
+    if (key.isEmpty())
         PushRecentFile(name);
+    else
+        m_store.write(Section, key, name);
 }
 
 void RecentFiles::PushRecentFile(const QString& name) {
-    for (int n = 3; n >= 1; --n) {
+    for (int n = StoredNames - 1; n >= 1; --n) {
         const QString value = m_store.read(Section, keyOf(n));
         if (!value.isEmpty())
             m_store.write(Section, keyOf(n + 1), value);
     }
     m_store.write(Section, keyOf(1), name);
+}
+
+QString RecentFiles::keyHolding(const QString& name) const {
+    const QStringList keys = m_store.keys(Section);
+    for (const QString& key : keys) {
+        if (m_store.read(Section, key).compare(name, Qt::CaseInsensitive) == 0)
+            return key;
+    }
+    return {};
 }
 
 } // namespace BasJournal

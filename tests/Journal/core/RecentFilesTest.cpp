@@ -48,10 +48,10 @@ TEST_F(RecentFilesTest, AListedNameLeavesTheListUnchanged) {
     EXPECT_EQ(m_recent.entries(), (QStringList{"A", "B", "C", "D"}));
 }
 
-TEST_F(RecentFilesTest, NamesAreComparedWithCase) {
-    store({"janv.2026.ccm"});
-    m_recent.NoteRecentFile(QStringLiteral("JANV.2026.CCM"));
-    EXPECT_EQ(m_recent.entries(), (QStringList{"JANV.2026.CCM", "janv.2026.ccm"}));
+TEST_F(RecentFilesTest, ANameListedInAnotherCaseKeepsItsPlaceWithTheNewestSpelling) {
+    store({"A", "nov.2026.ccm", "B"});
+    m_recent.NoteRecentFile(QStringLiteral("NOV.2026.CCM"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"A", "NOV.2026.CCM", "B"}));
 }
 
 TEST_F(RecentFilesTest, FirstNamesFillTheListFromTheTop) {
