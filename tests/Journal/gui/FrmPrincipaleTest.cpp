@@ -2,7 +2,7 @@
 // caption and toolbar that follow the active window, the close question,
 // and the last window closing back to the bare frame.
 #include "Journal/gui/FrameFixture.h"
-#include "Journal/gui/ModalAnswerer.h"
+#include "support/ModalAnswerer.h"
 
 #include <QFileInfo>
 #include <QLabel>
