@@ -49,7 +49,7 @@ private:
     int m_index;
     std::unique_ptr<BasJournal::JournalModel> m_model;
     BasJournal::JournalSlots& m_slots;
-    QTableView* m_grille;
+    QTableView* m_Grille;
     QLabel* m_txtVide;
 };
 

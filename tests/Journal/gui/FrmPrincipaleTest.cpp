@@ -5,7 +5,9 @@
 #include "support/ModalAnswerer.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace Journal;
@@ -110,6 +112,25 @@ TEST_F(FrameFixture, OpeningALogShowsItsRowsAndNamesTheFrame) {
     EXPECT_FALSE(button("Save")->isEnabled());
     EXPECT_TRUE(fileMenu()->actions().contains(command(Command::Save)));
     EXPECT_EQ(recentEntries(fileMenu()), QStringList{"NOV.2026.CCM"});
+}
+
+TEST_F(FrameFixture, TheRowNumbersStayInPlaceWhenTheGridScrollsSideways) {
+    writeLog(QStringLiteral("nov.2026.ccm"), 3);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("nov.2026.ccm")));
+    FrmJournal* journal = m_frame->currentJournal();
+    journal->resize(300, 200);
+    QTest::qWait(20);
+    QTableView* grid = journal->grid();
+    const QHeaderView* numbers = grid->verticalHeader();
+    const QPoint place = numbers->mapTo(journal, QPoint());
+    ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0);
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    QTest::qWait(20);
+
+    EXPECT_TRUE(numbers->isVisible());
+    EXPECT_EQ(numbers->mapTo(journal, QPoint()), place);
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("3"));
+    EXPECT_TRUE(grid->isColumnHidden(0));
 }
 
 TEST_F(FrameFixture, StartUpCreatesTheMonthsLogOnceAndShowsItEmpty) {
