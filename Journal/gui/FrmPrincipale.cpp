@@ -364,6 +364,11 @@ void FrmPrincipale::showPrinterSetup() {
 }
 
 void FrmPrincipale::tileHorizontally() {
+    // The windows share the area above the strip of minimised windows, which
+    // stay where they are.
+    if (iconStripTop() < m_mdiArea->viewport()->height() / 2)
+        arrangeIcons();
+    const int top = iconStripTop();
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (window->isVisible() && !window->isMinimized())
@@ -371,12 +376,21 @@ void FrmPrincipale::tileHorizontally() {
     }
     if (windows.isEmpty())
         return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / int(windows.size());
+    const int width = m_mdiArea->viewport()->width();
+    const int height = top / int(windows.size());
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
-        windows[i]->setGeometry(0, i * height, area.width(), height);
+        windows[i]->setGeometry(0, i * height, width, height);
     }
+}
+
+int FrmPrincipale::iconStripTop() const {
+    int top = m_mdiArea->viewport()->height();
+    for (const QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->isVisible() && window->isMinimized())
+            top = qMin(top, window->y());
+    }
+    return top;
 }
 
 void FrmPrincipale::cascade() {
@@ -388,11 +402,18 @@ void FrmPrincipale::cascade() {
 }
 
 void FrmPrincipale::arrangeIcons() {
-    const int bottom = m_mdiArea->viewport()->height();
+    // Rows along the bottom of the area, from the left, a new row above when
+    // one is full.
+    const QRect area = m_mdiArea->viewport()->rect();
     int x = 0;
+    int bottom = area.bottom() + 1;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (!window->isMinimized())
+        if (!window->isVisible() || !window->isMinimized())
             continue;
+        if (x > 0 && x + window->width() > area.width()) {
+            x = 0;
+            bottom -= window->height();
+        }
         window->move(x, bottom - window->height());
         x += window->width();
     }

@@ -84,6 +84,8 @@ private:
     void showNotYetAvailable(const QString& what);
     void showPrinterSetup();
     void tileHorizontally();
+    // Where the strip of minimised windows begins; the area's height when none is minimised.
+    int iconStripTop() const;
     void cascade();
     void arrangeIcons();
     void popUpWindowMenu(const QPoint& globalPos);

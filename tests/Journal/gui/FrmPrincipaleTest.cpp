@@ -380,15 +380,22 @@ TEST_F(FrameFixture, TheWindowMenuListsTheWindowsAndPopsUpOverTheGrid) {
     windowMenu->close();
 }
 
-TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsFullWidth) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("b.ccm")));
-    command(Command::TileHorizontal)->trigger();
+TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsAboveTheMinimisedOnes) {
+    for (const char* name : {"a.ccm", "b.ccm", "c.ccm"})
+        ASSERT_TRUE(m_frame->openLog(QLatin1String(name)));
     const QList<FrmJournal*> journals = m_frame->journals();
+    journals[1]->showMinimized();
+    QTest::qWait(20);
+    const QPoint icon = journals[1]->pos();
+    command(Command::TileHorizontal)->trigger();
+
     const QWidget* area = journals[0]->parentWidget();
     EXPECT_EQ(journals[0]->width(), area->width());
-    EXPECT_EQ(journals[1]->width(), area->width());
-    EXPECT_EQ(journals[0]->y() + journals[0]->height(), journals[1]->y());
+    EXPECT_EQ(journals[2]->width(), area->width());
+    EXPECT_EQ(journals[0]->y() + journals[0]->height(), journals[2]->y());
+    EXPECT_TRUE(journals[1]->isMinimized());
+    EXPECT_EQ(journals[1]->pos(), icon);
+    EXPECT_LE(journals[2]->y() + journals[2]->height(), icon.y());
 }
 
 TEST_F(FrameFixture, QuittingAsksForEveryUnsavedResult) {
