@@ -40,7 +40,6 @@ int main(int argc, char** argv) {
 
     SettingsStore store;
     Journal::FrmPrincipale frame(AppFolders::logFolder(), store);
-    frame.show();
-    frame.openCurrentMonth(QDate::currentDate());
+    frame.showCurrentMonth(QDate::currentDate());
     return app.exec();
 }

@@ -117,6 +117,15 @@ void FrmPrincipale::connectCommands() {
     });
 }
 
+void FrmPrincipale::showCurrentMonth(const QDate& today) {
+    const bool shown = isVisible();
+    showMaximized();
+    raise();
+    activateWindow();
+    if (!shown)
+        openCurrentMonth(today);
+}
+
 bool FrmPrincipale::openCurrentMonth(const QDate& today) {
     const QString name = LogFolder::currentMonthName(today);
     QString error;

@@ -36,6 +36,10 @@ public:
     FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent = nullptr);
     ~FrmPrincipale() override;
 
+    // Journal without argument: the frame shown maximised, as the calculator's
+    // "Journaux" menu shows it, on the current month's log when it was not
+    // shown yet; brought to the front when it was.
+    void showCurrentMonth(const QDate& today);
     // Shows the current month's log in window 1, creating it empty, under the
     // calculator's name for it, when the month has none yet.
     bool openCurrentMonth(const QDate& today);

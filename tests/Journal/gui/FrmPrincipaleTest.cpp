@@ -410,6 +410,19 @@ TEST_F(FrameFixture, QuittingAsksForEveryUnsavedResult) {
     EXPECT_FALSE(m_frame->isVisible());
 }
 
+TEST_F(FrameFixture, WithoutArgumentTheFrameShowsMaximisedOnTheMonthsLog) {
+    FrmPrincipale frame(m_logs, m_store);
+    frame.showCurrentMonth(QDate(2026, 12, 8));
+    EXPECT_TRUE(frame.isMaximized());
+    ASSERT_NE(frame.currentJournal(), nullptr);
+    EXPECT_EQ(frame.currentJournal()->windowTitle(), QStringLiteral("DÉC.2026.CCM"));
+
+    frame.showNormal();
+    frame.showCurrentMonth(QDate(2026, 12, 9));
+    EXPECT_TRUE(frame.isMaximized());
+    EXPECT_EQ(frame.journals().size(), 1);
+}
+
 TEST_F(FrameFixture, ManagingAndPrintingSayTheyAreNotAvailableYet) {
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
     ModalAnswerer answerer;
