@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
         break;
     }
 
+    ProgramStart::quitOnTermination(app);
     SettingsStore store;
     Journal::FrmPrincipale frame(AppFolders::logFolder(), store);
     frame.showCurrentMonth(QDate::currentDate());

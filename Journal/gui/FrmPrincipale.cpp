@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QSessionManager>
 #include <QToolBar>
 
 namespace Journal {
@@ -110,6 +111,12 @@ void FrmPrincipale::connectCommands() {
     on(Command::AboutJournal, [this] { showAbout(); });
 
     connect(m_menus, &JournalMenus::recentFileChosen, this, &FrmPrincipale::openLog);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            endSession();
+            manager.release();
+        }
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrmPrincipale::updateFrameState);
     connect(m_mdiArea, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (m_slots.upperBound() != 0)
@@ -431,6 +438,10 @@ void FrmPrincipale::arrangeIcons() {
 void FrmPrincipale::popUpWindowMenu(const QPoint& globalPos) {
     if (currentJournal())
         m_menus->windowMenu()->popup(globalPos);
+}
+
+void FrmPrincipale::endSession() {
+    close();
 }
 
 void FrmPrincipale::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,9 @@ public:
     // Shows the current month's log in window 1, creating it empty, under the
     // calculator's name for it, when the month has none yet.
     bool openCurrentMonth(const QDate& today);
+    // The end of the desktop session, where the session manager asks first:
+    // the close question of every unsaved search result, as on "Quitter".
+    void endSession();
     // Brings the log's window to the front, or loads the log into a new one.
     // Names that are not bare file names are refused with a message.
     bool openLog(const QString& name);

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include <functional>
+
 using namespace Journal;
 
 using Command = JournalMenus::Command;
@@ -398,16 +400,20 @@ TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsAboveTheMinimisedOnes) {
     EXPECT_LE(journals[2]->y() + journals[2]->height(), icon.y());
 }
 
-TEST_F(FrameFixture, QuittingAsksForEveryUnsavedResult) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}));
-    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}));
-    ModalAnswerer answerer(QMessageBox::No);
-    command(Command::Quit)->trigger();
-    QTest::qWait(20);
-    EXPECT_EQ(answerer.texts().size(), 2);
-    EXPECT_TRUE(m_frame->journals().isEmpty());
-    EXPECT_FALSE(m_frame->isVisible());
+TEST_F(FrameFixture, QuittingAndTheSessionsEndAskForEveryUnsavedResult) {
+    for (const auto& end : {std::function<void()>([this] { command(Command::Quit)->trigger(); }),
+                            std::function<void()>([this] { m_frame->endSession(); })}) {
+        m_frame->show();
+        ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}));
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}));
+        ModalAnswerer answerer(QMessageBox::No);
+        end();
+        QTest::qWait(20);
+        EXPECT_EQ(answerer.texts().size(), 2);
+        EXPECT_TRUE(m_frame->journals().isEmpty());
+        EXPECT_FALSE(m_frame->isVisible());
+    }
 }
 
 TEST_F(FrameFixture, WithoutArgumentTheFrameShowsMaximisedOnTheMonthsLog) {
