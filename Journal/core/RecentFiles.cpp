@@ -49,6 +49,29 @@ void RecentFiles::PushRecentFile(const QString& name) {
     m_store.write(Section, keyOf(1), name);
 }
 
+void RecentFiles::rename(const QString& oldName, const QString& newName) {
+    const QString key = keyHolding(oldName);
+    if (!key.isEmpty())
+        m_store.write(Section, key, newName);
+}
+
+void RecentFiles::forget(const QString& name) {
+    if (keyHolding(name).isEmpty())
+        return;
+    QStringList kept;
+    for (int n = 1; n <= StoredNames; ++n) {
+        const QString value = m_store.read(Section, keyOf(n));
+        if (!value.isEmpty() && value.compare(name, Qt::CaseInsensitive) != 0)
+            kept.append(value);
+    }
+    for (int n = 1; n <= StoredNames; ++n) {
+        if (n <= kept.size())
+            m_store.write(Section, keyOf(n), kept[n - 1]);
+        else
+            m_store.remove(Section, keyOf(n));
+    }
+}
+
 QString RecentFiles::keyHolding(const QString& name) const {
     const QStringList keys = m_store.keys(Section);
     for (const QString& key : keys) {

@@ -25,6 +25,11 @@ public:
     // the list are kept.
     void PushRecentFile(const QString& name);
 
+    // A log renamed on disk: its entry, if any, takes the new name.
+    void rename(const QString& oldName, const QString& newName);
+    // A log deleted: its entry goes and the later ones move up.
+    void forget(const QString& name);
+
     static constexpr int MenuEntries = 5;
 
 private:
