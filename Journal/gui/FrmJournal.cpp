@@ -7,6 +7,7 @@
 #include "gui/JournalIcons.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -121,6 +122,14 @@ QSize FrmJournal::initialSize() const {
             Twips::toPixels(HeightTwips, logicalDpiX())};
 }
 
+void FrmJournal::holdOpen(bool held) {
+    m_heldOpen = held;
+}
+
+bool FrmJournal::isHeldOpen() const {
+    return m_heldOpen;
+}
+
 void FrmJournal::PrepareGrid() {
     m_Grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_Grille->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -146,6 +155,11 @@ void FrmJournal::PrepareGrid() {
 }
 
 void FrmJournal::closeEvent(QCloseEvent* event) {
+    if (m_heldOpen) {
+        event->ignore();
+        QApplication::beep();
+        return;
+    }
     if (m_slots.isUnsaved(m_index)) {
         const auto answer = QMessageBox::question(
             this, windowTitle(), QStringLiteral("Voulez-vous enregistrer la recherche ?"),

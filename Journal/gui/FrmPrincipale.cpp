@@ -3,14 +3,18 @@
 #include "gui/FrmPrincipale.h"
 
 #include "common/LogFile.h"
+#include "core/JournalPrint.h"
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
 #include "gui/FrmAttente.h"
 #include "gui/FrmJournal.h"
+#include "gui/FrmMsgImp.h"
 #include "gui/FrmPropos.h"
 #include "gui/FrmRecherche.h"
 #include "gui/JournalIcons.h"
 #include "gui/JournalMenus.h"
+#include "gui/PagePainter.h"
+#include "gui/PrintOutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,8 +24,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScopedValueRollback>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QToolBar>
 
 namespace Journal {
@@ -44,7 +51,8 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
     , m_folder(logFolder)
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
-    , m_menus(new JournalMenus(m_mdiArea, this)) {
+    , m_menus(new JournalMenus(m_mdiArea, this))
+    , m_documentsFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(QStringLiteral("FrmPrincipale"));
     setWindowIcon(JournalIcons::programIcon());
     setCentralWidget(m_mdiArea);
@@ -101,8 +109,10 @@ void FrmPrincipale::connectCommands() {
     });
     on(Command::Find, [this] { showSearch(); });
     on(Command::PrintConf, [this] { showPrinterSetup(); });
-    on(Command::Print,
-       [this] { showNotYetAvailable(QStringLiteral("L'impression des journaux")); });
+    on(Command::Print, [this] {
+        if (FrmJournal* journal = currentJournal())
+            printJournal(journal);
+    });
     on(Command::Quit, [this] { close(); });
     on(Command::TileHorizontal, [this] { tileHorizontally(); });
     on(Command::Cascade, [this] { cascade(); });
@@ -264,6 +274,58 @@ JournalMenus* FrmPrincipale::menus() const {
     return m_menus;
 }
 
+void FrmPrincipale::printJournal(FrmJournal* journal) {
+    if (refusePrintingTwice())
+        return;
+    const QScopedValueRollback<bool> printing(m_printing, true);
+    // What the window shows now is printed, whatever is done meanwhile; the
+    // window stays open until the run ends.
+    const QString caption = journal->windowTitle();
+    journal->holdOpen(true);
+    PrintOutput output(m_printer.get(), m_documentsFolder);
+    const PagePainter painter;
+    BasPrint::JournalPrint print(journal->model().rows(), caption, output.pageTwips(), painter);
+    FrmMsgImp window(caption, this);
+    window.show();
+    // Events run between rows so that "Annuler" can be pressed; the pages
+    // go to the printer only once all are laid out, so a cancelled run
+    // prints nothing.
+    bool more = true;
+    while (more && !window.cancelled()) {
+        QCoreApplication::processEvents();
+        if (window.cancelled())
+            break;
+        more = print.PrintNextRow();
+        window.showPage(print.pageNumber());
+    }
+    journal->holdOpen(false);
+    if (window.cancelled())
+        return;
+    QString pdfPath;
+    QString error;
+    const bool sent = output.send(print.pages(), painter, caption, &pdfPath, &error);
+    window.hide();
+    if (!sent)
+        showError(
+            QStringLiteral("Le journal « %1 » n'a pas pu être imprimé : %2").arg(caption, error));
+    else if (!pdfPath.isEmpty())
+        QMessageBox::information(this, ProgramTitle,
+                                 QStringLiteral("Aucune imprimante n'est installée : le journal "
+                                                "« %1 » a été imprimé dans le fichier %2.")
+                                     .arg(caption, QDir::toNativeSeparators(pdfPath)));
+}
+
+bool FrmPrincipale::refusePrintingTwice() {
+    if (!m_printing)
+        return false;
+    showError(QStringLiteral("Une impression est en cours : attendez qu'elle se termine."));
+    return true;
+}
+
+void FrmPrincipale::setDocumentsFolder(const QString& folder) {
+    m_documentsFolder = folder;
+}
+
 void FrmPrincipale::updateFrameState() {
     FrmJournal* journal = currentJournal();
     setWindowTitle(journal ? Caption + QStringLiteral(" - ") + journal->windowTitle() : Caption);
@@ -375,8 +437,19 @@ void FrmPrincipale::showNotYetAvailable(const QString& what) {
 }
 
 void FrmPrincipale::showPrinterSetup() {
-    QPageSetupDialog dialog(&m_printer, this);
-    dialog.exec();
+    if (refusePrintingTwice())
+        return;
+    // A printer is kept only once the user has chosen it.
+    std::unique_ptr<QPrinter> candidate;
+    QPrinter* printer = m_printer.get();
+    if (!printer) {
+        candidate = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = candidate.get();
+    }
+    QPrintDialog dialog(printer, this);
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    if (dialog.exec() == QDialog::Accepted && candidate)
+        m_printer = std::move(candidate);
 }
 
 void FrmPrincipale::tileHorizontally() {

@@ -11,12 +11,12 @@
 
 #include <QFileDialog>
 #include <QMainWindow>
-#include <QPrinter>
 
 #include <map>
 #include <memory>
 
 class QMdiArea;
+class QPrinter;
 class SettingsStore;
 namespace BasJournal {
 class JournalModel;
@@ -56,6 +56,12 @@ public:
     // Writes the result window's rows as the log `name` of the log folder.
     bool saveResultAs(FrmJournal* journal, const QString& name);
 
+    // Prints the rows the journal holds now; the window stays open until the
+    // run ends. A second print is refused while one runs.
+    void printJournal(FrmJournal* journal);
+    // Where journals are printed when the system has no printer.
+    void setDocumentsFolder(const QString& folder);
+
     FrmJournal* currentJournal() const;
     // The open journal windows by increasing index.
     QList<FrmJournal*> journals() const;
@@ -90,6 +96,8 @@ private:
     void showAbout();
     void showNotYetAvailable(const QString& what);
     void showPrinterSetup();
+    // True, after saying so, while a print runs.
+    bool refusePrintingTwice();
     void tileHorizontally();
     // Where the strip of minimised windows begins; the area's height when none is minimised.
     int iconStripTop() const;
@@ -104,7 +112,11 @@ private:
     std::map<int, FrmJournal*> m_journals;
     QMdiArea* m_mdiArea;
     JournalMenus* m_menus;
-    QPrinter m_printer;
+    // The printer chosen in "Configuration de l'impression", kept for the
+    // session; none until one is chosen.
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_documentsFolder;
+    bool m_printing = false;
 };
 
 } // namespace Journal

@@ -428,13 +428,3 @@ TEST_F(FrameFixture, WithoutArgumentTheFrameShowsMaximisedOnTheMonthsLog) {
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_EQ(frame.journals().size(), 1);
 }
-
-TEST_F(FrameFixture, ManagingAndPrintingSayTheyAreNotAvailableYet) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    ModalAnswerer answerer;
-    button("Gerer")->click();
-    button("Print")->click();
-    ASSERT_EQ(answerer.texts().size(), 2);
-    EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("La gestion des journaux")));
-    EXPECT_TRUE(answerer.texts()[1].startsWith(QStringLiteral("L'impression des journaux")));
-}
