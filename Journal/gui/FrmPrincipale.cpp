@@ -7,6 +7,7 @@
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
 #include "gui/FrmAttente.h"
+#include "gui/FrmGestion.h"
 #include "gui/FrmJournal.h"
 #include "gui/FrmMsgImp.h"
 #include "gui/FrmPropos.h"
@@ -30,6 +31,8 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace Journal {
 
@@ -72,6 +75,7 @@ FrmPrincipale::~FrmPrincipale() {
     m_mdiArea->disconnect(this);
     for (const auto& [index, journal] : m_journals)
         journal->disconnect(this);
+    delete m_gestion;
 }
 
 void FrmPrincipale::createToolBar() {
@@ -98,7 +102,7 @@ void FrmPrincipale::connectCommands() {
         connect(m_menus->action(command), &QAction::triggered, this, slot);
     };
     on(Command::Open, [this] { OpenLogDialog(); });
-    on(Command::Gerer, [this] { showNotYetAvailable(QStringLiteral("La gestion des journaux")); });
+    on(Command::Gerer, [this] { showGestion(); });
     on(Command::Save, [this] {
         if (FrmJournal* journal = currentJournal())
             SaveSearchResult(journal);
@@ -274,6 +278,64 @@ JournalMenus* FrmPrincipale::menus() const {
     return m_menus;
 }
 
+FrmGestion* FrmPrincipale::showGestion() {
+    if (!m_gestion)
+        m_gestion = new FrmGestion(*this, m_folder);
+    m_gestion->showNormal();
+    m_gestion->raise();
+    m_gestion->activateWindow();
+    return m_gestion;
+}
+
+FrmGestion* FrmPrincipale::gestion() const {
+    return m_gestion;
+}
+
+void FrmPrincipale::openLogs(const QStringList& names) {
+    if (!isVisible())
+        show();
+    for (const QString& name : names)
+        openLog(name);
+}
+
+void FrmPrincipale::printLogs(const QStringList& names) {
+    openLogs(names);
+    for (const QString& name : names) {
+        if (ActivateIfOpen(name))
+            printJournal(currentJournal());
+    }
+}
+
+bool FrmPrincipale::isLogHeldOpen(const QString& name) const {
+    const QList<FrmJournal*> windows = windowsShowing(name);
+    return std::any_of(windows.cbegin(), windows.cend(),
+                       [](const FrmJournal* journal) { return journal->isHeldOpen(); });
+}
+
+void FrmPrincipale::logDeleted(const QString& name) {
+    for (FrmJournal* journal : windowsShowing(name))
+        journal->close();
+    m_recent.forget(name);
+    RefreshRecentMenus();
+}
+
+void FrmPrincipale::logRenamed(const QString& oldName, const QString& newName) {
+    for (FrmJournal* journal : windowsShowing(oldName))
+        journal->setWindowTitle(LogFolder::captionFor(newName));
+    m_recent.rename(oldName, newName);
+    RefreshRecentMenus();
+    updateFrameState();
+}
+
+QList<FrmJournal*> FrmPrincipale::windowsShowing(const QString& name) const {
+    QList<FrmJournal*> windows;
+    for (const auto& [index, journal] : m_journals) {
+        if (LogFolder::captionShows(journal->windowTitle(), name))
+            windows.append(journal);
+    }
+    return windows;
+}
+
 void FrmPrincipale::printJournal(FrmJournal* journal) {
     if (refusePrintingTwice())
         return;
@@ -430,12 +492,6 @@ void FrmPrincipale::showAbout() {
     about.exec();
 }
 
-void FrmPrincipale::showNotYetAvailable(const QString& what) {
-    QMessageBox::information(
-        this, ProgramTitle,
-        QStringLiteral("%1 n'est pas encore disponible dans cette version.").arg(what));
-}
-
 void FrmPrincipale::showPrinterSetup() {
     if (refusePrintingTwice())
         return;
@@ -519,10 +575,14 @@ void FrmPrincipale::endSession() {
 
 void FrmPrincipale::closeEvent(QCloseEvent* event) {
     m_mdiArea->closeAllSubWindows();
-    if (m_journals.empty())
-        event->accept();
-    else
+    if (!m_journals.empty()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The file manager goes with the frame, and the program with them.
+    if (m_gestion)
+        m_gestion->close();
 }
 
 } // namespace Journal

@@ -11,6 +11,7 @@
 
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 #include <memory>
@@ -24,6 +25,7 @@ class JournalModel;
 
 namespace Journal {
 
+class FrmGestion;
 class FrmJournal;
 class JournalMenus;
 
@@ -56,6 +58,20 @@ public:
     // Writes the result window's rows as the log `name` of the log folder.
     bool saveResultAs(FrmJournal* journal, const QString& name);
 
+    // The file manager, created when missing, shown and brought to the front.
+    FrmGestion* showGestion();
+    FrmGestion* gestion() const;
+    // Logs of the file manager: opened, the frame shown first when it is not;
+    // printed one after the other.
+    void openLogs(const QStringList& names);
+    void printLogs(const QStringList& names);
+    // A journal window that shows the log is being printed and stays open.
+    bool isLogHeldOpen(const QString& name) const;
+    // The log is gone: its windows close and the recent-file list forgets it.
+    void logDeleted(const QString& name);
+    // The log was renamed: its windows and its recent-file entry take the new name.
+    void logRenamed(const QString& oldName, const QString& newName);
+
     // Prints the rows the journal holds now; the window stays open until the
     // run ends. A second print is refused while one runs.
     void printJournal(FrmJournal* journal);
@@ -81,6 +97,8 @@ private:
     // The caption, the menus and the toolbar for the active journal window.
     void updateFrameState();
     void UpdateToolbarState(const FrmJournal* journal);
+    // The open journal windows showing the log.
+    QList<FrmJournal*> windowsShowing(const QString& name) const;
     void NoteRecentFile(const QString& name);
     void RefreshRecentMenus();
     bool refuseName(const QString& name);
@@ -94,7 +112,6 @@ private:
     void SaveSearchResult(FrmJournal* journal);
     void showSearch();
     void showAbout();
-    void showNotYetAvailable(const QString& what);
     void showPrinterSetup();
     // True, after saying so, while a print runs.
     bool refusePrintingTwice();
@@ -112,6 +129,7 @@ private:
     std::map<int, FrmJournal*> m_journals;
     QMdiArea* m_mdiArea;
     JournalMenus* m_menus;
+    QPointer<FrmGestion> m_gestion;
     // The printer chosen in "Configuration de l'impression", kept for the
     // session; none until one is chosen.
     std::unique_ptr<QPrinter> m_printer;

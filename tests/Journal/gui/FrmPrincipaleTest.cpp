@@ -2,6 +2,7 @@
 // caption and toolbar that follow the active window, the close question,
 // and the last window closing back to the bare frame.
 #include "Journal/gui/FrameFixture.h"
+#include "gui/FrmGestion.h"
 #include "support/ModalAnswerer.h"
 
 #include <QFileInfo>
@@ -427,4 +428,19 @@ TEST_F(FrameFixture, WithoutArgumentTheFrameShowsMaximisedOnTheMonthsLog) {
     frame.showCurrentMonth(QDate(2026, 12, 9));
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_EQ(frame.journals().size(), 1);
+}
+
+TEST_F(FrameFixture, TheToolbarAndTheMenusShowTheFileManager) {
+    button("Gerer")->click();
+    ASSERT_NE(m_frame->gestion(), nullptr);
+    EXPECT_TRUE(m_frame->gestion()->isVisible());
+    m_frame->gestion()->close();
+    QTest::qWait(20);
+    EXPECT_EQ(m_frame->gestion(), nullptr);
+
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    QApplication::setActiveWindow(m_frame.get());
+    QTest::keyClick(m_frame->currentJournal()->grid(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_NE(m_frame->gestion(), nullptr);
+    EXPECT_TRUE(m_frame->gestion()->isVisible());
 }
