@@ -138,6 +138,19 @@ void FrmPrincipale::connectCommands() {
     });
 }
 
+void FrmPrincipale::runCommand(BasJournal::StartCommand command, const QDate& today) {
+    switch (command) {
+    case BasJournal::StartCommand::CurrentMonth:
+        showCurrentMonth(today);
+        break;
+    case BasJournal::StartCommand::FileManager:
+        showGestion();
+        break;
+    case BasJournal::StartCommand::Unknown:
+        break;
+    }
+}
+
 void FrmPrincipale::showCurrentMonth(const QDate& today) {
     const bool shown = isVisible();
     showMaximized();

@@ -3,6 +3,7 @@
 // one is active) and its caption, which names the active journal.
 #pragma once
 
+#include "core/CommandLine.h"
 #include "core/JournalRows.h"
 #include "core/JournalSlots.h"
 #include "core/LogFolder.h"
@@ -38,6 +39,9 @@ public:
     FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent = nullptr);
     ~FrmPrincipale() override;
 
+    // What Journal does for its command line, when it starts or when a later
+    // start hands it over: the current month's log, or the file manager.
+    void runCommand(BasJournal::StartCommand command, const QDate& today);
     // Journal without argument: the frame shown maximised, as the calculator's
     // "Journaux" menu shows it, on the current month's log when it was not
     // shown yet; brought to the front when it was.
