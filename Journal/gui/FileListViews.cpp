@@ -42,7 +42,6 @@ FileListViews::FileListViews(QAbstractItemModel* model, QWidget* parent)
     m_icons->setObjectName(QStringLiteral("lvGestionIcons"));
     m_icons->setModel(model);
     m_icons->setResizeMode(QListView::Adjust);
-    m_icons->setWrapping(true);
     m_icons->setUniformItemSizes(true);
 
     m_details->setObjectName(QStringLiteral("lvGestionDetails"));
@@ -52,8 +51,8 @@ FileListViews::FileListViews(QAbstractItemModel* model, QWidget* parent)
     m_details->setAllColumnsShowFocus(true);
     m_details->setSortingEnabled(true);
     m_details->sortByColumn(0, Qt::AscendingOrder);
-    m_details->header()->setStretchLastSection(false);
     m_details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_details->header()->setStretchLastSection(true);
 
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(m_icons), static_cast<QAbstractItemView*>(m_details)}) {
@@ -71,6 +70,7 @@ void FileListViews::setView(View view) {
     }
     const bool big = view == View::BigIcon;
     m_icons->setViewMode(big ? QListView::IconMode : QListView::ListMode);
+    // The icon mode makes items movable and the list mode stops wrapping.
     m_icons->setMovement(QListView::Static);
     m_icons->setFlow(view == View::Liste ? QListView::TopToBottom : QListView::LeftToRight);
     m_icons->setWrapping(true);

@@ -88,8 +88,6 @@ FrmGestion::FrmGestion(FrmPrincipale& frame, const BasJournal::LogFolder& folder
     resize(640, 420);
 }
 
-FrmGestion::~FrmGestion() = default;
-
 FileListViews* FrmGestion::lvGestion() const {
     return m_lvGestion;
 }

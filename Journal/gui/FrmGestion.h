@@ -31,7 +31,6 @@ public:
     static const QString Caption;
 
     FrmGestion(FrmPrincipale& frame, const BasJournal::LogFolder& folder);
-    ~FrmGestion() override;
 
     FileListViews* lvGestion() const;
     const BasJournal::LogFilesModel& model() const;
