@@ -3,19 +3,15 @@
 #include "gui/FrmPrincipale.h"
 
 #include "common/LogFile.h"
-#include "core/JournalPrint.h"
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
 #include "gui/FrmAttente.h"
 #include "gui/FrmGestion.h"
 #include "gui/FrmJournal.h"
-#include "gui/FrmMsgImp.h"
 #include "gui/FrmPropos.h"
 #include "gui/FrmRecherche.h"
 #include "gui/JournalIcons.h"
 #include "gui/JournalMenus.h"
-#include "gui/PagePainter.h"
-#include "gui/PrintOutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,11 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QScopedValueRollback>
 #include <QSessionManager>
-#include <QStandardPaths>
 #include <QToolBar>
 
 #include <algorithm>
@@ -55,7 +47,7 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
     , m_menus(new JournalMenus(m_mdiArea, this))
-    , m_documentsFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    , m_printer(this) {
     setObjectName(QStringLiteral("FrmPrincipale"));
     setWindowIcon(JournalIcons::programIcon());
     setCentralWidget(m_mdiArea);
@@ -112,7 +104,7 @@ void FrmPrincipale::connectCommands() {
             journal->close();
     });
     on(Command::Find, [this] { showSearch(); });
-    on(Command::PrintConf, [this] { showPrinterSetup(); });
+    on(Command::PrintConf, [this] { m_printer.showPrinterSetup(); });
     on(Command::Print, [this] {
         if (FrmJournal* journal = currentJournal())
             printJournal(journal);
@@ -350,55 +342,11 @@ QList<FrmJournal*> FrmPrincipale::windowsShowing(const QString& name) const {
 }
 
 void FrmPrincipale::printJournal(FrmJournal* journal) {
-    if (refusePrintingTwice())
-        return;
-    const QScopedValueRollback<bool> printing(m_printing, true);
-    // What the window shows now is printed, whatever is done meanwhile; the
-    // window stays open until the run ends.
-    const QString caption = journal->windowTitle();
-    journal->holdOpen(true);
-    PrintOutput output(m_printer.get(), m_documentsFolder);
-    const PagePainter painter;
-    BasPrint::JournalPrint print(journal->model().rows(), caption, output.pageTwips(), painter);
-    FrmMsgImp window(caption, this);
-    window.show();
-    // Events run between rows so that "Annuler" can be pressed; the pages
-    // go to the printer only once all are laid out, so a cancelled run
-    // prints nothing.
-    bool more = true;
-    while (more && !window.cancelled()) {
-        QCoreApplication::processEvents();
-        if (window.cancelled())
-            break;
-        more = print.PrintNextRow();
-        window.showPage(print.pageNumber());
-    }
-    journal->holdOpen(false);
-    if (window.cancelled())
-        return;
-    QString pdfPath;
-    QString error;
-    const bool sent = output.send(print.pages(), painter, caption, &pdfPath, &error);
-    window.hide();
-    if (!sent)
-        showError(
-            QStringLiteral("Le journal « %1 » n'a pas pu être imprimé : %2").arg(caption, error));
-    else if (!pdfPath.isEmpty())
-        QMessageBox::information(this, ProgramTitle,
-                                 QStringLiteral("Aucune imprimante n'est installée : le journal "
-                                                "« %1 » a été imprimé dans le fichier %2.")
-                                     .arg(caption, QDir::toNativeSeparators(pdfPath)));
-}
-
-bool FrmPrincipale::refusePrintingTwice() {
-    if (!m_printing)
-        return false;
-    showError(QStringLiteral("Une impression est en cours : attendez qu'elle se termine."));
-    return true;
+    m_printer.PrintJournal(journal);
 }
 
 void FrmPrincipale::setDocumentsFolder(const QString& folder) {
-    m_documentsFolder = folder;
+    m_printer.setDocumentsFolder(folder);
 }
 
 void FrmPrincipale::updateFrameState() {
@@ -503,22 +451,6 @@ void FrmPrincipale::showSearch() {
 void FrmPrincipale::showAbout() {
     FrmPropos about(this);
     about.exec();
-}
-
-void FrmPrincipale::showPrinterSetup() {
-    if (refusePrintingTwice())
-        return;
-    // A printer is kept only once the user has chosen it.
-    std::unique_ptr<QPrinter> candidate;
-    QPrinter* printer = m_printer.get();
-    if (!printer) {
-        candidate = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = candidate.get();
-    }
-    QPrintDialog dialog(printer, this);
-    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
-    if (dialog.exec() == QDialog::Accepted && candidate)
-        m_printer = std::move(candidate);
 }
 
 void FrmPrincipale::tileHorizontally() {

@@ -9,6 +9,7 @@
 #include "core/LogFolder.h"
 #include "core/RecentFiles.h"
 #include "core/ResultCaptions.h"
+#include "gui/JournalPrinter.h"
 
 #include <QFileDialog>
 #include <QMainWindow>
@@ -18,7 +19,6 @@
 #include <memory>
 
 class QMdiArea;
-class QPrinter;
 class SettingsStore;
 namespace BasJournal {
 class JournalModel;
@@ -76,8 +76,7 @@ public:
     // The log was renamed: its windows and its recent-file entry take the new name.
     void logRenamed(const QString& oldName, const QString& newName);
 
-    // Prints the rows the journal holds now; the window stays open until the
-    // run ends. A second print is refused while one runs.
+    // Prints the rows the journal holds now (JournalPrinter).
     void printJournal(FrmJournal* journal);
     // Where journals are printed when the system has no printer.
     void setDocumentsFolder(const QString& folder);
@@ -116,9 +115,6 @@ private:
     void SaveSearchResult(FrmJournal* journal);
     void showSearch();
     void showAbout();
-    void showPrinterSetup();
-    // True, after saying so, while a print runs.
-    bool refusePrintingTwice();
     void tileHorizontally();
     // Where the strip of minimised windows begins; the area's height when none is minimised.
     int iconStripTop() const;
@@ -134,11 +130,7 @@ private:
     QMdiArea* m_mdiArea;
     JournalMenus* m_menus;
     QPointer<FrmGestion> m_gestion;
-    // The printer chosen in "Configuration de l'impression", kept for the
-    // session; none until one is chosen.
-    std::unique_ptr<QPrinter> m_printer;
-    QString m_documentsFolder;
-    bool m_printing = false;
+    JournalPrinter m_printer;
 };
 
 } // namespace Journal
