@@ -2,6 +2,8 @@
 // folder, read back with pdftotext for its texts and their places in twips.
 #include "Journal/gui/FrameFixture.h"
 #include "Journal/gui/PdfText.h"
+#include "gui/FileListViews.h"
+#include "gui/FrmGestion.h"
 #include "support/ModalAnswerer.h"
 
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace Journal;
 
@@ -179,4 +182,34 @@ TEST_F(JournalPrintTest, ThePrinterChosenInTheSetUpIsKeptForTheSession) {
         EXPECT_TRUE(QFileInfo::exists(chosen)) << run;
     }
     EXPECT_EQ(pdfs(), QStringList{"févr.2027.pdf"});
+}
+
+TEST_F(JournalPrintTest, AFullPageIsNotFollowedByAPageWithItsHeaderAlone) {
+    writeRows(QStringLiteral("févr.2027.ccm"), 60);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("févr.2027.ccm")));
+    ModalAnswerer answerer;
+    command(Command::Print)->trigger();
+    const int fullPage = int(PdfText::pages(pdf(QStringLiteral("févr.2027.pdf")))[0].size()) - 4;
+
+    writeRows(QStringLiteral("mars.2027.ccm"), fullPage);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("mars.2027.ccm")));
+    command(Command::Print)->trigger();
+    EXPECT_EQ(PdfText::pages(pdf(QStringLiteral("mars.2027.pdf"))).size(), 1);
+}
+
+TEST_F(JournalPrintTest, ALogBeingPrintedIsNotDeleted) {
+    writeRows(QStringLiteral("févr.2027.ccm"), 60);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("févr.2027.ccm")));
+    ModalAnswerer answerer(QMessageBox::Yes);
+    QTimer::singleShot(0, m_frame.get(), [this] {
+        FrmGestion* gestion = m_frame->showGestion();
+        QTreeView* list = gestion->lvGestion()->details();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 1)).center());
+        gestion->Kill_Click();
+    });
+    command(Command::Print)->trigger();
+    EXPECT_EQ(logFiles(), QStringList{"févr.2027.ccm"});
+    EXPECT_TRUE(answerer.texts().contains(
+        QStringLiteral("Le journal « févr.2027.ccm » est en cours d'impression.")));
 }
