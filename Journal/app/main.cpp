@@ -1,8 +1,11 @@
 // Journal, the log viewer: one copy per user, started with no argument to
-// show the current month's log.
+// show the current month's log, or with "/G" to manage the log files. A
+// later start hands its command line to the running copy and ends.
 #include "core/CommandLine.h"
+#include "desktop/JournalViewer.h"
 #include "gui/FrmPrincipale.h"
 #include "gui/JournalIcons.h"
+#include "gui/ViewerService.h"
 
 #include "platform/AppFolders.h"
 #include "platform/ProgramStart.h"
@@ -10,6 +13,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDate>
 #include <QMessageBox>
 
@@ -20,27 +24,25 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(Journal::JournalIcons::programIcon());
     ProgramStart::installQtTranslations(app);
 
+    const QStringList arguments = QApplication::arguments().mid(1);
     SingleInstance instance(QStringLiteral("Journal"));
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        JournalViewer::handOver(arguments);
         return 0;
-
-    const QString title = QApplication::applicationName();
-    switch (BasJournal::ParseCommandLine(QApplication::arguments().mid(1))) {
-    case BasJournal::StartCommand::FileManager:
-        QMessageBox::information(nullptr, title,
-                                 QStringLiteral("La gestion des journaux n'est pas encore "
-                                                "disponible dans cette version."));
-        return 0;
-    case BasJournal::StartCommand::Unknown:
-        QMessageBox::critical(nullptr, title, QStringLiteral("Commande inconnue"));
-        return 0;
-    case BasJournal::StartCommand::CurrentMonth:
-        break;
     }
 
+    const BasJournal::StartCommand command = BasJournal::ParseCommandLine(arguments);
+    if (command == BasJournal::StartCommand::Unknown) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(),
+                              QStringLiteral("Commande inconnue"));
+        return 0;
+    }
+
+    ProgramStart::quitOnTermination(app);
     SettingsStore store;
     Journal::FrmPrincipale frame(AppFolders::logFolder(), store);
-    frame.show();
-    frame.openCurrentMonth(QDate::currentDate());
+    Journal::ViewerService service(frame);
+    service.registerOn(QDBusConnection::sessionBus());
+    frame.runCommand(command, QDate::currentDate());
     return app.exec();
 }

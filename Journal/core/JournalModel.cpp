@@ -29,11 +29,16 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= JournalColumns::Count)
+    const bool rowNumber = orientation == Qt::Vertical && section >= 0 && section < rowCount();
+    const bool columnHeader =
+        orientation == Qt::Horizontal && section >= 0 && section < JournalColumns::Count;
+    if (!rowNumber && !columnHeader)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole:
-        return JournalColumns::header(section);
+        // A row's header is its number, as the fixed column shows it.
+        return rowNumber ? data(index(section, int(JournalColumn::Numero)))
+                         : JournalColumns::header(section);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:

@@ -1,5 +1,6 @@
 // The rows of a journal window as a table model: column 0 numbers the rows
-// from 1, columns 1 to 7 show the record's fields exactly as stored.
+// from 1 (the same number heads each row), columns 1 to 7 show the record's
+// fields exactly as stored.
 #pragma once
 
 #include "core/JournalRows.h"

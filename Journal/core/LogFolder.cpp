@@ -4,10 +4,17 @@
 #include "common/LogFile.h"
 #include "platform/AppFolders.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace BasJournal {
+
+namespace {
+
+const QString LogExtension = QStringLiteral(".ccm");
+
+} // namespace
 
 LogFolder::LogFolder(const QString& folder)
     : m_folder(folder) {}
@@ -47,6 +54,11 @@ bool LogFolder::exists(const QString& name) const {
     return QFileInfo(pathOf(name)).isFile();
 }
 
+QStringList LogFolder::logNames() const {
+    return QDir(m_folder).entryList({QStringLiteral("*.ccm")}, QDir::Files,
+                                    QDir::Name | QDir::IgnoreCase);
+}
+
 bool LogFolder::createIfMissing(const QString& name, QString* error) const {
     if (exists(name))
         return true;
@@ -63,6 +75,44 @@ bool LogFolder::createIfMissing(const QString& name, QString* error) const {
         return false;
     }
     return true;
+}
+
+QString LogFolder::renameLog(const QString& fileName, const QString& wanted, QString* error) const {
+    const QString name = wanted.trimmed();
+    if (name.isEmpty()) {
+        *error = QStringLiteral("Un fichier journal doit avoir un nom.");
+        return {};
+    }
+    if (!isAcceptableName(name)) {
+        *error = refusalText(name);
+        return {};
+    }
+    const QString taken =
+        name.endsWith(LogExtension, Qt::CaseInsensitive) ? name : name + LogExtension;
+    const QString oldPath = QDir(m_folder).filePath(fileName);
+    const QString existing = pathOf(taken);
+    if (QFileInfo::exists(existing) && QFileInfo(existing).fileName() != fileName) {
+        *error = QStringLiteral("Un fichier de même nom existe déja.");
+        return {};
+    }
+    if (taken == fileName)
+        return taken;
+    QFile file(oldPath);
+    if (!file.rename(QDir(m_folder).filePath(taken))) {
+        *error = QStringLiteral("Le fichier journal « %1 » n'a pas pu être renommé : %2")
+                     .arg(fileName, file.errorString());
+        return {};
+    }
+    return taken;
+}
+
+bool LogFolder::removeLog(const QString& fileName, QString* error) const {
+    QFile file(QDir(m_folder).filePath(fileName));
+    if (file.remove())
+        return true;
+    *error = QStringLiteral("Le fichier journal « %1 » n'a pas pu être supprimé : %2")
+                 .arg(fileName, file.errorString());
+    return false;
 }
 
 } // namespace BasJournal

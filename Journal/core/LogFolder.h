@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace BasJournal {
 
@@ -29,9 +30,21 @@ public:
     // `name` must be acceptable.
     QString pathOf(const QString& name) const;
     bool exists(const QString& name) const;
+    // The logs of the folder, by their names on disk: every ".ccm" file,
+    // whatever the case of its name.
+    QStringList logNames() const;
     // Creates the log empty when the folder holds no entry of that name in any
     // case; an existing log is left untouched. False with *error on failure.
     bool createIfMissing(const QString& name, QString* error = nullptr) const;
+
+    // Gives the log `fileName` (its name on disk) the name `wanted`, with
+    // ".ccm" added when it has another extension, and returns the name taken.
+    // Refused, with the reason in *error and an empty result, for an empty
+    // name, a name that is not a bare file name, or the name of another file
+    // of the folder in any case; the log's own name in another case is taken.
+    QString renameLog(const QString& fileName, const QString& wanted, QString* error) const;
+    // Deletes the log `fileName`; false with *error when it cannot.
+    bool removeLog(const QString& fileName, QString* error) const;
 
 private:
     QString m_folder;

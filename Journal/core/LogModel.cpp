@@ -7,7 +7,16 @@ namespace BasJournal {
 
 namespace {
 
-constexpr qint64 ChunkSize = 4 * 1024 * 1024;
+// About a hundred reads per file, so that the progress bar moves in visible
+// steps; small enough reads for a log of a few hundred records, large enough
+// that a big log does not pay for them.
+constexpr qint64 Steps = 100;
+constexpr qint64 MinChunk = 4 * 1024;
+constexpr qint64 MaxChunk = 4 * 1024 * 1024;
+
+qint64 chunkSize(qint64 fileSize) {
+    return qBound(MinChunk, fileSize / Steps, MaxChunk);
+}
 
 } // namespace
 
@@ -17,10 +26,11 @@ bool LogModel::load(const QString& path, const Progress& progress, QString* erro
     QByteArray bytes;
     if (ok) {
         const qint64 size = file.size();
+        const qint64 chunk = chunkSize(size);
         bytes.resize(size);
         qint64 done = 0;
         while (done < size) {
-            const qint64 got = file.read(bytes.data() + done, qMin(ChunkSize, size - done));
+            const qint64 got = file.read(bytes.data() + done, qMin(chunk, size - done));
             if (got < 0) {
                 ok = false;
                 break;

@@ -3,13 +3,23 @@
 
 namespace BasJournal {
 
+namespace {
+
+const QString Prefix = QStringLiteral("Résultat de la recherche - RECHERCHE");
+
+} // namespace
+
 QString ResultCaptions::nextCaption() {
     ++m_count;
-    return QStringLiteral("Résultat de la recherche - RECHERCHE%1").arg(m_count);
+    return Prefix + QString::number(m_count);
 }
 
 QString ResultCaptions::proposedFileName(const QString& caption) {
     return caption.right(11).trimmed() + QStringLiteral(".CCM");
+}
+
+bool ResultCaptions::isResultCaption(const QString& caption) {
+    return caption.startsWith(Prefix);
 }
 
 } // namespace BasJournal

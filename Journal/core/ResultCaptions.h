@@ -14,6 +14,8 @@ public:
     // The file name proposed when a result is saved: the caption's last 11
     // characters and ".CCM", without the blank a one-digit number leaves.
     static QString proposedFileName(const QString& caption);
+    // True for the caption of a result window that was never saved.
+    static bool isResultCaption(const QString& caption);
 
 private:
     int m_count = 0;

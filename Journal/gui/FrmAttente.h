@@ -19,7 +19,7 @@ public:
 
 private:
     QLabel* m_lblTexte;
-    QProgressBar* m_progressBar;
+    QProgressBar* m_ProgressBar;
 };
 
 } // namespace Journal

@@ -7,6 +7,7 @@
 #include "gui/JournalIcons.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,17 +64,17 @@ FrmJournal::FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> mode
     , m_index(index)
     , m_model(std::move(model))
     , m_slots(journalSlots)
-    , m_grille(new QTableView(this))
-    , m_txtVide(new QLabel(QStringLiteral("Ce fichier journal est vide"), m_grille->viewport())) {
+    , m_Grille(new QTableView(this))
+    , m_txtVide(new QLabel(QStringLiteral("Ce fichier journal est vide"), m_Grille->viewport())) {
     setObjectName(QStringLiteral("FrmJournal%1").arg(index));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
     setWindowIcon(JournalIcons::programIcon());
 
-    m_grille->setObjectName(QStringLiteral("Grille"));
-    m_grille->setModel(m_model.get());
+    m_Grille->setObjectName(QStringLiteral("Grille"));
+    m_Grille->setModel(m_model.get());
     PrepareGrid();
-    setWidget(m_grille);
+    setWidget(m_Grille);
 
     m_txtVide->setObjectName(QStringLiteral("txtVide"));
     m_txtVide->setFrameShape(QFrame::Box);
@@ -83,10 +84,10 @@ FrmJournal::FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> mode
     m_txtVide->move(8, 8);
     m_txtVide->setVisible(m_model->rowCount() == 0);
 
-    for (QWidget* area : {static_cast<QWidget*>(m_grille), static_cast<QWidget*>(m_txtVide)}) {
+    for (QWidget* area : {static_cast<QWidget*>(m_Grille), static_cast<QWidget*>(m_txtVide)}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& pos) {
-            QWidget* origin = area == m_grille ? m_grille->viewport() : area;
+            QWidget* origin = area == m_Grille ? m_Grille->viewport() : area;
             emit windowMenuRequested(origin->mapToGlobal(pos));
         });
     }
@@ -103,7 +104,7 @@ const BasJournal::JournalModel& FrmJournal::model() const {
 }
 
 QTableView* FrmJournal::grid() const {
-    return m_grille;
+    return m_Grille;
 }
 
 bool FrmJournal::isEmptyNoticeShown() const {
@@ -111,36 +112,54 @@ bool FrmJournal::isEmptyNoticeShown() const {
 }
 
 QSize FrmJournal::initialSize() const {
-    int columns = 0;
-    for (int column = 0; column < Count; ++column)
-        columns += m_grille->columnWidth(column);
+    int columns = m_Grille->verticalHeader()->width();
+    for (int column = 1; column < Count; ++column)
+        columns += m_Grille->columnWidth(column);
     const int frame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this) +
-                      2 * m_grille->frameWidth() +
+                      2 * m_Grille->frameWidth() +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return {qMax(Twips::toPixels(WidthTwips, logicalDpiX()), columns + frame),
             Twips::toPixels(HeightTwips, logicalDpiX())};
 }
 
+void FrmJournal::holdOpen(bool held) {
+    m_heldOpen = held;
+}
+
+bool FrmJournal::isHeldOpen() const {
+    return m_heldOpen;
+}
+
 void FrmJournal::PrepareGrid() {
-    m_grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grille->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grille->setWordWrap(false);
-    m_grille->verticalHeader()->hide();
-    m_grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grille->verticalHeader()->setDefaultSectionSize(m_grille->fontMetrics().height() + 6);
-    m_grille->horizontalHeader()->setHighlightSections(false);
-    m_grille->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_Grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_Grille->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_Grille->setWordWrap(false);
+    m_Grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_Grille->verticalHeader()->setDefaultSectionSize(m_Grille->fontMetrics().height() + 6);
+    m_Grille->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_Grille->horizontalHeader()->setHighlightSections(false);
+    m_Grille->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
     // Trailing blanks are part of the stored fields: they are cut, never elided.
-    m_grille->setTextElideMode(Qt::ElideNone);
+    m_Grille->setTextElideMode(Qt::ElideNone);
     for (int column = 0; column < Count; ++column) {
         const int twips =
             Twips::toPixels(BasJournal::JournalColumns::widthTwips(column), logicalDpiX());
-        m_grille->setColumnWidth(column, columnWidth(m_grille, column, twips));
+        m_Grille->setColumnWidth(column, columnWidth(m_Grille, column, twips));
     }
+    // The row numbers stay in place when the grid scrolls sideways: the
+    // fixed column is the grid's row header.
+    const int numero = int(BasJournal::JournalColumn::Numero);
+    m_Grille->verticalHeader()->setFixedWidth(m_Grille->columnWidth(numero));
+    m_Grille->setColumnHidden(numero, true);
 }
 
 void FrmJournal::closeEvent(QCloseEvent* event) {
+    if (m_heldOpen) {
+        event->ignore();
+        QApplication::beep();
+        return;
+    }
     if (m_slots.isUnsaved(m_index)) {
         const auto answer = QMessageBox::question(
             this, windowTitle(), QStringLiteral("Voulez-vous enregistrer la recherche ?"),

@@ -32,6 +32,10 @@ public:
     // The size of a new window (8295 x 4800 twips), widened when the columns need it.
     QSize initialSize() const;
 
+    // While the window is printed it refuses to close.
+    void holdOpen(bool held);
+    bool isHeldOpen() const;
+
 signals:
     // The user chose to save the result before the window closes.
     void saveRequested(FrmJournal* journal);
@@ -49,8 +53,9 @@ private:
     int m_index;
     std::unique_ptr<BasJournal::JournalModel> m_model;
     BasJournal::JournalSlots& m_slots;
-    QTableView* m_grille;
+    QTableView* m_Grille;
     QLabel* m_txtVide;
+    bool m_heldOpen = false;
 };
 
 } // namespace Journal

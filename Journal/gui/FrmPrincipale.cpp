@@ -6,6 +6,7 @@
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
 #include "gui/FrmAttente.h"
+#include "gui/FrmGestion.h"
 #include "gui/FrmJournal.h"
 #include "gui/FrmPropos.h"
 #include "gui/FrmRecherche.h"
@@ -20,8 +21,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
+#include <QSessionManager>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace Journal {
 
@@ -43,7 +46,8 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
     , m_folder(logFolder)
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
-    , m_menus(new JournalMenus(m_mdiArea, this)) {
+    , m_menus(new JournalMenus(m_mdiArea, this))
+    , m_printer(this) {
     setObjectName(QStringLiteral("FrmPrincipale"));
     setWindowIcon(JournalIcons::programIcon());
     setCentralWidget(m_mdiArea);
@@ -63,6 +67,7 @@ FrmPrincipale::~FrmPrincipale() {
     m_mdiArea->disconnect(this);
     for (const auto& [index, journal] : m_journals)
         journal->disconnect(this);
+    delete m_gestion;
 }
 
 void FrmPrincipale::createToolBar() {
@@ -89,7 +94,7 @@ void FrmPrincipale::connectCommands() {
         connect(m_menus->action(command), &QAction::triggered, this, slot);
     };
     on(Command::Open, [this] { OpenLogDialog(); });
-    on(Command::Gerer, [this] { showNotYetAvailable(QStringLiteral("La gestion des journaux")); });
+    on(Command::Gerer, [this] { showGestion(); });
     on(Command::Save, [this] {
         if (FrmJournal* journal = currentJournal())
             SaveSearchResult(journal);
@@ -99,9 +104,11 @@ void FrmPrincipale::connectCommands() {
             journal->close();
     });
     on(Command::Find, [this] { showSearch(); });
-    on(Command::PrintConf, [this] { showPrinterSetup(); });
-    on(Command::Print,
-       [this] { showNotYetAvailable(QStringLiteral("L'impression des journaux")); });
+    on(Command::PrintConf, [this] { m_printer.showPrinterSetup(); });
+    on(Command::Print, [this] {
+        if (FrmJournal* journal = currentJournal())
+            printJournal(journal);
+    });
     on(Command::Quit, [this] { close(); });
     on(Command::TileHorizontal, [this] { tileHorizontally(); });
     on(Command::Cascade, [this] { cascade(); });
@@ -110,11 +117,39 @@ void FrmPrincipale::connectCommands() {
     on(Command::AboutJournal, [this] { showAbout(); });
 
     connect(m_menus, &JournalMenus::recentFileChosen, this, &FrmPrincipale::openLog);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            endSession();
+            manager.release();
+        }
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrmPrincipale::updateFrameState);
     connect(m_mdiArea, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (m_slots.upperBound() != 0)
             popUpWindowMenu(m_mdiArea->mapToGlobal(pos));
     });
+}
+
+void FrmPrincipale::runCommand(BasJournal::StartCommand command, const QDate& today) {
+    switch (command) {
+    case BasJournal::StartCommand::CurrentMonth:
+        showCurrentMonth(today);
+        break;
+    case BasJournal::StartCommand::FileManager:
+        showGestion();
+        break;
+    case BasJournal::StartCommand::Unknown:
+        break;
+    }
+}
+
+void FrmPrincipale::showCurrentMonth(const QDate& today) {
+    const bool shown = isVisible();
+    showMaximized();
+    raise();
+    activateWindow();
+    if (!shown)
+        openCurrentMonth(today);
 }
 
 bool FrmPrincipale::openCurrentMonth(const QDate& today) {
@@ -248,6 +283,72 @@ JournalMenus* FrmPrincipale::menus() const {
     return m_menus;
 }
 
+FrmGestion* FrmPrincipale::showGestion() {
+    if (!m_gestion)
+        m_gestion = new FrmGestion(*this, m_folder);
+    m_gestion->showNormal();
+    m_gestion->raise();
+    m_gestion->activateWindow();
+    return m_gestion;
+}
+
+FrmGestion* FrmPrincipale::gestion() const {
+    return m_gestion;
+}
+
+void FrmPrincipale::openLogs(const QStringList& names) {
+    if (!isVisible())
+        show();
+    for (const QString& name : names)
+        openLog(name);
+}
+
+void FrmPrincipale::printLogs(const QStringList& names) {
+    openLogs(names);
+    for (const QString& name : names) {
+        if (ActivateIfOpen(name))
+            printJournal(currentJournal());
+    }
+}
+
+bool FrmPrincipale::isLogHeldOpen(const QString& name) const {
+    const QList<FrmJournal*> windows = windowsShowing(name);
+    return std::any_of(windows.cbegin(), windows.cend(),
+                       [](const FrmJournal* journal) { return journal->isHeldOpen(); });
+}
+
+void FrmPrincipale::logDeleted(const QString& name) {
+    for (FrmJournal* journal : windowsShowing(name))
+        journal->close();
+    m_recent.forget(name);
+    RefreshRecentMenus();
+}
+
+void FrmPrincipale::logRenamed(const QString& oldName, const QString& newName) {
+    for (FrmJournal* journal : windowsShowing(oldName))
+        journal->setWindowTitle(LogFolder::captionFor(newName));
+    m_recent.rename(oldName, newName);
+    RefreshRecentMenus();
+    updateFrameState();
+}
+
+QList<FrmJournal*> FrmPrincipale::windowsShowing(const QString& name) const {
+    QList<FrmJournal*> windows;
+    for (const auto& [index, journal] : m_journals) {
+        if (LogFolder::captionShows(journal->windowTitle(), name))
+            windows.append(journal);
+    }
+    return windows;
+}
+
+void FrmPrincipale::printJournal(FrmJournal* journal) {
+    m_printer.PrintJournal(journal);
+}
+
+void FrmPrincipale::setDocumentsFolder(const QString& folder) {
+    m_printer.setDocumentsFolder(folder);
+}
+
 void FrmPrincipale::updateFrameState() {
     FrmJournal* journal = currentJournal();
     setWindowTitle(journal ? Caption + QStringLiteral(" - ") + journal->windowTitle() : Caption);
@@ -352,18 +453,12 @@ void FrmPrincipale::showAbout() {
     about.exec();
 }
 
-void FrmPrincipale::showNotYetAvailable(const QString& what) {
-    QMessageBox::information(
-        this, ProgramTitle,
-        QStringLiteral("%1 n'est pas encore disponible dans cette version.").arg(what));
-}
-
-void FrmPrincipale::showPrinterSetup() {
-    QPageSetupDialog dialog(&m_printer, this);
-    dialog.exec();
-}
-
 void FrmPrincipale::tileHorizontally() {
+    // The windows share the area above the strip of minimised windows, which
+    // stay where they are.
+    if (iconStripTop() < m_mdiArea->viewport()->height() / 2)
+        arrangeIcons();
+    const int top = iconStripTop();
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (window->isVisible() && !window->isMinimized())
@@ -371,12 +466,21 @@ void FrmPrincipale::tileHorizontally() {
     }
     if (windows.isEmpty())
         return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / int(windows.size());
+    const int width = m_mdiArea->viewport()->width();
+    const int height = top / int(windows.size());
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
-        windows[i]->setGeometry(0, i * height, area.width(), height);
+        windows[i]->setGeometry(0, i * height, width, height);
     }
+}
+
+int FrmPrincipale::iconStripTop() const {
+    int top = m_mdiArea->viewport()->height();
+    for (const QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->isVisible() && window->isMinimized())
+            top = qMin(top, window->y());
+    }
+    return top;
 }
 
 void FrmPrincipale::cascade() {
@@ -388,11 +492,18 @@ void FrmPrincipale::cascade() {
 }
 
 void FrmPrincipale::arrangeIcons() {
-    const int bottom = m_mdiArea->viewport()->height();
+    // Rows along the bottom of the area, from the left, a new row above when
+    // one is full.
+    const QRect area = m_mdiArea->viewport()->rect();
     int x = 0;
+    int bottom = area.bottom() + 1;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (!window->isMinimized())
+        if (!window->isVisible() || !window->isMinimized())
             continue;
+        if (x > 0 && x + window->width() > area.width()) {
+            x = 0;
+            bottom -= window->height();
+        }
         window->move(x, bottom - window->height());
         x += window->width();
     }
@@ -403,12 +514,20 @@ void FrmPrincipale::popUpWindowMenu(const QPoint& globalPos) {
         m_menus->windowMenu()->popup(globalPos);
 }
 
+void FrmPrincipale::endSession() {
+    close();
+}
+
 void FrmPrincipale::closeEvent(QCloseEvent* event) {
     m_mdiArea->closeAllSubWindows();
-    if (m_journals.empty())
-        event->accept();
-    else
+    if (!m_journals.empty()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The file manager goes with the frame, and the program with them.
+    if (m_gestion)
+        m_gestion->close();
 }
 
 } // namespace Journal

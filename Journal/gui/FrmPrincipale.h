@@ -3,15 +3,17 @@
 // one is active) and its caption, which names the active journal.
 #pragma once
 
+#include "core/CommandLine.h"
 #include "core/JournalRows.h"
 #include "core/JournalSlots.h"
 #include "core/LogFolder.h"
 #include "core/RecentFiles.h"
 #include "core/ResultCaptions.h"
+#include "gui/JournalPrinter.h"
 
 #include <QFileDialog>
 #include <QMainWindow>
-#include <QPrinter>
+#include <QPointer>
 
 #include <map>
 #include <memory>
@@ -24,6 +26,7 @@ class JournalModel;
 
 namespace Journal {
 
+class FrmGestion;
 class FrmJournal;
 class JournalMenus;
 
@@ -36,9 +39,19 @@ public:
     FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent = nullptr);
     ~FrmPrincipale() override;
 
+    // What Journal does for its command line, when it starts or when a later
+    // start hands it over: the current month's log, or the file manager.
+    void runCommand(BasJournal::StartCommand command, const QDate& today);
+    // Journal without argument: the frame shown maximised, as the calculator's
+    // "Journaux" menu shows it, on the current month's log when it was not
+    // shown yet; brought to the front when it was.
+    void showCurrentMonth(const QDate& today);
     // Shows the current month's log in window 1, creating it empty, under the
     // calculator's name for it, when the month has none yet.
     bool openCurrentMonth(const QDate& today);
+    // The end of the desktop session, where the session manager asks first:
+    // the close question of every unsaved search result, as on "Quitter".
+    void endSession();
     // Brings the log's window to the front, or loads the log into a new one.
     // Names that are not bare file names are refused with a message.
     bool openLog(const QString& name);
@@ -48,6 +61,25 @@ public:
     FrmJournal* showSearchResult(BasJournal::JournalRows matches);
     // Writes the result window's rows as the log `name` of the log folder.
     bool saveResultAs(FrmJournal* journal, const QString& name);
+
+    // The file manager, created when missing, shown and brought to the front.
+    FrmGestion* showGestion();
+    FrmGestion* gestion() const;
+    // Logs of the file manager: opened, the frame shown first when it is not;
+    // printed one after the other.
+    void openLogs(const QStringList& names);
+    void printLogs(const QStringList& names);
+    // A journal window that shows the log is being printed and stays open.
+    bool isLogHeldOpen(const QString& name) const;
+    // The log is gone: its windows close and the recent-file list forgets it.
+    void logDeleted(const QString& name);
+    // The log was renamed: its windows and its recent-file entry take the new name.
+    void logRenamed(const QString& oldName, const QString& newName);
+
+    // Prints the rows the journal holds now (JournalPrinter).
+    void printJournal(FrmJournal* journal);
+    // Where journals are printed when the system has no printer.
+    void setDocumentsFolder(const QString& folder);
 
     FrmJournal* currentJournal() const;
     // The open journal windows by increasing index.
@@ -68,6 +100,8 @@ private:
     // The caption, the menus and the toolbar for the active journal window.
     void updateFrameState();
     void UpdateToolbarState(const FrmJournal* journal);
+    // The open journal windows showing the log.
+    QList<FrmJournal*> windowsShowing(const QString& name) const;
     void NoteRecentFile(const QString& name);
     void RefreshRecentMenus();
     bool refuseName(const QString& name);
@@ -81,9 +115,9 @@ private:
     void SaveSearchResult(FrmJournal* journal);
     void showSearch();
     void showAbout();
-    void showNotYetAvailable(const QString& what);
-    void showPrinterSetup();
     void tileHorizontally();
+    // Where the strip of minimised windows begins; the area's height when none is minimised.
+    int iconStripTop() const;
     void cascade();
     void arrangeIcons();
     void popUpWindowMenu(const QPoint& globalPos);
@@ -95,7 +129,8 @@ private:
     std::map<int, FrmJournal*> m_journals;
     QMdiArea* m_mdiArea;
     JournalMenus* m_menus;
-    QPrinter m_printer;
+    QPointer<FrmGestion> m_gestion;
+    JournalPrinter m_printer;
 };
 
 } // namespace Journal

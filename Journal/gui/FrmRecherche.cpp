@@ -31,7 +31,8 @@ FrmRecherche::FrmRecherche(const BasJournal::JournalModel* active,
     , m_optType(new QButtonGroup(this))
     , m_optZone(new QButtonGroup(this))
     , m_txtValeur(new QLineEdit(this))
-    , m_cmdRechercher(new QPushButton(QStringLiteral("&Rechercher"), this)) {
+    , m_cmdBouton{new QPushButton(QStringLiteral("&Rechercher"), this),
+                  new QPushButton(QStringLiteral("&Annuler"), this)} {
     setObjectName(QStringLiteral("FrmRecherche"));
     setWindowTitle(Title);
 
@@ -42,21 +43,20 @@ FrmRecherche::FrmRecherche(const BasJournal::JournalModel* active,
     m_txtValeur->setToolTip(QStringLiteral("Entrez la valeur à rechercher"));
     m_txtValeur->setMinimumWidth(220);
 
-    m_cmdRechercher->setObjectName(QStringLiteral("cmdBouton0"));
-    m_cmdRechercher->setToolTip(QStringLiteral("Lance la recherche"));
-    m_cmdRechercher->setDefault(true);
-    m_cmdRechercher->setEnabled(false);
-    auto* cmdAnnuler = new QPushButton(QStringLiteral("&Annuler"), this);
-    cmdAnnuler->setObjectName(QStringLiteral("cmdBouton1"));
-    cmdAnnuler->setToolTip(QStringLiteral("Annule la recherche"));
+    m_cmdBouton[0]->setObjectName(QStringLiteral("cmdBouton0"));
+    m_cmdBouton[0]->setToolTip(QStringLiteral("Lance la recherche"));
+    m_cmdBouton[0]->setDefault(true);
+    m_cmdBouton[0]->setEnabled(false);
+    m_cmdBouton[1]->setObjectName(QStringLiteral("cmdBouton1"));
+    m_cmdBouton[1]->setToolTip(QStringLiteral("Annule la recherche"));
 
     auto* value = new QHBoxLayout;
     value->addWidget(lblTexte);
     value->addWidget(m_txtValeur, 1);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_cmdRechercher);
-    buttons->addWidget(cmdAnnuler);
+    buttons->addWidget(m_cmdBouton[0]);
+    buttons->addWidget(m_cmdBouton[1]);
     buttons->addStretch();
 
     auto* layout = new QGridLayout(this);
@@ -66,9 +66,9 @@ FrmRecherche::FrmRecherche(const BasJournal::JournalModel* active,
     layout->addLayout(buttons, 0, 2, 2, 1);
 
     connect(m_txtValeur, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_cmdRechercher->setEnabled(!text.isEmpty()); });
-    connect(m_cmdRechercher, &QPushButton::clicked, this, &FrmRecherche::RunSearch);
-    connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
+            [this](const QString& text) { m_cmdBouton[0]->setEnabled(!text.isEmpty()); });
+    connect(m_cmdBouton[0], &QPushButton::clicked, this, &FrmRecherche::RunSearch);
+    connect(m_cmdBouton[1], &QPushButton::clicked, this, &QDialog::reject);
     m_txtValeur->setFocus();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QButtonGroup;
 class QLineEdit;
 class QPushButton;
@@ -38,7 +40,8 @@ private:
     QButtonGroup* m_optType;
     QButtonGroup* m_optZone;
     QLineEdit* m_txtValeur;
-    QPushButton* m_cmdRechercher;
+    // 0 "&Rechercher", 1 "&Annuler".
+    std::array<QPushButton*, 2> m_cmdBouton;
 };
 
 } // namespace Journal

@@ -1,6 +1,8 @@
-// The pictures of the log viewer: the program icon and the toolbar images
-// by key ("Open", "Save", "Gerer", "Print", "Find"), whose disabled look is
-// the image of the same key followed by "1".
+// The pictures of the log viewer: the program icon and the images by key:
+// the frame's toolbar ("Open", "Save", "Gerer", "Print", "Find"), whose
+// disabled look is the image of the same key followed by "1", the file
+// manager's ("Kill", "BigIcon", "SmallIcon", "Liste", "Detail") and its log
+// icon ("Log").
 #pragma once
 
 #include <QIcon>

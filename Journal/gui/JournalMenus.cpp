@@ -95,11 +95,9 @@ void JournalMenus::install(QMenuBar* bar, bool journalActive) const {
 }
 
 void JournalMenus::setRecentFiles(const QStringList& names) {
-    if (names.isEmpty())
-        return;
     for (RecentItems* items : {&m_frameRecent, &m_journalRecent}) {
         const bool upper = items == &m_journalRecent;
-        (*items)[0]->setVisible(true);
+        (*items)[0]->setVisible(!names.isEmpty());
         for (int k = 1; k < int(items->size()); ++k) {
             QAction* item = (*items)[std::size_t(k)];
             const bool shown = k <= names.size();

@@ -45,7 +45,8 @@ public:
 
     // Puts the journal windows' menus on the bar while one is active, the frame's otherwise.
     void install(QMenuBar* bar, bool journalActive) const;
-    // The frame shows the names as stored, the journal windows in upper case.
+    // The frame shows the names as stored, the journal windows in upper case;
+    // no name hides the entries and their separator.
     void setRecentFiles(const QStringList& names);
 
 signals:

@@ -7,7 +7,7 @@ ORVALIS_PACKAGES=(
     libxcb1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick
-    fonts-dejavu-core qt6-translations-l10n
+    fonts-dejavu-core fonts-liberation qt6-translations-l10n
     weston qt6-wayland trayer
 )
 

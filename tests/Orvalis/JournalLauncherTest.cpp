@@ -1,5 +1,6 @@
-// The log viewer's launcher: one window found is brought forward, none or
-// several start a new viewer from the program folder.
+// The log viewer's launcher: a viewer on the session bus takes the command
+// line; else one window found is brought forward, none or several start a
+// new viewer from the program folder.
 #include "forms/JournalLauncher.h"
 #include "Orvalis/MainWindowFixture.h"
 
@@ -20,7 +21,13 @@ struct LauncherCase {
 class JournalLauncherTest : public ::testing::TestWithParam<LauncherCase> {
 protected:
     RecordingDesktop desktop;
-    JournalLauncher launcher{desktop, QStringLiteral("/opt/orvalis")};
+    bool viewerOnTheBus = false;
+    QList<QStringList> handedOver;
+    JournalLauncher launcher{desktop, QStringLiteral("/opt/orvalis"),
+                             [this](const QStringList& arguments) {
+                                 handedOver.append(arguments);
+                                 return viewerOnTheBus;
+                             }};
 };
 
 } // namespace
@@ -59,6 +66,18 @@ INSTANTIATE_TEST_SUITE_P(Windows, JournalLauncherTest,
                              return info.param.name;
                          });
 
+TEST_P(JournalLauncherTest, AViewerOnTheBusTakesTheCommandLineWhateverTheWindowsFound) {
+    const LauncherCase& c = GetParam();
+    desktop.windows = c.found;
+    viewerOnTheBus = true;
+    EXPECT_TRUE(c.gestion ? launcher.MnuOpenGestion_Click() : launcher.MnuOpenJournal_Click());
+    EXPECT_EQ(handedOver,
+              QList<QStringList>{c.gestion ? QStringList{QStringLiteral("/G")} : QStringList{}});
+    EXPECT_TRUE(desktop.patterns.isEmpty());
+    EXPECT_TRUE(desktop.shown.isEmpty());
+    EXPECT_TRUE(desktop.started.isEmpty());
+}
+
 TEST(JournalLauncher, ReportsAViewerThatCannotBeStarted) {
     class NoProcesses final : public Desktop {
     public:
@@ -66,6 +85,6 @@ TEST(JournalLauncher, ReportsAViewerThatCannotBeStarted) {
         void ShowWindow(WindowSearch::WindowId, ShowCommand) override {}
         bool startProgram(const QString&, const QStringList&) override { return false; }
     } desktop;
-    JournalLauncher launcher(desktop, QDir::tempPath());
+    JournalLauncher launcher(desktop, QDir::tempPath(), [](const QStringList&) { return false; });
     EXPECT_FALSE(launcher.MnuOpenJournal_Click());
 }

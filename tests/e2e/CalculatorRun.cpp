@@ -82,9 +82,14 @@ QString CalculatorRun::runtimeFolder() const {
 }
 
 void CalculatorRun::start(QProcess& process) const {
+    startProgram(process, QStringLiteral("Orvalis"));
+}
+
+void CalculatorRun::startProgram(QProcess& process, const QString& program,
+                                 const QStringList& arguments) const {
     process.setProcessEnvironment(m_environment);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(qEnvironmentVariable("ORVALIS_BIN_DIR") + QStringLiteral("/Orvalis"), {});
+    process.start(qEnvironmentVariable("ORVALIS_BIN_DIR") + QLatin1Char('/') + program, arguments);
 }
 
 bool CalculatorRun::startAndWaitForBus(int timeoutMs) {

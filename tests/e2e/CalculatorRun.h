@@ -38,6 +38,9 @@ public:
     QString runtimeFolder() const;
     // Starts a copy of the calculator (this run's first, or a second one).
     void start(QProcess& process) const;
+    // Starts another program of the suite ("Journal") in the same home.
+    void startProgram(QProcess& process, const QString& program,
+                      const QStringList& arguments = {}) const;
     // Starts the first copy and waits until it answers on the bus.
     bool startAndWaitForBus(int timeoutMs);
     QProcess& process() { return m_process; }

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using BasJournal::JournalColumn;
@@ -59,6 +61,16 @@ TEST_F(LogModelTest, ThreeRecordsAreNumberedOneTwoThree) {
         EXPECT_EQ(m_model.record(row), JournalLogs::stored(records[row]));
     }
     ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.last(), 100);
+}
+
+TEST_F(LogModelTest, TheProgressOfAFewHundredRecordsMovesInSteps) {
+    QVector<CallRecord> records(500, JournalLogs::call("Standard: Appel Local"));
+    ASSERT_TRUE(JournalLogs::appendAll(m_path, records));
+    QVector<int> progress;
+    ASSERT_TRUE(m_model.load(m_path, [&](int percent) { progress.append(percent); }));
+    EXPECT_GE(progress.size(), 10);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.last(), 100);
 }
 

@@ -48,10 +48,10 @@ TEST_F(RecentFilesTest, AListedNameLeavesTheListUnchanged) {
     EXPECT_EQ(m_recent.entries(), (QStringList{"A", "B", "C", "D"}));
 }
 
-TEST_F(RecentFilesTest, NamesAreComparedWithCase) {
-    store({"janv.2026.ccm"});
-    m_recent.NoteRecentFile(QStringLiteral("JANV.2026.CCM"));
-    EXPECT_EQ(m_recent.entries(), (QStringList{"JANV.2026.CCM", "janv.2026.ccm"}));
+TEST_F(RecentFilesTest, ANameListedInAnotherCaseKeepsItsPlaceWithTheNewestSpelling) {
+    store({"A", "nov.2026.ccm", "B"});
+    m_recent.NoteRecentFile(QStringLiteral("NOV.2026.CCM"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"A", "NOV.2026.CCM", "B"}));
 }
 
 TEST_F(RecentFilesTest, FirstNamesFillTheListFromTheTop) {
@@ -59,4 +59,22 @@ TEST_F(RecentFilesTest, FirstNamesFillTheListFromTheTop) {
     m_recent.NoteRecentFile(QStringLiteral("B"));
     EXPECT_EQ(m_recent.entries(), (QStringList{"B", "A"}));
     EXPECT_EQ(m_store.read(Section, QStringLiteral("RecentFile2")), QStringLiteral("A"));
+}
+
+TEST_F(RecentFilesTest, ARenamedLogKeepsItsPlaceUnderItsNewName) {
+    store({"A", "nov.2026.ccm", "B"});
+    m_recent.rename(QStringLiteral("NOV.2026.CCM"), QStringLiteral("novembre.ccm"));
+    m_recent.rename(QStringLiteral("absent.ccm"), QStringLiteral("C"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"A", "novembre.ccm", "B"}));
+}
+
+TEST_F(RecentFilesTest, ADeletedLogLeavesTheListAndTheLaterOnesMoveUp) {
+    store({"A", "nov.2026.ccm", "B", "C"});
+    m_recent.forget(QStringLiteral("NOV.2026.CCM"));
+    EXPECT_EQ(m_recent.entries(), (QStringList{"A", "B", "C"}));
+    EXPECT_FALSE(m_store.contains(Section, QStringLiteral("RecentFile4")));
+    m_recent.forget(QStringLiteral("A"));
+    m_recent.forget(QStringLiteral("B"));
+    m_recent.forget(QStringLiteral("C"));
+    EXPECT_TRUE(m_recent.entries().isEmpty());
 }

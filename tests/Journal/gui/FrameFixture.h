@@ -22,12 +22,15 @@ class FrameFixture : public ::testing::Test {
 protected:
     QTemporaryDir m_dir;
     QString m_logs = m_dir.filePath(QStringLiteral("Journaux"));
+    // Where journals are printed: the machine has no printer.
+    QString m_documents = m_dir.filePath(QStringLiteral("Documents"));
     SettingsStore m_store{m_dir.filePath(QStringLiteral("Orvalis.ini"))};
     std::unique_ptr<Journal::FrmPrincipale> m_frame;
 
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(m_logs));
         m_frame = std::make_unique<Journal::FrmPrincipale>(m_logs, m_store);
+        m_frame->setDocumentsFolder(m_documents);
         m_frame->show();
         QApplication::setActiveWindow(m_frame.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));

@@ -2,11 +2,16 @@
 // caption and toolbar that follow the active window, the close question,
 // and the last window closing back to the bare frame.
 #include "Journal/gui/FrameFixture.h"
-#include "Journal/gui/ModalAnswerer.h"
+#include "gui/FrmGestion.h"
+#include "support/ModalAnswerer.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
+
+#include <functional>
 
 using namespace Journal;
 
@@ -110,6 +115,25 @@ TEST_F(FrameFixture, OpeningALogShowsItsRowsAndNamesTheFrame) {
     EXPECT_FALSE(button("Save")->isEnabled());
     EXPECT_TRUE(fileMenu()->actions().contains(command(Command::Save)));
     EXPECT_EQ(recentEntries(fileMenu()), QStringList{"NOV.2026.CCM"});
+}
+
+TEST_F(FrameFixture, TheRowNumbersStayInPlaceWhenTheGridScrollsSideways) {
+    writeLog(QStringLiteral("nov.2026.ccm"), 3);
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("nov.2026.ccm")));
+    FrmJournal* journal = m_frame->currentJournal();
+    journal->resize(300, 200);
+    QTest::qWait(20);
+    QTableView* grid = journal->grid();
+    const QHeaderView* numbers = grid->verticalHeader();
+    const QPoint place = numbers->mapTo(journal, QPoint());
+    ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0);
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    QTest::qWait(20);
+
+    EXPECT_TRUE(numbers->isVisible());
+    EXPECT_EQ(numbers->mapTo(journal, QPoint()), place);
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("3"));
+    EXPECT_TRUE(grid->isColumnHidden(0));
 }
 
 TEST_F(FrameFixture, StartUpCreatesTheMonthsLogOnceAndShowsItEmpty) {
@@ -359,35 +383,64 @@ TEST_F(FrameFixture, TheWindowMenuListsTheWindowsAndPopsUpOverTheGrid) {
     windowMenu->close();
 }
 
-TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsFullWidth) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("b.ccm")));
-    command(Command::TileHorizontal)->trigger();
+TEST_F(FrameFixture, HorizontalTilingStacksTheWindowsAboveTheMinimisedOnes) {
+    for (const char* name : {"a.ccm", "b.ccm", "c.ccm"})
+        ASSERT_TRUE(m_frame->openLog(QLatin1String(name)));
     const QList<FrmJournal*> journals = m_frame->journals();
+    journals[1]->showMinimized();
+    QTest::qWait(20);
+    const QPoint icon = journals[1]->pos();
+    command(Command::TileHorizontal)->trigger();
+
     const QWidget* area = journals[0]->parentWidget();
     EXPECT_EQ(journals[0]->width(), area->width());
-    EXPECT_EQ(journals[1]->width(), area->width());
-    EXPECT_EQ(journals[0]->y() + journals[0]->height(), journals[1]->y());
+    EXPECT_EQ(journals[2]->width(), area->width());
+    EXPECT_EQ(journals[0]->y() + journals[0]->height(), journals[2]->y());
+    EXPECT_TRUE(journals[1]->isMinimized());
+    EXPECT_EQ(journals[1]->pos(), icon);
+    EXPECT_LE(journals[2]->y() + journals[2]->height(), icon.y());
 }
 
-TEST_F(FrameFixture, QuittingAsksForEveryUnsavedResult) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}));
-    m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}));
-    ModalAnswerer answerer(QMessageBox::No);
-    command(Command::Quit)->trigger();
-    QTest::qWait(20);
-    EXPECT_EQ(answerer.texts().size(), 2);
-    EXPECT_TRUE(m_frame->journals().isEmpty());
-    EXPECT_FALSE(m_frame->isVisible());
+TEST_F(FrameFixture, QuittingAndTheSessionsEndAskForEveryUnsavedResult) {
+    for (const auto& end : {std::function<void()>([this] { command(Command::Quit)->trigger(); }),
+                            std::function<void()>([this] { m_frame->endSession(); })}) {
+        m_frame->show();
+        ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("A")}));
+        m_frame->showSearchResult(JournalLogs::rowsOf({JournalLogs::call("B")}));
+        ModalAnswerer answerer(QMessageBox::No);
+        end();
+        QTest::qWait(20);
+        EXPECT_EQ(answerer.texts().size(), 2);
+        EXPECT_TRUE(m_frame->journals().isEmpty());
+        EXPECT_FALSE(m_frame->isVisible());
+    }
 }
 
-TEST_F(FrameFixture, ManagingAndPrintingSayTheyAreNotAvailableYet) {
-    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    ModalAnswerer answerer;
+TEST_F(FrameFixture, WithoutArgumentTheFrameShowsMaximisedOnTheMonthsLog) {
+    FrmPrincipale frame(m_logs, m_store);
+    frame.showCurrentMonth(QDate(2026, 12, 8));
+    EXPECT_TRUE(frame.isMaximized());
+    ASSERT_NE(frame.currentJournal(), nullptr);
+    EXPECT_EQ(frame.currentJournal()->windowTitle(), QStringLiteral("DÉC.2026.CCM"));
+
+    frame.showNormal();
+    frame.showCurrentMonth(QDate(2026, 12, 9));
+    EXPECT_TRUE(frame.isMaximized());
+    EXPECT_EQ(frame.journals().size(), 1);
+}
+
+TEST_F(FrameFixture, TheToolbarAndTheMenusShowTheFileManager) {
     button("Gerer")->click();
-    button("Print")->click();
-    ASSERT_EQ(answerer.texts().size(), 2);
-    EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("La gestion des journaux")));
-    EXPECT_TRUE(answerer.texts()[1].startsWith(QStringLiteral("L'impression des journaux")));
+    ASSERT_NE(m_frame->gestion(), nullptr);
+    EXPECT_TRUE(m_frame->gestion()->isVisible());
+    m_frame->gestion()->close();
+    QTest::qWait(20);
+    EXPECT_EQ(m_frame->gestion(), nullptr);
+
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
+    QApplication::setActiveWindow(m_frame.get());
+    QTest::keyClick(m_frame->currentJournal()->grid(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_NE(m_frame->gestion(), nullptr);
+    EXPECT_TRUE(m_frame->gestion()->isVisible());
 }

@@ -1,7 +1,7 @@
 // The About box: its links go through the desktop's opener, and a missing
 // address or a failing opener is reported.
 #include "gui/FrmPropos.h"
-#include "Journal/gui/ModalAnswerer.h"
+#include "support/ModalAnswerer.h"
 
 #include <gtest/gtest.h>
 

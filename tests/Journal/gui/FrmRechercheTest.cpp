@@ -2,8 +2,8 @@
 // message when nothing matches.
 #include "gui/FrmRecherche.h"
 #include "Journal/JournalLogs.h"
-#include "Journal/gui/ModalAnswerer.h"
 #include "core/ResultModel.h"
+#include "support/ModalAnswerer.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,0 +1,103 @@
+// A print run, and the session's printer.
+#include "gui/JournalPrinter.h"
+
+#include "core/JournalPrint.h"
+#include "gui/FrmJournal.h"
+#include "gui/FrmMsgImp.h"
+#include "gui/PagePainter.h"
+#include "gui/PrintOutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScopedValueRollback>
+#include <QStandardPaths>
+
+namespace Journal {
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("Journal");
+
+} // namespace
+
+JournalPrinter::JournalPrinter(QWidget* parent)
+    : m_parent(parent)
+    , m_documentsFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
+
+JournalPrinter::~JournalPrinter() = default;
+
+void JournalPrinter::setDocumentsFolder(const QString& folder) {
+    m_documentsFolder = folder;
+}
+
+void JournalPrinter::showPrinterSetup() {
+    if (refusePrintingTwice())
+        return;
+    // A printer is kept only once the user has chosen it.
+    std::unique_ptr<QPrinter> candidate;
+    QPrinter* printer = m_printer.get();
+    if (!printer) {
+        candidate = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = candidate.get();
+    }
+    QPrintDialog dialog(printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    if (dialog.exec() == QDialog::Accepted && candidate)
+        m_printer = std::move(candidate);
+}
+
+void JournalPrinter::PrintJournal(FrmJournal* journal) {
+    if (refusePrintingTwice())
+        return;
+    const QScopedValueRollback<bool> printing(m_printing, true);
+    // What the window shows now is printed, whatever is done meanwhile; the
+    // window stays open until the run ends.
+    const QString caption = journal->windowTitle();
+    journal->holdOpen(true);
+    PrintOutput output(m_printer.get(), m_documentsFolder);
+    const PagePainter painter;
+    BasPrint::JournalPrint print(journal->model().rows(), caption, output.pageTwips(), painter);
+    FrmMsgImp window(caption, m_parent);
+    window.show();
+    // Events run between rows so that "Annuler" can be pressed; the pages
+    // go to the printer only once all are laid out, so a cancelled run
+    // prints nothing.
+    bool more = true;
+    while (more && !window.cancelled()) {
+        QCoreApplication::processEvents();
+        if (window.cancelled())
+            break;
+        more = print.PrintNextRow();
+        window.showPage(print.pageNumber());
+    }
+    journal->holdOpen(false);
+    if (window.cancelled())
+        return;
+    QString pdfPath;
+    QString error;
+    const bool sent = output.send(print.pages(), painter, caption, &pdfPath, &error);
+    window.hide();
+    if (!sent)
+        QMessageBox::warning(
+            m_parent, ProgramTitle,
+            QStringLiteral("Le journal « %1 » n'a pas pu être imprimé : %2").arg(caption, error));
+    else if (!pdfPath.isEmpty())
+        QMessageBox::information(m_parent, ProgramTitle,
+                                 QStringLiteral("Aucune imprimante n'est installée : le journal "
+                                                "« %1 » a été imprimé dans le fichier %2.")
+                                     .arg(caption, QDir::toNativeSeparators(pdfPath)));
+}
+
+bool JournalPrinter::refusePrintingTwice() {
+    if (!m_printing)
+        return false;
+    QMessageBox::warning(
+        m_parent, ProgramTitle,
+        QStringLiteral("Une impression est en cours : attendez qu'elle se termine."));
+    return true;
+}
+
+} // namespace Journal
