@@ -1,6 +1,6 @@
 // The type and number lists and the stored default selection.
 #include "BasOrvalis/CommunicationLists.h"
-#include "BasOrvalis/Messages.h"
+#include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -108,22 +108,6 @@ TEST(DistanceBandOf, BandOfEachDistanceEntry) {
     EXPECT_EQ(DistanceBandOf(QString()), 0);
 }
 
-// Answers every message with OK and keeps what was shown.
-class ScriptedMessages final : public MessagePresenter {
-public:
-    struct Shown {
-        int title, buttons, message, second;
-    };
-    int ShowMessage(int title, int buttons, int message, int second) override {
-        m_shown.push_back({title, buttons, message, second});
-        return MessageAnswer::Ok;
-    }
-    const std::vector<Shown>& shown() const { return m_shown; }
-
-private:
-    std::vector<Shown> m_shown;
-};
-
 struct DefaultCase {
     const char* name;
     Settings settings;
@@ -140,19 +124,15 @@ class DefaultSelectionTest : public ::testing::TestWithParam<DefaultCase> {};
 
 TEST_P(DefaultSelectionTest, ReportedOnceAndForgottenWhenNoLongerOffered) {
     Settings settings = GetParam().settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{MessageAnswer::Ok};
     EXPECT_EQ(ValidateDefaultSelection(settings, messages), GetParam().offered);
     if (GetParam().offered) {
-        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_TRUE(messages.shown.isEmpty());
         EXPECT_EQ(settings.TypeDefaut, GetParam().settings.TypeDefaut);
         EXPECT_EQ(settings.NumeroDefaut, GetParam().settings.NumeroDefaut);
         return;
     }
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].title, 215);
-    EXPECT_EQ(messages.shown()[0].buttons, MessageStyle::Exclamation);
-    EXPECT_EQ(messages.shown()[0].message, 315);
-    EXPECT_EQ(messages.shown()[0].second, 415);
+    EXPECT_EQ(messages.shown, (QVector<ShownMessage>{{215, MessageStyle::Exclamation, 315, 415}}));
     EXPECT_EQ(settings.TypeDefaut, Types::FaitesUneSelection);
     EXPECT_EQ(settings.NumeroDefaut, Types::FaitesUneSelection);
 }

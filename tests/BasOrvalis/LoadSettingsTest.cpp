@@ -3,7 +3,7 @@
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
-#include "BasOrvalis/TemporaryStore.h"
+#include "support/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 

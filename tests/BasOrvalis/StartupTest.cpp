@@ -3,7 +3,7 @@
 #include "BasOrvalis/Startup.h"
 #include "BasOrvalis/FirstRunCleanup.h"
 #include "BasOrvalis/SettingsKeys.h"
-#include "BasOrvalis/TemporaryStore.h"
+#include "support/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 

@@ -71,7 +71,7 @@ TEST_F(ConfigWiringTest, ServicesOkRefillsTheMainWindowTypes) {
 
     EXPECT_TRUE(principale.isVisible());
     EXPECT_NE(types->findText(BasOrvalis::Types::Temporalis), -1);
-    EXPECT_EQ(store->read(QStringLiteral("Services FT"), QStringLiteral("Abonnement Temporalis")),
+    EXPECT_EQ(store.read(QStringLiteral("Services FT"), QStringLiteral("Abonnement Temporalis")),
               QStringLiteral("1"));
 }
 

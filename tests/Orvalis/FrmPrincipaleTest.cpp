@@ -82,7 +82,7 @@ TEST_P(StartStopPaths, KeepButtonAndStateInStepAndLogTheCallOnce) {
     expectState(frm, false);
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records.first().Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal),
               LocaleFormats::plainNumber(settings.CoutTotal));
     EXPECT_GT(settings.CoutTotal, 0.f);
 
@@ -171,7 +171,7 @@ TEST_F(FrmPrincipaleTest, QuittingDuringACallWritesItsRecordAndSavesTheTotal) {
     frm.menus().MnuCommandesQuitter->trigger();
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records.first().Total.trimmed(), total);
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal),
               LocaleFormats::plainNumber(settings.CoutTotal));
     EXPECT_GT(settings.CoutTotal, 0.f);
     // Closing again ends nothing more.
@@ -191,7 +191,7 @@ TEST_F(FrmPrincipaleTest, QuittingBehindTheCompactWindowStillLogsTheCall) {
     EXPECT_EQ(frm.reduite(), nullptr);
     EXPECT_EQ(log.records.size(), 1);
     EXPECT_FALSE(frm.isVisible()) << "the main window is not brought back on the way out";
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
     frm.close();
     EXPECT_EQ(log.records.size(), 1);
 }

@@ -26,7 +26,7 @@ protected:
 
     TemporaryFiles files;
     Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
 
 private:

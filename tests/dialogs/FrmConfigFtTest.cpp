@@ -72,7 +72,7 @@ protected:
 
     TemporaryFiles files;
     BasOrvalis::Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
     QWidget mainWindow;
 

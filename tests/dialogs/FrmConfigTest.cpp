@@ -43,7 +43,7 @@ protected:
 
     TemporaryFiles files;
     BasOrvalis::Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
     QWidget mainWindow;
 

@@ -67,7 +67,7 @@ TEST_F(EngineFixture, TheRecordHoldsTheCallAsDisplayed) {
     EXPECT_EQ(record.Duree, QStringLiteral("00:10:00"));
     EXPECT_EQ(record.Cout, QStringLiteral("2,70"));
     EXPECT_EQ(record.Total, QStringLiteral("12,70"));
-    EXPECT_NEAR(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 12.702f, 1e-5f);
+    EXPECT_NEAR(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 12.702f, 1e-5f);
 }
 
 TEST_F(EngineFixture, NoTypeChosenStopsTheCallWithoutRecordOrCost) {
@@ -170,7 +170,7 @@ TEST_F(EngineFixture, LoadForgetsDefaultsNoLongerOffered) {
     EXPECT_EQ(messages.shown[0].second, 415);
     EXPECT_EQ(engine().selection().type(), Types::FaitesUneSelection);
     EXPECT_FALSE(engine().selection().numbersEnabled());
-    EXPECT_FALSE(store->contains(Sections::Parametres, Keys::TypeDefaut));
+    EXPECT_FALSE(store.contains(Sections::Parametres, Keys::TypeDefaut));
 }
 
 TEST_F(EngineFixture, QuittingDuringACallLogsItAndSavesTheTotalWithIt) {
@@ -179,14 +179,14 @@ TEST_F(EngineFixture, QuittingDuringACallLogsItAndSavesTheTotalWithIt) {
     engine().Form_Unload();
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Duree, QStringLiteral("00:10:00"));
-    EXPECT_NEAR(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 2.702f, 1e-5f);
+    EXPECT_NEAR(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 2.702f, 1e-5f);
 }
 
 TEST_F(EngineFixture, QuittingWhenIdleLogsNothing) {
     settings.CoutTotal = 3.f;
     engine().Form_Unload();
     EXPECT_TRUE(log.records.isEmpty());
-    EXPECT_FLOAT_EQ(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 3.f);
+    EXPECT_FLOAT_EQ(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 3.f);
 }
 
 // --- Reductions panel -------------------------------------------------------------------

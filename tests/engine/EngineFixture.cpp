@@ -3,29 +3,18 @@
 
 using namespace BasOrvalis;
 
-int ScriptedMessages::ShowMessage(int titleNumber, int buttons, int messageNumber,
-                                  int secondNumber) {
-    shown.append({titleNumber, buttons, messageNumber, secondNumber});
-    if (answers.empty())
-        return MessageAnswer::No;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 QDateTime At(int year, int month, int day, int hour, int minute, int second) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 EngineFixture::EngineFixture()
-    : clock(At(2026, 12, 8, 10, 0))
-    , store(std::make_unique<SettingsStore>(folder.filePath(QStringLiteral("Orvalis.ini")))) {}
+    : clock(At(2026, 12, 8, 10, 0)) {}
 
 CallEngine& EngineFixture::engine() {
     if (!m_engine) {
         m_startDate = StartDateOf(clock.now().date());
         m_joursFeries = ComputeHolidays(clock.now().date().year());
-        m_engine = std::make_unique<CallEngine>(settings, m_startDate, m_joursFeries, *store, clock,
+        m_engine = std::make_unique<CallEngine>(settings, m_startDate, m_joursFeries, store, clock,
                                                 messages, log, &host);
     }
     return *m_engine;

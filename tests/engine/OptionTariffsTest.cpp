@@ -139,7 +139,7 @@ TEST_F(PrimalisteInternet, IsStoppedAt8WithoutRecordAndItsCostStaysInTheTotal) {
     EXPECT_EQ(messages.shown[0].title, 206);
     EXPECT_TRUE(log.records.isEmpty());
     EXPECT_FLOAT_EQ(settings.CoutTotal, cost);
-    EXPECT_FLOAT_EQ(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), cost);
+    EXPECT_FLOAT_EQ(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), cost);
 }
 
 // --- Temporalis --------------------------------------------------------------

@@ -106,7 +106,7 @@ TEST_P(Package, InItsHoursIsFreeAndCountsDown) {
     EXPECT_EQ(engine().panel().indicators[1].text, LocaleFormats::clockText(left));
     engine().CmdStart_Stop_Click();
     EXPECT_EQ(temps(), left);
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(left));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(left));
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Libelle, QString(p.type + QStringLiteral(": Appel N° Local")));
     EXPECT_EQ(log.records[0].Cout, QStringLiteral("0,00"));
@@ -125,7 +125,7 @@ TEST_P(Package, ExhaustedGoesOnAsAStandardLocalCallWithItsOwnRecord) {
                   p.emptySecond);
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Duree, QStringLiteral("00:00:11"));
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), QStringLiteral("00:00:00"));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), QStringLiteral("00:00:00"));
 
     EXPECT_TRUE(engine().EnCours());
     EXPECT_EQ(engine().selection().type(), Types::Standard);
@@ -157,7 +157,7 @@ TEST_P(Package, QuittingSavesTheRemainingTime) {
     startCall(p.type, Numbers::AppelLocal, At(2026, 12, 12, 10, 0));
     runFor(60);
     engine().Form_Unload();
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey),
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey),
               LocaleFormats::clockText(p.full.addSecs(-60)));
     EXPECT_EQ(log.records.size(), 1);
 }
@@ -172,8 +172,8 @@ TEST_P(Package, IsRenewedAtTheFirstStartOfANewMonth) {
     engine().Form_Load();
     EXPECT_EQ(temps(), p.full);
     EXPECT_EQ(mois(), 12);
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(p.full));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(p.full));
     ASSERT_EQ(messages.shown.size(), 1);
     expectMessage(0, p.renewTitle, MessageStyle::Information, p.renewLine, 0);
     // The panel shows the new time.
@@ -187,7 +187,7 @@ TEST_P(Package, KeepsItsTimeWithinTheMonth) {
     settings.MoisLibreAcces = 12;
     engine().Form_Load();
     EXPECT_EQ(temps(), QTime(1, 0));
-    EXPECT_TRUE(store->keys(Sections::ServicesFt).isEmpty());
+    EXPECT_TRUE(store.keys(Sections::ServicesFt).isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -197,8 +197,8 @@ TEST_P(Package, NeverRenewedNotesTheMonthOnly) {
     temps() = QTime(1, 0);
     mois() = 0;
     engine().Form_Load();
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
-    EXPECT_FALSE(store->contains(Sections::ServicesFt, p.tempsKey));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
+    EXPECT_FALSE(store.contains(Sections::ServicesFt, p.tempsKey));
     EXPECT_EQ(temps(), QTime(1, 0));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -209,7 +209,7 @@ TEST_P(Package, WithoutSubscriptionIsNeverRenewed) {
     settings.AboLibreAcces = 0;
     mois() = 5;
     engine().Form_Load();
-    EXPECT_TRUE(store->keys(Sections::ServicesFt).isEmpty());
+    EXPECT_TRUE(store.keys(Sections::ServicesFt).isEmpty());
     EXPECT_EQ(mois(), 5);
 }
 
