@@ -4,6 +4,7 @@
 #include "cli/JsonText.h"
 #include "engine/CallSimulation.h"
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "platform/SettingsStore.h"
 
@@ -151,8 +152,11 @@ int run(const QStringList& arguments) {
         return fail(QStringLiteral("fichier de configuration illisible : %1").arg(source));
     SettingsStore store(copy);
 
+    const std::optional<BasOrvalis::CommunicationType> type = BasOrvalis::TypeOfText(request.type);
+    if (!type)
+        return fail(QStringLiteral("type de communication inconnu : « %1 »").arg(request.type));
     CallSimulation simulation(BasOrvalis::LoadSettings(store), store, request.start, request.yes);
-    if (!simulation.select(request.type, request.number, request.rate, error))
+    if (!simulation.select(*type, request.number, request.rate, error))
         return fail(error);
     simulation.run(request.end);
 

@@ -16,9 +16,9 @@ constexpr int LibelleWidth = CallRecord::FieldWidths[1];
 // A call with nothing to price leaves no record; Primaliste Internet is
 // refused outside the night range.
 bool Logged(const CallSummary& call) {
-    if (call.type == Types::FaitesUneSelection || call.number == Numbers::NonConfigure)
+    if (call.type == CommunicationType::FaitesUneSelection || call.number == Numbers::NonConfigure)
         return false;
-    return call.type != Types::PrimalisteInternet || call.plageNuit;
+    return call.type != CommunicationType::PrimalisteInternet || call.plageNuit;
 }
 
 // The short date of the locale fills the field; a four-digit year is cut.

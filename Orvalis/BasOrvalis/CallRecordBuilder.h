@@ -2,6 +2,7 @@
 // selections, displays and times of the main window, and the reset record.
 #pragma once
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "common/CallRecord.h"
 
 #include <QDate>
@@ -14,7 +15,7 @@
 namespace BasOrvalis {
 
 struct CallSummary {
-    QString type;           // the selected communication type
+    CommunicationType type = CommunicationType::FaitesUneSelection;
     QString number;         // the selected number entry
     QString persoNumero;    // Settings::PersoNumero
     QDateTime start;        // when the call started

@@ -108,7 +108,7 @@ std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGenerale
     // stops OK leaves memory and store alike.
     storeTariffsAndDefaults(values);
     if (values.razAuto &&
-        (values.periode == Types::FaitesUneSelection || values.date == Types::FaitesUneSelection)) {
+        (values.periode == FaitesUneSelection || values.date == FaitesUneSelection)) {
         m_messages.ShowMessage(210, Warning, 310, 410);
         return CoutTotal;
     }

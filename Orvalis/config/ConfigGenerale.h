@@ -23,13 +23,14 @@ struct ConfigGeneraleValues {
     // TxtParamUT(0..10): the time-credit price, then the credit durations and
     // the prices per minute by distance band.
     std::array<QString, 11> paramUT;
-    QString typeCommunication; // CboCommunication
-    QString numero;            // CboNumero
-    QString totalActuel;       // TxtTotal(0)
-    bool razAuto = false;      // ChkRazAutoTotal
-    QString periode;           // CboPeriode
-    QString date;              // CboDate
-    bool perso = false;        // ChkPerso
+    BasOrvalis::CommunicationType typeCommunication =
+        BasOrvalis::CommunicationType::FaitesUneSelection; // CboCommunication
+    QString numero;                                        // CboNumero
+    QString totalActuel;                                   // TxtTotal(0)
+    bool razAuto = false;                                  // ChkRazAutoTotal
+    QString periode;                                       // CboPeriode
+    QString date;                                          // CboDate
+    bool perso = false;                                    // ChkPerso
     // txtPerso(1..4): number, credit duration, credit price, price per minute.
     std::array<QString, 4> persoTextes;
     bool reducPerso = false; // chkReducPerso

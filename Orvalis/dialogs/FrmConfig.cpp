@@ -304,18 +304,24 @@ void FrmConfig::TxtParamUT_LostFocus(QLineEdit* box) {
 }
 
 void FrmConfig::FillCommunicationTypes() {
+    m_types = CommunicationTypes(m_settings);
     m_CboCommunication->clear();
-    m_CboCommunication->addItems(CommunicationTypes(m_settings));
-    if (!ValidateDefaultSelection(m_settings, m_messages)) {
-        m_CboCommunication->setCurrentText(Types::FaitesUneSelection);
-        return;
-    }
-    m_CboCommunication->setCurrentText(m_settings.TypeDefaut);
-    m_CboNumero->setCurrentText(m_settings.NumeroDefaut);
+    for (const CommunicationType type : m_types)
+        m_CboCommunication->addItem(TypeText(type));
+    const bool offered = ValidateDefaultSelection(m_settings, m_messages);
+    // The type first: choosing it fills the numbers.
+    m_CboCommunication->setCurrentIndex(static_cast<int>(m_types.indexOf(m_settings.TypeDefaut)));
+    if (offered)
+        m_CboNumero->setCurrentText(m_settings.NumeroDefaut);
+}
+
+CommunicationType FrmConfig::typeChoisi() const {
+    const int index = m_CboCommunication->currentIndex();
+    return index < 0 ? CommunicationType::FaitesUneSelection : m_types.at(index);
 }
 
 void FrmConfig::FillNumbers() {
-    const QString type = m_CboCommunication->currentText();
+    const CommunicationType type = typeChoisi();
     m_CboNumero->clear();
     m_CboNumero->addItems(NumberEntries(type, m_settings));
     m_CboNumero->setEnabled(NumberListEnabled(type));
@@ -400,7 +406,7 @@ ConfigGeneraleValues FrmConfig::values() const {
     ConfigGeneraleValues values;
     for (int i = 0; i < int(m_TxtParamUT.size()); ++i)
         values.paramUT[i] = m_TxtParamUT[i]->text();
-    values.typeCommunication = m_CboCommunication->currentText();
+    values.typeCommunication = typeChoisi();
     values.numero = m_CboNumero->currentText();
     values.totalActuel = m_TxtTotal[0]->text();
     values.razAuto = m_ChkRazAutoTotal->isChecked();

@@ -5,6 +5,8 @@
 #include "config/ConfigGenerale.h"
 #include "dialogs/ConfigWindow.h"
 
+#include <QVector>
+
 #include <array>
 
 class ConfigHost;
@@ -48,6 +50,8 @@ private:
     void TxtParamUT_LostFocus(QLineEdit* box);
 
     void FillCommunicationTypes();
+    // The type CboCommunication shows.
+    BasOrvalis::CommunicationType typeChoisi() const;
     void FillNumbers();
 
     void CmdModifTotal_Click();
@@ -73,6 +77,8 @@ private:
     QTabWidget* m_SSTab;
     std::array<QLineEdit*, 11> m_TxtParamUT{};
     QComboBox* m_CboCommunication = nullptr;
+    // The types CboCommunication offers, in its order.
+    QVector<BasOrvalis::CommunicationType> m_types;
     QComboBox* m_CboNumero = nullptr;
     QLabel* m_LblNumero = nullptr; // LblTextes(9)
     std::array<QLineEdit*, 2> m_TxtTotal{};

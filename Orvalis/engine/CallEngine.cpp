@@ -15,8 +15,6 @@
 #include "platform/LocaleFormats.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
 
 using namespace BasOrvalis;
 
@@ -159,7 +157,7 @@ void CallEngine::Form_LinkExecute(RemoteControl::Command command) {
         return;
     CboCommunication_Click(m_settings.TypeDefaut);
     m_selection.selectNumber(m_settings.NumeroDefaut);
-    if (m_selection.type() == Types::Kiosque)
+    if (m_selection.type() == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     MnuCommandesStart_Click();
 }
@@ -167,19 +165,19 @@ void CallEngine::Form_LinkExecute(RemoteControl::Command command) {
 void CallEngine::FillCommunicationTypes() {
     m_selection.FillTypes();
     if (!ValidateDefaultSelection(m_settings, m_messages)) {
-        CboCommunication_Click(Types::FaitesUneSelection);
+        CboCommunication_Click(CommunicationType::FaitesUneSelection);
         return;
     }
     CboCommunication_Click(m_settings.TypeDefaut);
-    if (m_settings.TypeDefaut != Types::FaitesUneSelection)
+    if (m_settings.TypeDefaut != CommunicationType::FaitesUneSelection)
         CboNumero_Click(static_cast<int>(m_selection.numbers().indexOf(m_settings.NumeroDefaut)));
 }
 
-bool CallEngine::CboCommunication_Click(const QString& type) {
+bool CallEngine::CboCommunication_Click(CommunicationType type) {
     if (!m_selection.selectType(type))
         return false;
     AfficherReductions();
-    if (type == Types::Kiosque)
+    if (type == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     emit changed();
     return true;
@@ -188,7 +186,7 @@ bool CallEngine::CboCommunication_Click(const QString& type) {
 bool CallEngine::CboNumero_Click(int index) {
     if (!m_selection.selectNumber(index))
         return false;
-    if (m_selection.type() == Types::Kiosque)
+    if (m_selection.type() == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     emit changed();
     return true;
@@ -223,30 +221,41 @@ void CallEngine::RemplirTarifsKiosque() {
 }
 
 void CallEngine::priceCall() {
-    // The pricing procedure of each type, by the text the type list shows.
-    using Pricing = void (CallEngine::*)();
-    static const std::array<std::pair<QString, Pricing>, 10> procedures{{
-        {Types::Standard, &CallEngine::CalculStandard},
-        {Types::Primaliste, &CallEngine::CalculPrimaliste},
-        {Types::PrimalisteInternet, &CallEngine::CalculPrimalisteInternet},
-        {Types::Temporalis, &CallEngine::CalculTemporalis},
-        {Types::ForfaitLocal, &CallEngine::CalculForfaitLocal},
-        {Types::LibreAcces, &CallEngine::CalculLibreAcces},
-        {Types::Kiosque, &CallEngine::CalculKiosque},
-        {Types::Audiotel, &CallEngine::CalculAudiotel},
-        {Types::Numeris, &CallEngine::CalculNumeris},
-        {Types::Perso, &CallEngine::CalculPerso},
-    }};
-    const QString& type = m_selection.type();
-    for (const auto& [shown, procedure] : procedures) {
-        if (shown == type) {
-            (this->*procedure)();
-            return;
-        }
-    }
-    if (type == Types::FaitesUneSelection) {
+    switch (m_selection.type()) {
+    case CommunicationType::Standard:
+        CalculStandard();
+        break;
+    case CommunicationType::Primaliste:
+        CalculPrimaliste();
+        break;
+    case CommunicationType::PrimalisteInternet:
+        CalculPrimalisteInternet();
+        break;
+    case CommunicationType::Temporalis:
+        CalculTemporalis();
+        break;
+    case CommunicationType::ForfaitLocal:
+        CalculForfaitLocal();
+        break;
+    case CommunicationType::LibreAcces:
+        CalculLibreAcces();
+        break;
+    case CommunicationType::Kiosque:
+        CalculKiosque();
+        break;
+    case CommunicationType::Audiotel:
+        CalculAudiotel();
+        break;
+    case CommunicationType::Numeris:
+        CalculNumeris();
+        break;
+    case CommunicationType::Perso:
+        CalculPerso();
+        break;
+    case CommunicationType::FaitesUneSelection:
         releaseButton();
         m_messages.ShowMessage(213, MessageStyle::Exclamation, 313, 0);
+        break;
     }
 }
 
@@ -315,7 +324,7 @@ void CallEngine::calculForfait(const Forfait& forfait) {
             if (forfait.refreshFirst)
                 CboCommunication_Click(m_selection.type());
             // The number list keeps the package's single local entry.
-            m_selection.showType(Types::Standard);
+            m_selection.showType(CommunicationType::Standard);
             StartStop(true);
         }
         return;
@@ -346,13 +355,13 @@ bool CallEngine::VerifierNumero(int page) {
 void CallEngine::InitMoisForfaitLocal() {
     renewPackage({m_settings.AboForfaitLocal, m_settings.MoisForfaitLocal,
                   m_settings.TempsForfaitLocal, QTime(6, 0), Keys::MoisForfaitLocal,
-                  Keys::TempsForfaitLocal, 217, 319, Types::ForfaitLocal});
+                  Keys::TempsForfaitLocal, 217, 319, CommunicationType::ForfaitLocal});
 }
 
 void CallEngine::InitMoisLibreAcces() {
     renewPackage({m_settings.AboLibreAcces, m_settings.MoisLibreAcces, m_settings.TempsLibreAcces,
                   QTime(20, 0), Keys::MoisLibreAcces, Keys::TempsLibreAcces, 220, 323,
-                  Types::LibreAcces});
+                  CommunicationType::LibreAcces});
 }
 
 void CallEngine::renewPackage(const Package& package) {
@@ -377,7 +386,7 @@ void CallEngine::renewPackage(const Package& package) {
 }
 
 void CallEngine::VerifierRazAuto() {
-    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == Types::FaitesUneSelection)
+    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == FaitesUneSelection)
         return;
     const QDate today = m_clock.now().date();
     bool notDue = true;
@@ -416,11 +425,11 @@ void CallEngine::refreshCombined(int temporalisSlice) {
 }
 
 void CallEngine::savePackageTime() {
-    const QString& type = m_selection.type();
-    if (type == Types::ForfaitLocal) {
+    const CommunicationType type = m_selection.type();
+    if (type == CommunicationType::ForfaitLocal) {
         m_settings.TempsForfaitLocal = tempsRestant();
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
-    } else if (type == Types::LibreAcces) {
+    } else if (type == CommunicationType::LibreAcces) {
         m_settings.TempsLibreAcces = tempsRestant();
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
     }

@@ -74,7 +74,7 @@ public:
     void FillCommunicationTypes();
     // Selects a type: its numbers, the rate list for Kiosque Micro, the
     // panel. False when the type is not offered.
-    bool CboCommunication_Click(const QString& type);
+    bool CboCommunication_Click(BasOrvalis::CommunicationType type);
     // Selects a number: the rate list for Kiosque Micro.
     bool CboNumero_Click(int index);
     bool CboTarif_Click(int index);
@@ -150,7 +150,7 @@ private:
         const QString& moisKey;
         const QString& tempsKey;
         int title, line;
-        const QString& type;
+        BasOrvalis::CommunicationType type;
     };
 
     void beginCall();

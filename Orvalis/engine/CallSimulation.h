@@ -43,7 +43,8 @@ public:
     // Selects the type, the number and, for Kiosque Micro, the rate text (an
     // empty text keeps the first entry). False with a message when the window
     // would not offer them.
-    bool select(const QString& type, const QString& number, const QString& rate, QString& error);
+    bool select(BasOrvalis::CommunicationType type, const QString& number, const QString& rate,
+                QString& error);
     // Start at the start instant, one tick at every whole second up to `end`,
     // then a stop at `end` unless the call was stopped before.
     void run(const QDateTime& end);

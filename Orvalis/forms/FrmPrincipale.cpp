@@ -178,7 +178,7 @@ void FrmPrincipale::connectControls() {
     connect(m_cmdReduit, &QPushButton::clicked, this, &FrmPrincipale::CmdReduit_Click);
     connect(m_cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cboCommunication, &QComboBox::activated, this, [this](int index) {
-        m_engine.CboCommunication_Click(m_cboCommunication->itemText(index));
+        m_engine.CboCommunication_Click(m_engine.selection().types().at(index));
         refresh();
     });
     connect(m_cboNumero, &QComboBox::activated, this, [this](int index) {
@@ -249,7 +249,11 @@ void FrmPrincipale::CmdStart_Stop_Click() {
 
 void FrmPrincipale::refresh() {
     const CallSelection& selection = m_engine.selection();
-    showList(m_cboCommunication, selection.types(), selection.types().indexOf(selection.type()));
+    QStringList types;
+    for (const BasOrvalis::CommunicationType type : selection.types())
+        types << BasOrvalis::TypeText(type);
+    showList(m_cboCommunication, types,
+             static_cast<int>(selection.types().indexOf(selection.type())));
     showList(m_cboNumero, selection.numbers(), selection.numberIndex());
     showList(m_cboTarif, selection.rates(), selection.rateIndex());
     m_lblTextes[9]->setText(selection.numberCaption());

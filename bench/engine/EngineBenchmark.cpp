@@ -32,23 +32,23 @@ public:
 };
 
 struct TypeCase {
-    QString type;
+    CommunicationType type;
     QString number;
 };
 
 // Every type with a number it prices, all subscriptions held.
 const std::vector<TypeCase>& TypeCases() {
     static const std::vector<TypeCase> cases{
-        {Types::Standard, Numbers::AppelLocal},
-        {Types::Primaliste, QStringLiteral("0140000001")},
-        {Types::PrimalisteInternet, QStringLiteral("0860000000")},
-        {Types::Temporalis, Numbers::AppelLocal},
-        {Types::ForfaitLocal, Numbers::AppelLocal},
-        {Types::LibreAcces, Numbers::AppelLocal},
-        {Types::Perso, QStringLiteral("0033100000000")},
-        {Types::Numeris, Numbers::AppelLocal},
-        {Types::Kiosque, Numbers::Kiosque1313},
-        {Types::Audiotel, Numbers::AudiotelPrefixes().at(6)},
+        {CommunicationType::Standard, Numbers::AppelLocal},
+        {CommunicationType::Primaliste, QStringLiteral("0140000001")},
+        {CommunicationType::PrimalisteInternet, QStringLiteral("0860000000")},
+        {CommunicationType::Temporalis, Numbers::AppelLocal},
+        {CommunicationType::ForfaitLocal, Numbers::AppelLocal},
+        {CommunicationType::LibreAcces, Numbers::AppelLocal},
+        {CommunicationType::Perso, QStringLiteral("0033100000000")},
+        {CommunicationType::Numeris, Numbers::AppelLocal},
+        {CommunicationType::Kiosque, Numbers::Kiosque1313},
+        {CommunicationType::Audiotel, Numbers::AudiotelPrefixes().at(6)},
     };
     return cases;
 }
@@ -71,7 +71,7 @@ const QDateTime Start(QDate(2026, 12, 12), QTime(23, 0));
 
 void BM_Tick(benchmark::State& state) {
     const TypeCase& c = TypeCases().at(static_cast<std::size_t>(state.range(0)));
-    state.SetLabel(c.type.toStdString());
+    state.SetLabel(TypeText(c.type).toStdString());
     QTemporaryDir folder;
     SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
     Settings settings = AllSubscriptions();
@@ -106,7 +106,7 @@ void BM_DayLongCall(benchmark::State& state) {
     for (auto _ : state) {
         CallSimulation simulation(settings, store, Start, false);
         QString error;
-        simulation.select(Types::Standard, Numbers::AppelLocal, QString(), error);
+        simulation.select(CommunicationType::Standard, Numbers::AppelLocal, QString(), error);
         simulation.run(Start.addDays(1));
         benchmark::DoNotOptimize(simulation.total());
     }

@@ -14,7 +14,7 @@ using namespace BasOrvalis;
 const QString PersoNumero = QStringLiteral("Mon fournisseur");
 
 struct DescriptionCase {
-    QString type;
+    CommunicationType type;
     QString number;
     QString description;
 };
@@ -29,29 +29,38 @@ TEST_P(CallDescriptionTest, TypeWordAndNumberLabel) {
 INSTANTIATE_TEST_SUITE_P(
     EveryType, CallDescriptionTest,
     ::testing::Values(
-        DescriptionCase{Types::Standard, "Appel N° Local", "Standard: Appel Local"},
-        DescriptionCase{Types::Standard, "Appel N° inférieur à 25 Kms", "Standard: Appel d<25 Kms"},
-        DescriptionCase{Types::Standard, "Appel N° entre 25 et 30 Kms",
+        DescriptionCase{CommunicationType::Standard, "Appel N° Local", "Standard: Appel Local"},
+        DescriptionCase{CommunicationType::Standard, "Appel N° inférieur à 25 Kms",
+                        "Standard: Appel d<25 Kms"},
+        DescriptionCase{CommunicationType::Standard, "Appel N° entre 25 et 30 Kms",
                         "Standard: Appel 30<d<52 Kms"},
-        DescriptionCase{Types::Temporalis, "Appel N° entre 30 et 50 Kms",
+        DescriptionCase{CommunicationType::Temporalis, "Appel N° entre 30 et 50 Kms",
                         "Temporalis: Appel 52<d<100 Kms"},
-        DescriptionCase{Types::Temporalis, "Appel N° National", "Temporalis: Appel National"},
-        DescriptionCase{Types::Primaliste, "01 23 45 67 89", "Primaliste: 01 23 45 67 89"},
-        DescriptionCase{Types::PrimalisteInternet, "08 60 00 00 00",
+        DescriptionCase{CommunicationType::Temporalis, "Appel N° National",
+                        "Temporalis: Appel National"},
+        DescriptionCase{CommunicationType::Primaliste, "01 23 45 67 89",
+                        "Primaliste: 01 23 45 67 89"},
+        DescriptionCase{CommunicationType::PrimalisteInternet, "08 60 00 00 00",
                         "Primaliste NET: 08 60 00 00 00"},
-        DescriptionCase{Types::ForfaitLocal, "Appel N° Local", "Forfait Local: Appel N° Local"},
-        DescriptionCase{Types::LibreAcces, "Appel N° Local", "Libre @cces: Appel N° Local"},
-        DescriptionCase{Types::Numeris, "Appel N° Local", "Numéris Itoo: Appel N° Local"},
-        DescriptionCase{Types::Kiosque, "08-36-01-15-15", "Kiosque Micro: 08-36-01-15-15"},
-        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-64", "Audiotel: 08-36-64-XX-XX"},
-        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-70", "Audiotel: 08-36-70-XX-XX"},
+        DescriptionCase{CommunicationType::ForfaitLocal, "Appel N° Local",
+                        "Forfait Local: Appel N° Local"},
+        DescriptionCase{CommunicationType::LibreAcces, "Appel N° Local",
+                        "Libre @cces: Appel N° Local"},
+        DescriptionCase{CommunicationType::Numeris, "Appel N° Local",
+                        "Numéris Itoo: Appel N° Local"},
+        DescriptionCase{CommunicationType::Kiosque, "08-36-01-15-15",
+                        "Kiosque Micro: 08-36-01-15-15"},
+        DescriptionCase{CommunicationType::Audiotel, "N° débutant par 08-36-64",
+                        "Audiotel: 08-36-64-XX-XX"},
+        DescriptionCase{CommunicationType::Audiotel, "N° débutant par 08-36-70",
+                        "Audiotel: 08-36-70-XX-XX"},
         // A personalised call is named after its own number label.
-        DescriptionCase{Types::Perso, "ignored", "Perso: Mon fournisseur"}));
+        DescriptionCase{CommunicationType::Perso, "ignored", "Perso: Mon fournisseur"}));
 
 class CallRecordTest : public ::testing::Test {
 protected:
     CallRecordTest() {
-        m_call.type = Types::Standard;
+        m_call.type = CommunicationType::Standard;
         m_call.number = Numbers::AppelLocal;
         m_call.start = QDateTime(QDate(1999, 3, 2), QTime(10, 0, 0));
         m_call.end = QDateTime(QDate(1999, 3, 2), QTime(10, 10, 0));
@@ -90,7 +99,7 @@ TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
 }
 
 TEST_F(CallRecordTest, LongDescriptionCutShortOnePadded) {
-    m_call.type = Types::Primaliste;
+    m_call.type = CommunicationType::Primaliste;
     m_call.number = QStringLiteral("01 23 45 67 89 poste 1234 bureau");
     const CallRecord longOne = *BuildCallRecord(m_call);
     EXPECT_EQ(longOne.Libelle, QStringLiteral("Primaliste: 01 23 45 67 89 pos"));
@@ -104,18 +113,18 @@ TEST_F(CallRecordTest, LongDescriptionCutShortOnePadded) {
 
 TEST_F(CallRecordTest, NoRecordWithoutSomethingToPrice) {
     CallSummary nothing = m_call;
-    nothing.type = Types::FaitesUneSelection;
-    nothing.number = Types::FaitesUneSelection;
+    nothing.type = CommunicationType::FaitesUneSelection;
+    nothing.number = FaitesUneSelection;
     EXPECT_FALSE(BuildCallRecord(nothing));
 
     CallSummary notConfigured = m_call;
-    notConfigured.type = Types::Primaliste;
+    notConfigured.type = CommunicationType::Primaliste;
     notConfigured.number = Numbers::NonConfigure;
     EXPECT_FALSE(BuildCallRecord(notConfigured));
 }
 
 TEST_F(CallRecordTest, PrimalisteInternetOnlyAtNight) {
-    m_call.type = Types::PrimalisteInternet;
+    m_call.type = CommunicationType::PrimalisteInternet;
     m_call.number = QStringLiteral("08 60 00 00 00");
     m_call.plageNuit = false;
     EXPECT_FALSE(BuildCallRecord(m_call));

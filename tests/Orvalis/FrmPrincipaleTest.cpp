@@ -221,8 +221,8 @@ TEST_F(FrmPrincipaleTest, KiosqueMicroShowsItsRatesBesideANarrowNumberList) {
     auto* rates = frm.findChild<QComboBox*>(QStringLiteral("CboTarif"));
     QLabel* heading = frm.LblTextes()[11];
 
-    emit types->activated(types->findText(Types::Kiosque));
-    EXPECT_EQ(types->currentText(), Types::Kiosque);
+    emit types->activated(types->findText(BasOrvalis::TypeText(CommunicationType::Kiosque)));
+    EXPECT_EQ(types->currentText(), BasOrvalis::TypeText(CommunicationType::Kiosque));
     EXPECT_FALSE(rates->isHidden());
     EXPECT_FALSE(heading->isHidden());
     const int narrow = numbers->width();
@@ -231,7 +231,7 @@ TEST_F(FrmPrincipaleTest, KiosqueMicroShowsItsRatesBesideANarrowNumberList) {
     EXPECT_GT(rates->count(), 0);
     EXPECT_EQ(frm.LblTextes()[9]->text(), QStringLiteral("Numéros Kiosque Micro"));
 
-    emit types->activated(types->findText(Types::Audiotel));
+    emit types->activated(types->findText(BasOrvalis::TypeText(CommunicationType::Audiotel)));
     EXPECT_TRUE(rates->isHidden());
     EXPECT_TRUE(heading->isHidden());
     EXPECT_GE(numbers->width(), FrmPrincipale::WideNumeroWidth);

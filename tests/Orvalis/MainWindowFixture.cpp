@@ -21,7 +21,7 @@ bool RecordingDesktop::startProgram(const QString& program, const QStringList& a
 }
 
 MainWindowFixture::MainWindowFixture() {
-    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Standard;
     settings.NumeroDefaut = BasOrvalis::Numbers::AppelLocal;
 }
 

@@ -36,7 +36,7 @@ private:
 TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
     settings.CoutTotal = 3.5f;
     ConfigGeneraleValues v = values();
-    v.typeCommunication = QStringLiteral("Communication standard");
+    v.typeCommunication = BasOrvalis::CommunicationType::Standard;
     v.numero = QStringLiteral("Appel N° Local");
     v.paramUT[0] = QStringLiteral("0,8");
 
@@ -55,7 +55,7 @@ TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
                });
     EXPECT_EQ(files.contents(), expected);
     EXPECT_FLOAT_EQ(settings.TarifCreditTemps, 0.8f);
-    EXPECT_EQ(settings.TypeDefaut, QStringLiteral("Communication standard"));
+    EXPECT_EQ(settings.TypeDefaut, BasOrvalis::CommunicationType::Standard);
     EXPECT_EQ(host.fills, 1);
     EXPECT_EQ(host.totals, 1);
     EXPECT_TRUE(messages.shown.isEmpty());

@@ -40,20 +40,20 @@ TEST_F(EngineConfigHostTest, TotalDisplayShowsTheTotalOfSettings) {
 
 TEST_F(EngineConfigHostTest, ListsRefilledFromTheSubscriptionsHeld) {
     settings.AboTemporalis = 1;
-    settings.TypeDefaut = BasOrvalis::Types::Temporalis;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Temporalis;
     settings.NumeroDefaut = QStringLiteral("Appel N° National");
 
     host.FillCommunicationTypes();
 
-    EXPECT_TRUE(engine.selection().types().contains(BasOrvalis::Types::Temporalis));
-    EXPECT_EQ(engine.selection().type(), BasOrvalis::Types::Temporalis);
+    EXPECT_TRUE(engine.selection().types().contains(BasOrvalis::CommunicationType::Temporalis));
+    EXPECT_EQ(engine.selection().type(), BasOrvalis::CommunicationType::Temporalis);
     EXPECT_EQ(engine.selection().number(), QStringLiteral("Appel N° National"));
 }
 
 TEST_F(EngineConfigHostTest, CallInProgressAndClock) {
     EXPECT_FALSE(host.EnCours());
     EXPECT_EQ(host.now(), clock.now());
-    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Standard;
     settings.NumeroDefaut = QStringLiteral("Appel N° Local");
     host.FillCommunicationTypes();
 

@@ -220,7 +220,7 @@ TEST_F(FrmConfigTest, InvalidNewTotalIsEmptiedAndKeepsTheFocus) {
 TEST_F(FrmConfigTest, DefaultTypeAndNumberListsFollowTheSubscriptions) {
     settings.AboPrimaliste = 1;
     settings.NumerosPrimaliste[1] = QStringLiteral("01-23-45-67-89");
-    settings.TypeDefaut = QStringLiteral("Primaliste");
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Primaliste;
     settings.NumeroDefaut = QStringLiteral("01-23-45-67-89");
     open();
     QComboBox* type = control<QComboBox>(QStringLiteral("CboCommunication"));
@@ -237,7 +237,7 @@ TEST_F(FrmConfigTest, DefaultTypeAndNumberListsFollowTheSubscriptions) {
 }
 
 TEST_F(FrmConfigTest, DefaultNoLongerOfferedIsReportedAndForgotten) {
-    settings.TypeDefaut = QStringLiteral("Primaliste");
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Primaliste;
     settings.NumeroDefaut = QStringLiteral("01-23-45-67-89");
     open();
     EXPECT_EQ(messages.shown, (QList<ShownMessage>{{215, 48, 315, 415}}));

@@ -58,7 +58,7 @@ CallRecord expectedRecord(const QDateTime& debut, int duree, const QDateTime& fi
     NoMessages messages;
     KeptRecords log;
     CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
-    engine.CboCommunication_Click(Types::Standard);
+    engine.CboCommunication_Click(CommunicationType::Standard);
     engine.CboNumero_Click(0);
     engine.CalculPlagesHoraires();
     engine.StartStop(true);
@@ -83,7 +83,7 @@ bool execute(QDBusInterface& control, const QString& command) {
 void writeDefaults(const CalculatorRun& run) {
     SettingsStore store(run.storePath());
     store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-    store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+    store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
     store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
 }
 

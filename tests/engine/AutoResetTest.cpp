@@ -118,7 +118,7 @@ TEST_F(AutoReset, DisabledReadsAndWritesNothing) {
 }
 
 TEST_F(AutoReset, NoPeriodChosenMeansNoReset) {
-    settings.RazPeriode = Types::FaitesUneSelection;
+    settings.RazPeriode = FaitesUneSelection;
     engine().Form_Load();
     EXPECT_FLOAT_EQ(settings.CoutTotal, 12.5f);
     EXPECT_TRUE(log.records.isEmpty());

@@ -20,11 +20,11 @@ CallEngine& EngineFixture::engine() {
     return *m_engine;
 }
 
-void EngineFixture::startCall(const QString& type, const QString& number, const QDateTime& at,
-                              int rateIndex) {
+void EngineFixture::startCall(BasOrvalis::CommunicationType type, const QString& number,
+                              const QDateTime& at, int rateIndex) {
     clock.setNow(at);
     CallEngine& calls = engine();
-    ASSERT_TRUE(calls.CboCommunication_Click(type)) << type.toStdString();
+    ASSERT_TRUE(calls.CboCommunication_Click(type)) << TypeText(type).toStdString();
     ASSERT_TRUE(
         calls.CboNumero_Click(static_cast<int>(calls.selection().numbers().indexOf(number))))
         << number.toStdString();

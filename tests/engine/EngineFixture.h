@@ -31,7 +31,7 @@ protected:
     CallEngine& engine();
     // Selects type and number (and rate index for Kiosque Micro), sets the
     // clock, runs the hour ranges and starts the call.
-    void startCall(const QString& type, const QString& number, const QDateTime& at,
+    void startCall(BasOrvalis::CommunicationType type, const QString& number, const QDateTime& at,
                    int rateIndex = 0);
     // One tick every second for `seconds` seconds.
     void runFor(int seconds);

@@ -14,7 +14,7 @@ namespace {
 // What tells one package from the other in these tests.
 struct PackageCase {
     const char* name;
-    QString type;
+    CommunicationType type;
     int outTitle, outLine, outSecond;
     int emptyTitle, emptyLine, emptySecond;
     QString tempsKey;
@@ -26,7 +26,7 @@ struct PackageCase {
 };
 
 const PackageCase ForfaitLocal{"ForfaitLocal",
-                               Types::ForfaitLocal,
+                               CommunicationType::ForfaitLocal,
                                212,
                                312,
                                412,
@@ -40,7 +40,7 @@ const PackageCase ForfaitLocal{"ForfaitLocal",
                                319,
                                At(2026, 12, 8, 17, 59)};
 const PackageCase LibreAcces{"LibreAcces",
-                             Types::LibreAcces,
+                             CommunicationType::LibreAcces,
                              221,
                              321,
                              421,
@@ -67,12 +67,12 @@ protected:
         settings.AboLibreAcces = 1;
     }
     QTime& temps() {
-        return GetParam().type == Types::ForfaitLocal ? settings.TempsForfaitLocal
-                                                      : settings.TempsLibreAcces;
+        return GetParam().type == CommunicationType::ForfaitLocal ? settings.TempsForfaitLocal
+                                                                  : settings.TempsLibreAcces;
     }
     int& mois() {
-        return GetParam().type == Types::ForfaitLocal ? settings.MoisForfaitLocal
-                                                      : settings.MoisLibreAcces;
+        return GetParam().type == CommunicationType::ForfaitLocal ? settings.MoisForfaitLocal
+                                                                  : settings.MoisLibreAcces;
     }
     void expectMessage(int index, int title, int buttons, int line, int second) {
         ASSERT_GT(messages.shown.size(), index);
@@ -108,7 +108,8 @@ TEST_P(Package, InItsHoursIsFreeAndCountsDown) {
     EXPECT_EQ(temps(), left);
     EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(left));
     ASSERT_EQ(log.records.size(), 1);
-    EXPECT_EQ(log.records[0].Libelle, QString(p.type + QStringLiteral(": Appel N° Local")));
+    EXPECT_EQ(log.records[0].Libelle,
+              QString(TypeText(p.type) + QStringLiteral(": Appel N° Local")));
     EXPECT_EQ(log.records[0].Cout, QStringLiteral("0,00"));
 }
 
@@ -128,7 +129,7 @@ TEST_P(Package, ExhaustedGoesOnAsAStandardLocalCallWithItsOwnRecord) {
     EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), QStringLiteral("00:00:00"));
 
     EXPECT_TRUE(engine().EnCours());
-    EXPECT_EQ(engine().selection().type(), Types::Standard);
+    EXPECT_EQ(engine().selection().type(), CommunicationType::Standard);
     EXPECT_EQ(engine().selection().number(), Numbers::AppelLocal);
     runFor(181);
     EXPECT_FLOAT_EQ(engine().state().CoutAppel,
@@ -218,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Packages, Package, ::testing::Values(ForfaitLocal, Libr
 
 TEST_F(EngineFixture, ForfaitLocalRunsFrom18) {
     settings.AboForfaitLocal = 1;
-    startCall(Types::ForfaitLocal, Numbers::AppelLocal, At(2026, 12, 8, 18, 0));
+    startCall(CommunicationType::ForfaitLocal, Numbers::AppelLocal, At(2026, 12, 8, 18, 0));
     runFor(5);
     EXPECT_TRUE(engine().EnCours());
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, 0.f);
@@ -226,7 +227,7 @@ TEST_F(EngineFixture, ForfaitLocalRunsFrom18) {
 
 TEST_F(EngineFixture, LibreAccesRunsOnWednesdayAfternoon) {
     settings.AboLibreAcces = 1;
-    startCall(Types::LibreAcces, Numbers::AppelLocal, At(2026, 12, 9, 15, 0));
+    startCall(CommunicationType::LibreAcces, Numbers::AppelLocal, At(2026, 12, 9, 15, 0));
     runFor(5);
     EXPECT_TRUE(engine().EnCours());
     EXPECT_FALSE(engine().panel().indicators[0].visible);
