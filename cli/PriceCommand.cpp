@@ -6,6 +6,8 @@
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/MoneyTexts.h"
+#include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 
 #include <QDateTime>
@@ -123,11 +125,12 @@ QString callJson(const SimulatedCall& call) {
         .addText(QStringLiteral("start"), call.start.toString(TimeFormat))
         .addText(QStringLiteral("stop"), call.stop.toString(TimeFormat))
         .add(QStringLiteral("cost"), JsonText::number(call.cost, 6))
-        .addText(QStringLiteral("display"), call.display)
-        .addText(QStringLiteral("duration"), call.duration)
+        .addText(QStringLiteral("display"), BasOrvalis::CostDisplayText(call.cost))
+        .addText(QStringLiteral("duration"), LocaleFormats::clockText(call.duration))
         .add(QStringLiteral("stopped_by"), stoppedBy)
         .add(QStringLiteral("remaining"),
-             call.remaining.isNull() ? QStringLiteral("null") : JsonText::quoted(call.remaining))
+             call.remaining ? JsonText::quoted(LocaleFormats::clockText(*call.remaining))
+                            : QStringLiteral("null"))
         .add(QStringLiteral("record"), recordJson(call.record))
         .toString();
 }

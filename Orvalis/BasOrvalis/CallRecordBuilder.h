@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 
 #include <optional>
 
@@ -20,9 +21,9 @@ struct CallSummary {
     QString persoNumero;    // Settings::PersoNumero
     QDateTime start;        // when the call started
     QDateTime end;          // when the record is written
-    QString duration;       // the duration display
-    QString cost;           // the cost display
-    QString total;          // the total display
+    QTime duration;         // the duration shown, which wraps after 24 hours
+    float cost = 0.f;       // CoutAppel
+    float total = 0.f;      // CoutTotal, the call included
     bool plageNuit = false; // the night range (22:00 to 08:00) is in force
 };
 

@@ -9,7 +9,7 @@
 
 #include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/CommunicationTexts.h"
-#include "platform/LocaleFormats.h"
+#include "BasOrvalis/MoneyTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -362,7 +362,7 @@ void FrmConfig::TxtTotal_LostFocus() {
 void FrmConfig::CmdRAZTotal_Click() {
     if (!m_config.CmdRAZTotal())
         return;
-    m_TxtTotal[0]->setText(LocaleFormats::fixed(m_settings.CoutTotal, 2));
+    m_TxtTotal[0]->setText(TotalDisplayText(m_settings.CoutTotal));
     m_TxtTotal[1]->clear();
 }
 

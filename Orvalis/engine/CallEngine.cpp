@@ -11,7 +11,9 @@
 #include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
 
 #include <algorithm>
@@ -47,15 +49,11 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_messages(messages)
     , m_log(log)
     , m_host(host)
-    , m_selection(settings)
-    , m_dureeText(QStringLiteral("00:00:00")) {
-    showDisplays();
+    , m_selection(settings) {
     AfficherReductions();
 }
 
 void CallEngine::Form_Load() {
-    m_coutText = LocaleFormats::fixed(0.f, 3);
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     CalculPlagesHoraires();
     FillCommunicationTypes();
     Timer1_Timer();
@@ -80,11 +78,10 @@ void CallEngine::Timer1_Timer() {
         // a late tick, midnight or a change of the clock to summer time
         // neither loses nor adds a second; the display wraps after 24 hours.
         const qint64 elapsed = std::max<qint64>(0, m_debut.secsTo(m_clock.now()));
-        m_dureeText = LocaleFormats::clockText(
-            QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay)));
+        m_duree = QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay));
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
-        showDisplays();
+        updateTotal();
     }
     emit changed();
 }
@@ -109,7 +106,6 @@ void CallEngine::beginCall() {
     const QDateTime now = m_clock.now();
     m_debut = now;
     m_state.HeureDebut = now.time();
-    m_state.DateDebut = LocaleFormats::shortDate(now.date());
     m_state.TotalAuDebut = m_settings.CoutTotal;
     m_state.PartsCout = {};
     m_state.Unites = {};
@@ -119,8 +115,7 @@ void CallEngine::beginCall() {
     // call's.
     m_state.CoutAppel = 0.f;
     m_state.DureeSecondes = 0.f;
-    m_dureeText = LocaleFormats::clockText(QTime(0, 0));
-    showDisplays();
+    m_duree = QTime(0, 0);
 }
 
 void CallEngine::endCall() {
@@ -206,9 +201,19 @@ void CallEngine::CalculPlagesHoraires() {
 }
 
 void CallEngine::AfficherReductions() {
-    m_panel =
-        TariffEngine::AfficherReductions(m_selection.type(), m_state.DiviseurReduit,
-                                         m_settings.TempsForfaitLocal, m_settings.TempsLibreAcces);
+    switch (m_selection.type()) {
+    case CommunicationType::ForfaitLocal:
+        m_tempsRestant = m_settings.TempsForfaitLocal;
+        break;
+    case CommunicationType::LibreAcces:
+        m_tempsRestant = m_settings.TempsLibreAcces;
+        break;
+    default:
+        m_tempsRestant = QTime();
+        break;
+    }
+    m_panel = TariffEngine::AfficherReductions(m_selection.type(), m_state.DiviseurReduit,
+                                               m_tempsRestant);
     TariffEngine::ShowHourReduction(m_panel, m_state.DiviseurReduit);
 }
 
@@ -314,8 +319,7 @@ void CallEngine::calculForfait(const Forfait& forfait) {
                                forfait.outSecond);
         return;
     }
-    const QString nothingLeft = LocaleFormats::clockText(QTime(0, 0));
-    if (m_panel.indicators[1].text == nothingLeft) {
+    if (m_tempsRestant == QTime(0, 0)) {
         // The stop logs the package call and saves its zero remaining time.
         releaseButton();
         const int answer = m_messages.ShowMessage(forfait.emptyTitle, QuestionStyle,
@@ -329,8 +333,9 @@ void CallEngine::calculForfait(const Forfait& forfait) {
         }
         return;
     }
-    m_panel.indicators[1].text = LocaleFormats::clockText(
-        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes)));
+    m_tempsRestant =
+        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes));
+    TariffEngine::ShowRemainingTime(m_panel, m_tempsRestant);
     m_state.CoutAppel = 0.f;
 }
 
@@ -399,24 +404,21 @@ void CallEngine::VerifierRazAuto() {
     if (notDue)
         return;
     m_settings.CoutTotal = 0.f;
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     m_log.append(BuildResetRecord(today));
-    m_store.write(Sections::Parametres, Keys::CoutTotal, LocaleFormats::fixed(0.f, 3));
+    m_store.write(Sections::Parametres, Keys::CoutTotal,
+                  StoredText::fromResetTotal(m_settings.CoutTotal));
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
 }
 
 void CallEngine::AfficherTotal() {
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     emit changed();
 }
 
-void CallEngine::showDisplays() {
-    m_coutText = LocaleFormats::fixed(m_state.CoutAppel, 3);
+void CallEngine::updateTotal() {
     if (m_state.EnCours)
         m_settings.CoutTotal = m_state.TotalAuDebut + m_state.CoutAppel;
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
 }
 
 void CallEngine::refreshCombined(int temporalisSlice) {
@@ -427,10 +429,10 @@ void CallEngine::refreshCombined(int temporalisSlice) {
 void CallEngine::savePackageTime() {
     const CommunicationType type = m_selection.type();
     if (type == CommunicationType::ForfaitLocal) {
-        m_settings.TempsForfaitLocal = tempsRestant();
+        m_settings.TempsForfaitLocal = m_tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
     } else if (type == CommunicationType::LibreAcces) {
-        m_settings.TempsLibreAcces = tempsRestant();
+        m_settings.TempsLibreAcces = m_tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
     }
 }
@@ -442,16 +444,28 @@ void CallEngine::appendCallRecord() {
     call.persoNumero = m_settings.PersoNumero;
     call.start = m_debut;
     call.end = m_clock.now();
-    call.duration = m_dureeText;
-    call.cost = m_coutText;
-    call.total = m_totalText;
+    call.duration = m_duree;
+    call.cost = m_state.CoutAppel;
+    call.total = m_settings.CoutTotal;
     call.plageNuit = m_state.PlageNuit;
     if (const auto record = BuildCallRecord(call))
         m_log.append(*record);
 }
 
+QString CallEngine::coutText() const {
+    return CostDisplayText(m_state.CoutAppel);
+}
+
+QString CallEngine::dureeText() const {
+    return LocaleFormats::clockText(m_duree);
+}
+
+QString CallEngine::totalText() const {
+    return TotalDisplayText(m_settings.CoutTotal);
+}
+
 QString CallEngine::minimisedCaption() const {
-    return m_coutText + QStringLiteral(" - ") + m_dureeText;
+    return coutText() + QStringLiteral(" - ") + dureeText();
 }
 
 QString CallEngine::buttonCaption() const {
@@ -465,8 +479,4 @@ QString CallEngine::ddeText() const {
 
 CommandStates CallEngine::commands() const {
     return {!m_state.EnCours, m_state.EnCours};
-}
-
-QTime CallEngine::tempsRestant() const {
-    return LocaleFormats::readClockText(m_panel.indicators[1].text);
 }

@@ -3,7 +3,6 @@
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/ToSingle.h"
-#include "platform/LocaleFormats.h"
 
 using namespace BasOrvalis;
 
@@ -77,13 +76,12 @@ void CallSimulation::onStopped() {
     const CallState& state = m_engine.state();
     call.stop = m_clock.now();
     call.cost = state.CoutAppel;
-    call.display = m_engine.coutText();
-    call.duration = m_engine.dureeText();
+    call.duration = m_engine.duree();
     call.record = m_lastRecord;
     const CommunicationType type = m_engine.selection().type();
     if (type == CommunicationType::ForfaitLocal)
-        call.remaining = LocaleFormats::clockText(m_settings.TempsForfaitLocal);
+        call.remaining = m_settings.TempsForfaitLocal;
     else if (type == CommunicationType::LibreAcces)
-        call.remaining = LocaleFormats::clockText(m_settings.TempsLibreAcces);
+        call.remaining = m_settings.TempsLibreAcces;
     m_awaitingStopMessage = !m_stoppingAtEnd;
 }

@@ -39,7 +39,7 @@ void OptionIndicators(ReductionPanel& panel, const QString& title, const QString
 }
 
 void RemainingTime(ReductionPanel& panel, const QString& title, const QTime& temps) {
-    panel.indicators[1].text = LocaleFormats::clockText(temps);
+    ShowRemainingTime(panel, temps);
     panel.indicators[1].tip = QStringLiteral("Affichage du temps restant");
     panel.indicators[2].visible = false;
     panel.heading1 = QStringLiteral("Temps restant");
@@ -71,7 +71,7 @@ QString TemporalisReduction(int slice) {
 }
 
 ReductionPanel AfficherReductions(CommunicationType type, int diviseurReduit,
-                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces) {
+                                  const QTime& tempsRestant) {
     ReductionPanel panel = DefaultPanel();
     const QString combined = CombinedReduction(type, diviseurReduit);
     switch (type) {
@@ -105,14 +105,18 @@ ReductionPanel AfficherReductions(CommunicationType type, int diviseurReduit,
                          combined);
         break;
     case CommunicationType::ForfaitLocal:
-        RemainingTime(panel, QStringLiteral("Réductions Forfait Local"), tempsForfaitLocal);
+        RemainingTime(panel, QStringLiteral("Réductions Forfait Local"), tempsRestant);
         break;
     case CommunicationType::LibreAcces:
-        RemainingTime(panel, QStringLiteral("Réductions Libre Acces"), tempsLibreAcces);
+        RemainingTime(panel, QStringLiteral("Réductions Libre Acces"), tempsRestant);
         panel.indicators[0].visible = false;
         break;
     }
     return panel;
+}
+
+void ShowRemainingTime(ReductionPanel& panel, const QTime& tempsRestant) {
+    panel.indicators[1].text = LocaleFormats::clockText(tempsRestant);
 }
 
 void ShowHourReduction(ReductionPanel& panel, int diviseurReduit) {

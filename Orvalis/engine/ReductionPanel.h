@@ -36,8 +36,12 @@ namespace TariffEngine {
 
 // AfficherReductions: the panel laid out for a type. The option indicators
 // follow the reduced rate in force; the packages show their remaining time.
+// `tempsRestant` is the time left of the package shown.
 ReductionPanel AfficherReductions(BasOrvalis::CommunicationType type, int diviseurReduit,
-                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces);
+                                  const QTime& tempsRestant);
+
+// Indicator 1 of a package: the time left, "hh:mm:ss".
+void ShowRemainingTime(ReductionPanel& panel, const QTime& tempsRestant);
 
 // The combined indicator of an option type for the rate in force; for
 // Temporalis also by the length slice (0..3).

@@ -3,6 +3,7 @@
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/CallDescription.h"
 #include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "common/Cp1252.h"
 
 #include <gtest/gtest.h>
@@ -64,9 +65,9 @@ protected:
         m_call.number = Numbers::AppelLocal;
         m_call.start = QDateTime(QDate(1999, 3, 2), QTime(10, 0, 0));
         m_call.end = QDateTime(QDate(1999, 3, 2), QTime(10, 10, 0));
-        m_call.duration = QStringLiteral("00:10:00");
-        m_call.cost = QStringLiteral("2,702");
-        m_call.total = QStringLiteral("14,25");
+        m_call.duration = QTime(0, 10);
+        m_call.cost = 2.702f;
+        m_call.total = 14.254f;
     }
     CallSummary m_call;
 };
@@ -83,11 +84,22 @@ TEST_F(CallRecordTest, FieldsOfALocalCall) {
     EXPECT_EQ(record->Total, QStringLiteral("14,25"));
 }
 
-TEST_F(CallRecordTest, CostRoundedToTwoDecimalsWhicheverSeparator) {
-    m_call.cost = QStringLiteral("1.726");
-    EXPECT_EQ(BuildCallRecord(m_call)->Cout, QStringLiteral("1,73"));
-    m_call.cost = QStringLiteral("1,726");
-    EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("1.73"));
+// The cost as displayed, three decimals, rounded half away from zero: the
+// single-precision 0.445 lies just below 0.445 and is still logged 0,45.
+TEST_F(CallRecordTest, CostIsTheDisplayedCostRoundedToCentimes) {
+    const struct {
+        float cost;
+        const char* display;
+        const char* logged;
+    } rows[] = {{0.445f, "0,445", "0,45"}, {3.425f, "3,425", "3,43"},  {7.865f, "7,865", "7,87"},
+                {1.726f, "1,726", "1,73"}, {0.4449f, "0,445", "0,45"}, {0.4444f, "0,444", "0,44"}};
+    for (const auto& row : rows) {
+        m_call.cost = row.cost;
+        EXPECT_EQ(CostDisplayText(row.cost), QString::fromUtf8(row.display));
+        EXPECT_EQ(BuildCallRecord(m_call)->Cout, QString::fromUtf8(row.logged));
+    }
+    m_call.cost = 3.425f;
+    EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("3.43"));
 }
 
 TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
