@@ -177,5 +177,11 @@ bool ConfigGenerale::storePerso(const ConfigGeneraleValues& values) {
     save(Sections::Tarification, Keys::PersoTarifCredit);
     save(Sections::Tarification, Keys::PersoCoutMinute);
     save(Sections::Tarification, Keys::PersoReductions);
+    // The number list showed the personalised number the dialog opened with:
+    // the personalised default goes with the number just stored.
+    if (m_settings.TypeDefaut == CommunicationType::Perso) {
+        m_settings.NumeroDefaut = m_settings.PersoNumero;
+        save(Sections::Parametres, Keys::NumeroDefaut);
+    }
     return true;
 }

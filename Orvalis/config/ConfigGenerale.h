@@ -82,7 +82,7 @@ private:
     void storeTariffsAndDefaults(const ConfigGeneraleValues& values);
     void storeTotal(const ConfigGeneraleValues& values);
     // False, after its message, when a box of the ticked personalised
-    // tariff is empty.
+    // tariff is empty. A personalised default takes the stored number.
     bool storePerso(const ConfigGeneraleValues& values);
 
     BasOrvalis::Settings& m_settings;
