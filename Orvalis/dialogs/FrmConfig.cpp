@@ -75,15 +75,15 @@ FrmConfig::FrmConfig(Settings& settings, SettingsStore& store, MessagePresenter&
     auto* keys = new NumericKeyFilter(this);
     auto* clicks = new ClickSelectsAll(this);
     for (QLineEdit* box : m_TxtParamUT) {
-        box->installEventFilter(keys);
+        keys->watch(box);
         box->installEventFilter(clicks);
         box->installEventFilter(this);
     }
     for (QLineEdit* box : m_TxtTotal)
-        box->installEventFilter(keys);
+        keys->watch(box);
     m_TxtTotal[1]->installEventFilter(this);
     for (QLineEdit* box : m_txtPerso) {
-        box->installEventFilter(keys);
+        keys->watch(box);
         box->installEventFilter(this);
     }
 

@@ -87,7 +87,7 @@ FrmConfigFt::FrmConfigFt(Settings& settings, SettingsStore& store, MessagePresen
     auto* keys = new NumericKeyFilter(this);
     for (const ForfaitControls& controls : m_forfaits) {
         for (QLineEdit* box : controls.temps)
-            box->installEventFilter(keys);
+            keys->watch(box);
         controls.temps[1]->installEventFilter(this);
     }
 

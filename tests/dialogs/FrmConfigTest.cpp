@@ -8,7 +8,9 @@
 #include "common/LogFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -124,6 +126,17 @@ TEST_F(FrmConfigTest, OtherKeysAreDropped) {
     QLineEdit* tarif = box("TxtParamUT", 1);
     TypeInto(tarif, QStringLiteral("1a8b0"));
     EXPECT_EQ(tarif->text(), QStringLiteral("180"));
+}
+
+TEST_F(FrmConfigTest, PastedTextGoesThroughTheKeyFilter) {
+    open();
+    clickButton("CmdModifier");
+    QLineEdit* tarif = box("TxtParamUT", 1);
+    Click(tarif);
+    QTest::keyClick(tarif, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a2\t0,5 F"));
+    QTest::keyClick(tarif, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(tarif->text(), QStringLiteral("120,5 "));
 }
 
 TEST_F(FrmConfigTest, ManualResetThenCancelKeepsTheResetAndItsRecord) {
