@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -19,6 +20,9 @@ ConfigWindow::ConfigWindow(QWidget* mainWindow, int captionNumber)
     Q_INIT_RESOURCE(config);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(StringTable::text(captionNumber));
+    // Escape leaves the window as Annuler does.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 QPushButton* ConfigWindow::layOut(QTabWidget* tabs, const QString& okName, QPushButton* leading) {

@@ -139,6 +139,17 @@ TEST_F(FrmConfigTest, PastedTextGoesThroughTheKeyFilter) {
     EXPECT_EQ(tarif->text(), QStringLiteral("120,5 "));
 }
 
+TEST_F(FrmConfigTest, EscapeClosesWithoutStoringAsAnnuler) {
+    open();
+    clickButton("CmdModifier");
+    TypeInto(box("TxtParamUT", 0), QStringLiteral("9"));
+    QTest::keyClick(box("TxtParamUT", 0), Qt::Key_Escape);
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(files.contents().isEmpty());
+    EXPECT_FLOAT_EQ(settings.TarifCreditTemps, 0.742f);
+}
+
 TEST_F(FrmConfigTest, ManualResetThenCancelKeepsTheResetAndItsRecord) {
     settings.CoutTotal = 56.25f;
     open();
