@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
 using namespace BasOrvalis;
 
 namespace {
@@ -81,21 +83,31 @@ void BM_Tick(benchmark::State& state) {
     Unanswered messages;
     Discarded log;
     CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
-    engine.CboCommunication_Click(c.type);
-    engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(c.number)));
+    // Chosen as the user would: the type, then its number.
+    const auto choose = [&engine, &c] {
+        engine.CboCommunication_Click(c.type);
+        engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(c.number)));
+    };
+    choose();
     engine.StartStop(true);
+    std::int64_t restarts = 0;
     for (auto _ : state) {
         clock.advance(1);
         engine.Timer1_Timer();
         if (!engine.EnCours()) {
-            // A package used up or the night over: the next call starts
-            // where the first one did.
+            // A package used up after a day, or the night over: the next
+            // call starts where the first one did, with the package full
+            // again, so that every other tick is a priced one.
             state.PauseTiming();
+            settings = AllSubscriptions();
             clock.setNow(Start);
+            choose();
             engine.StartStop(true);
+            ++restarts;
             state.ResumeTiming();
         }
     }
+    state.counters["restarts"] = static_cast<double>(restarts);
 }
 BENCHMARK(BM_Tick)->DenseRange(0, 9);
 
