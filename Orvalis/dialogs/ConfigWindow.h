@@ -8,6 +8,8 @@
 class QPushButton;
 class QTabWidget;
 
+namespace Orvalis {
+
 class ConfigWindow : public QWidget {
     Q_OBJECT
 
@@ -28,3 +30,5 @@ protected:
 private:
     QPointer<QWidget> m_mainWindow;
 };
+
+} // namespace Orvalis

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+using Orvalis::FrmConfigFt;
+
 namespace {
 
 const QString ServicesFt = QStringLiteral("Services FT");

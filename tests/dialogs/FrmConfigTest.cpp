@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+using Orvalis::FrmConfig;
+
 namespace {
 
 class FrmConfigTest : public ::testing::Test {
