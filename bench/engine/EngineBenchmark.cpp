@@ -1,19 +1,18 @@
 // The cost of one tick of the call in progress for every type of
 // communication, and of pricing a 24-hour call second by second.
 #include "engine/CallEngine.h"
-#include "engine/CallLogSink.h"
 #include "engine/CallSimulation.h"
 #include "engine/ManualClock.h"
+#include "support/CapturedLog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryStore.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/Holidays.h"
-#include "BasOrvalis/Messages.h"
 #include "BasOrvalis/Settings.h"
-#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -22,16 +21,6 @@
 using namespace BasOrvalis;
 
 namespace {
-
-class Unanswered final : public MessagePresenter {
-public:
-    int ShowMessage(int, int, int, int) override { return MessageAnswer::No; }
-};
-
-class Discarded final : public CallLogSink {
-public:
-    void append(const CallRecord&) override {}
-};
 
 struct TypeCase {
     CommunicationType type;
@@ -74,15 +63,15 @@ const QDateTime Start(QDate(2026, 12, 12), QTime(23, 0));
 void BM_Tick(benchmark::State& state) {
     const TypeCase& c = TypeCases().at(static_cast<std::size_t>(state.range(0)));
     state.SetLabel(TypeText(c.type).toStdString());
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    TemporaryStore store;
     Settings settings = AllSubscriptions();
     const StartDate startDate = StartDateOf(Start.date());
     const Holidays joursFeries = ComputeHolidays(Start.date().year());
     ManualClock clock(Start);
-    Unanswered messages;
-    Discarded log;
-    CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
+    ScriptedMessages messages{MessageAnswer::No};
+    CapturedLog log;
+    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
+                      nullptr);
     // Chosen as the user would: the type, then its number.
     const auto choose = [&engine, &c] {
         engine.CboCommunication_Click(c.type);
@@ -112,11 +101,10 @@ void BM_Tick(benchmark::State& state) {
 BENCHMARK(BM_Tick)->DenseRange(0, 9);
 
 void BM_DayLongCall(benchmark::State& state) {
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    TemporaryStore store;
     const Settings settings = AllSubscriptions();
     for (auto _ : state) {
-        CallSimulation simulation(settings, store, Start, false);
+        CallSimulation simulation(settings, store.store(), Start, false);
         QString error;
         simulation.select(CommunicationType::Standard, Numbers::AppelLocal, QString(), error);
         simulation.run(Start.addDays(1));
