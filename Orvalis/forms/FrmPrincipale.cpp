@@ -136,7 +136,7 @@ QLayout* FrmPrincipale::createLists(QWidget* central) {
     m_LblTextes[3] = makeHeading(3, QStringLiteral("Type de Communication"), central);
     m_CboCommunication = makeList(
         "CboCommunication", QStringLiteral("Choix/Affichage du Type de Communication"), central);
-    m_CboCommunication->setFixedWidth(WideNumeroWidth);
+    m_CboCommunication->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_LblTextes[9] = makeHeading(9, QStringLiteral("Numéro"), central);
     m_CboNumero = makeList("CboNumero", QStringLiteral("Choix/Affichage du Numéro"), central);
     m_CboNumero->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -257,8 +257,10 @@ void FrmPrincipale::refresh() {
     showList(m_CboTarif, selection.rates(), selection.rateIndex());
     m_LblTextes[9]->setText(selection.numberCaption());
     const bool kiosque = selection.ratesVisible();
-    // Never narrower than its longest entry, in whatever font the desktop
-    // gives it.
+    // The lists are never narrower than their longest entry, in whatever
+    // font the desktop gives them.
+    m_CboCommunication->setFixedWidth(
+        qMax(WideNumeroWidth, m_CboCommunication->sizeHint().width()));
     const int needed = m_CboNumero->sizeHint().width();
     m_CboNumero->setFixedWidth(qMax(kiosque ? NarrowNumeroWidth : WideNumeroWidth, needed));
     m_CboTarif->setVisible(kiosque);

@@ -228,6 +228,7 @@ TEST_F(FrmPrincipaleTest, KiosqueMicroShowsItsRatesBesideANarrowNumberList) {
     const int narrow = numbers->width();
     EXPECT_GE(narrow, FrmPrincipale::NarrowNumeroWidth);
     EXPECT_GE(narrow, numbers->sizeHint().width()) << "the numbers are shown whole";
+    EXPECT_GE(types->width(), types->sizeHint().width()) << "the types are shown whole";
     EXPECT_GT(rates->count(), 0);
     EXPECT_EQ(frm.LblTextes()[9]->text(), QStringLiteral("Numéros Kiosque Micro"));
 
