@@ -4,7 +4,10 @@
 #include "cli/JsonText.h"
 #include "engine/CallSimulation.h"
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/MoneyTexts.h"
+#include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 
 #include <QDateTime>
@@ -122,11 +125,12 @@ QString callJson(const SimulatedCall& call) {
         .addText(QStringLiteral("start"), call.start.toString(TimeFormat))
         .addText(QStringLiteral("stop"), call.stop.toString(TimeFormat))
         .add(QStringLiteral("cost"), JsonText::number(call.cost, 6))
-        .addText(QStringLiteral("display"), call.display)
-        .addText(QStringLiteral("duration"), call.duration)
+        .addText(QStringLiteral("display"), BasOrvalis::CostDisplayText(call.cost))
+        .addText(QStringLiteral("duration"), LocaleFormats::clockText(call.duration))
         .add(QStringLiteral("stopped_by"), stoppedBy)
         .add(QStringLiteral("remaining"),
-             call.remaining.isNull() ? QStringLiteral("null") : JsonText::quoted(call.remaining))
+             call.remaining ? JsonText::quoted(LocaleFormats::clockText(*call.remaining))
+                            : QStringLiteral("null"))
         .add(QStringLiteral("record"), recordJson(call.record))
         .toString();
 }
@@ -151,8 +155,11 @@ int run(const QStringList& arguments) {
         return fail(QStringLiteral("fichier de configuration illisible : %1").arg(source));
     SettingsStore store(copy);
 
+    const std::optional<BasOrvalis::CommunicationType> type = BasOrvalis::TypeOfText(request.type);
+    if (!type)
+        return fail(QStringLiteral("type de communication inconnu : « %1 »").arg(request.type));
     CallSimulation simulation(BasOrvalis::LoadSettings(store), store, request.start, request.yes);
-    if (!simulation.select(request.type, request.number, request.rate, error))
+    if (!simulation.select(*type, request.number, request.rate, error))
         return fail(error);
     simulation.run(request.end);
 

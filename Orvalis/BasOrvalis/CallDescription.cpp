@@ -2,12 +2,8 @@
 #include "BasOrvalis/CallDescription.h"
 
 #include "BasOrvalis/CommunicationLists.h"
-#include "BasOrvalis/CommunicationTexts.h"
 
 #include <QStringList>
-
-#include <utility>
-#include <vector>
 
 namespace BasOrvalis {
 
@@ -37,37 +33,43 @@ QString AudiotelLabel(const QString& numberText) {
 
 } // namespace
 
-QString TypeWord(const QString& type) {
-    static const std::vector<std::pair<QString, QString>> words{
-        {Types::Standard, QStringLiteral("Standard")},
-        {Types::Temporalis, Types::Temporalis},
-        {Types::Primaliste, Types::Primaliste},
-        {Types::PrimalisteInternet, QStringLiteral("Primaliste NET")},
-        {Types::ForfaitLocal, Types::ForfaitLocal},
-        {Types::LibreAcces, Types::LibreAcces},
-        {Types::Numeris, Types::Numeris},
-        {Types::Kiosque, Types::Kiosque},
-        {Types::Audiotel, Types::Audiotel},
-        {Types::Perso, QStringLiteral("Perso")},
-    };
-    for (const auto& [listType, word] : words) {
-        if (listType == type)
-            return word;
+QString TypeWord(CommunicationType type) {
+    switch (type) {
+    case CommunicationType::Standard:
+        return QStringLiteral("Standard");
+    case CommunicationType::PrimalisteInternet:
+        return QStringLiteral("Primaliste NET");
+    case CommunicationType::Perso:
+        return QStringLiteral("Perso");
+    case CommunicationType::Temporalis:
+    case CommunicationType::Primaliste:
+    case CommunicationType::ForfaitLocal:
+    case CommunicationType::LibreAcces:
+    case CommunicationType::Numeris:
+    case CommunicationType::Kiosque:
+    case CommunicationType::Audiotel:
+        return TypeText(type);
+    case CommunicationType::FaitesUneSelection:
+        break;
     }
     return QString();
 }
 
-QString NumberLabel(const QString& type, const QString& numberText, const QString& persoNumero) {
-    if (type == Types::Standard || type == Types::Temporalis)
+QString NumberLabel(CommunicationType type, const QString& numberText, const QString& persoNumero) {
+    switch (type) {
+    case CommunicationType::Standard:
+    case CommunicationType::Temporalis:
         return DistanceLabel(numberText);
-    if (type == Types::Audiotel)
+    case CommunicationType::Audiotel:
         return AudiotelLabel(numberText);
-    if (type == Types::Perso)
+    case CommunicationType::Perso:
         return persoNumero;
-    return numberText;
+    default:
+        return numberText;
+    }
 }
 
-QString CallDescription(const QString& type, const QString& numberText,
+QString CallDescription(CommunicationType type, const QString& numberText,
                         const QString& persoNumero) {
     return TypeWord(type) + QStringLiteral(": ") + NumberLabel(type, numberText, persoNumero);
 }

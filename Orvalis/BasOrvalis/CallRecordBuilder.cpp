@@ -3,7 +3,7 @@
 
 #include "BasOrvalis/CallDescription.h"
 #include "BasOrvalis/CommunicationTexts.h"
-#include "BasOrvalis/ToSingle.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "platform/LocaleFormats.h"
 
 namespace BasOrvalis {
@@ -16,9 +16,9 @@ constexpr int LibelleWidth = CallRecord::FieldWidths[1];
 // A call with nothing to price leaves no record; Primaliste Internet is
 // refused outside the night range.
 bool Logged(const CallSummary& call) {
-    if (call.type == Types::FaitesUneSelection || call.number == Numbers::NonConfigure)
+    if (call.type == CommunicationType::FaitesUneSelection || call.number == Numbers::NonConfigure)
         return false;
-    return call.type != Types::PrimalisteInternet || call.plageNuit;
+    return call.type != CommunicationType::PrimalisteInternet || call.plageNuit;
 }
 
 // The short date of the locale fills the field; a four-digit year is cut.
@@ -36,9 +36,9 @@ std::optional<CallRecord> BuildCallRecord(const CallSummary& call, const QLocale
     record.Libelle = CallDescription(call.type, call.number, call.persoNumero).left(LibelleWidth);
     record.HeureDebut = LocaleFormats::longTime(call.start.time(), locale);
     record.HeureFin = LocaleFormats::longTime(call.end.time(), locale);
-    record.Duree = call.duration;
-    record.Cout = LocaleFormats::fixed(ToSingle(call.cost, locale), 2, locale);
-    record.Total = call.total;
+    record.Duree = LocaleFormats::clockText(call.duration);
+    record.Cout = LoggedCostText(call.cost, locale);
+    record.Total = TotalDisplayText(call.total, locale);
     return record;
 }
 

@@ -2,26 +2,28 @@
 // selections, displays and times of the main window, and the reset record.
 #pragma once
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "common/CallRecord.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 
 #include <optional>
 
 namespace BasOrvalis {
 
 struct CallSummary {
-    QString type;           // the selected communication type
+    CommunicationType type = CommunicationType::FaitesUneSelection;
     QString number;         // the selected number entry
     QString persoNumero;    // Settings::PersoNumero
     QDateTime start;        // when the call started
     QDateTime end;          // when the record is written
-    QString duration;       // the duration display
-    QString cost;           // the cost display
-    QString total;          // the total display
+    QTime duration;         // the duration shown, which wraps after 24 hours
+    float cost = 0.f;       // CoutAppel
+    float total = 0.f;      // CoutTotal, the call included
     bool plageNuit = false; // the night range (22:00 to 08:00) is in force
 };
 

@@ -4,7 +4,6 @@
 #include "BasOrvalis/Messages.h"
 
 #include <utility>
-#include <vector>
 
 namespace BasOrvalis {
 
@@ -15,75 +14,80 @@ bool Held(int flag) {
     return flag == 1;
 }
 
-const std::vector<std::pair<QString, QString>>& Captions() {
-    static const std::vector<std::pair<QString, QString>> captions{
-        {Types::FaitesUneSelection, QStringLiteral("Numéro")},
-        {Types::Standard, QStringLiteral("Distance du Numéro")},
-        {Types::Temporalis, QStringLiteral("Distance du Numéro")},
-        {Types::Primaliste, QStringLiteral("Numéros Primaliste")},
-        {Types::PrimalisteInternet, QStringLiteral("N° Primaliste Internet")},
-        {Types::ForfaitLocal, Types::ForfaitLocal},
-        {Types::LibreAcces, Types::LibreAcces},
-        {Types::Numeris, Types::Numeris},
-        {Types::Perso, Types::Perso},
-        {Types::Kiosque, QStringLiteral("Numéros Kiosque Micro")},
-        {Types::Audiotel, QStringLiteral("Numéros Audiotel")},
-    };
-    return captions;
-}
-
 } // namespace
 
-QStringList CommunicationTypes(const Settings& settings) {
-    QStringList types{Types::FaitesUneSelection, Types::Standard};
-    const std::pair<int, const QString&> subscriptions[] = {
-        {settings.AboPrimaliste, Types::Primaliste},
-        {settings.AboPrimalisteInternet, Types::PrimalisteInternet},
-        {settings.AboTemporalis, Types::Temporalis},
-        {settings.AboForfaitLocal, Types::ForfaitLocal},
-        {settings.AboLibreAcces, Types::LibreAcces},
-        {settings.TarifPerso, Types::Perso},
+QVector<CommunicationType> CommunicationTypes(const Settings& settings) {
+    using Type = CommunicationType;
+    QVector<Type> types{Type::FaitesUneSelection, Type::Standard};
+    const std::pair<int, Type> subscriptions[] = {
+        {settings.AboPrimaliste, Type::Primaliste},
+        {settings.AboPrimalisteInternet, Type::PrimalisteInternet},
+        {settings.AboTemporalis, Type::Temporalis},
+        {settings.AboForfaitLocal, Type::ForfaitLocal},
+        {settings.AboLibreAcces, Type::LibreAcces},
+        {settings.TarifPerso, Type::Perso},
     };
     for (const auto& [flag, type] : subscriptions) {
         if (Held(flag))
             types << type;
     }
-    types << Types::Numeris << Types::Kiosque << Types::Audiotel;
+    types << Type::Numeris << Type::Kiosque << Type::Audiotel;
     return types;
 }
 
-QStringList NumberEntries(const QString& type, const Settings& settings) {
-    if (type == Types::FaitesUneSelection)
-        return {Types::FaitesUneSelection};
-    if (type == Types::Standard || type == Types::Temporalis)
+QStringList NumberEntries(CommunicationType type, const Settings& settings) {
+    switch (type) {
+    case CommunicationType::FaitesUneSelection:
+        return {FaitesUneSelection};
+    case CommunicationType::Standard:
+    case CommunicationType::Temporalis:
         return Numbers::DistanceEntries();
-    if (type == Types::Primaliste) {
+    case CommunicationType::Primaliste: {
         QStringList numbers;
         for (int n = 1; n <= PrimalisteCount; ++n)
             numbers << settings.NumerosPrimaliste[n];
         return numbers;
     }
-    if (type == Types::PrimalisteInternet)
+    case CommunicationType::PrimalisteInternet:
         return {settings.NumerosPrimaliste[PrimalisteInternetIndex]};
-    if (type == Types::ForfaitLocal || type == Types::LibreAcces || type == Types::Numeris)
+    case CommunicationType::ForfaitLocal:
+    case CommunicationType::LibreAcces:
+    case CommunicationType::Numeris:
         return {Numbers::AppelLocal};
-    if (type == Types::Perso)
+    case CommunicationType::Perso:
         return {settings.PersoNumero};
-    if (type == Types::Kiosque)
+    case CommunicationType::Kiosque:
         return Numbers::KiosqueNumbers();
-    if (type == Types::Audiotel)
+    case CommunicationType::Audiotel:
         return Numbers::AudiotelPrefixes();
+    }
     return {};
 }
 
-bool NumberListEnabled(const QString& type) {
-    return type != Types::FaitesUneSelection;
+bool NumberListEnabled(CommunicationType type) {
+    return type != CommunicationType::FaitesUneSelection;
 }
 
-QString NumberListCaption(const QString& type) {
-    for (const auto& [listType, caption] : Captions()) {
-        if (listType == type)
-            return caption;
+QString NumberListCaption(CommunicationType type) {
+    switch (type) {
+    case CommunicationType::FaitesUneSelection:
+        return QStringLiteral("Numéro");
+    case CommunicationType::Standard:
+    case CommunicationType::Temporalis:
+        return QStringLiteral("Distance du Numéro");
+    case CommunicationType::Primaliste:
+        return QStringLiteral("Numéros Primaliste");
+    case CommunicationType::PrimalisteInternet:
+        return QStringLiteral("N° Primaliste Internet");
+    case CommunicationType::ForfaitLocal:
+    case CommunicationType::LibreAcces:
+    case CommunicationType::Numeris:
+    case CommunicationType::Perso:
+        return TypeText(type);
+    case CommunicationType::Kiosque:
+        return QStringLiteral("Numéros Kiosque Micro");
+    case CommunicationType::Audiotel:
+        return QStringLiteral("Numéros Audiotel");
     }
     return QString();
 }
@@ -93,7 +97,7 @@ int DistanceBandOf(const QString& numberText) {
 }
 
 bool DefaultSelectionOffered(const Settings& settings) {
-    if (settings.TypeDefaut == Types::FaitesUneSelection)
+    if (settings.TypeDefaut == CommunicationType::FaitesUneSelection)
         return true;
     return CommunicationTypes(settings).contains(settings.TypeDefaut) &&
            NumberEntries(settings.TypeDefaut, settings).contains(settings.NumeroDefaut);
@@ -103,8 +107,8 @@ bool ValidateDefaultSelection(Settings& settings, MessagePresenter& messages) {
     if (DefaultSelectionOffered(settings))
         return true;
     messages.ShowMessage(215, MessageStyle::Exclamation, 315, 415);
-    settings.TypeDefaut = Types::FaitesUneSelection;
-    settings.NumeroDefaut = Types::FaitesUneSelection;
+    settings.TypeDefaut = CommunicationType::FaitesUneSelection;
+    settings.NumeroDefaut = FaitesUneSelection;
     return false;
 }
 

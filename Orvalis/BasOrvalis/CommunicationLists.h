@@ -2,26 +2,28 @@
 // configuration dialog: which entries, in which order, under which caption.
 #pragma once
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace BasOrvalis {
 
 class MessagePresenter;
 
 // The communication types offered for the subscriptions held, in list order.
-QStringList CommunicationTypes(const Settings& settings);
+QVector<CommunicationType> CommunicationTypes(const Settings& settings);
 
-// The number entries of `type`, in list order; empty for an unknown type.
-QStringList NumberEntries(const QString& type, const Settings& settings);
+// The number entries of `type`, in list order.
+QStringList NumberEntries(CommunicationType type, const Settings& settings);
 
 // The number list is disabled only while nothing is chosen.
-bool NumberListEnabled(const QString& type);
+bool NumberListEnabled(CommunicationType type);
 
-// The caption of the number list's label for `type`; empty for an unknown type.
-QString NumberListCaption(const QString& type);
+// The caption of the number list's label for `type`.
+QString NumberListCaption(CommunicationType type);
 
 // The distance band (1..5) of a distance entry, 0 for any other text.
 int DistanceBandOf(const QString& numberText);

@@ -1,8 +1,45 @@
-// The fixed number entries: distance bands, Kiosque Micro numbers, Audiotel
-// prefixes.
+// The texts of the communication types and of the fixed number entries.
 #include "BasOrvalis/CommunicationTexts.h"
 
-namespace BasOrvalis::Numbers {
+namespace BasOrvalis {
+
+QString TypeText(CommunicationType type) {
+    switch (type) {
+    case CommunicationType::FaitesUneSelection:
+        return FaitesUneSelection;
+    case CommunicationType::Standard:
+        return QStringLiteral("Communication standard");
+    case CommunicationType::Primaliste:
+        return QStringLiteral("Primaliste");
+    case CommunicationType::PrimalisteInternet:
+        return QStringLiteral("Primaliste Internet");
+    case CommunicationType::Temporalis:
+        return QStringLiteral("Temporalis");
+    case CommunicationType::ForfaitLocal:
+        return QStringLiteral("Forfait Local");
+    case CommunicationType::LibreAcces:
+        return QStringLiteral("Libre @cces");
+    case CommunicationType::Perso:
+        return QStringLiteral("Communication Personnalisée");
+    case CommunicationType::Numeris:
+        return QStringLiteral("Numéris Itoo");
+    case CommunicationType::Kiosque:
+        return QStringLiteral("Kiosque Micro");
+    case CommunicationType::Audiotel:
+        return QStringLiteral("Audiotel");
+    }
+    return QString();
+}
+
+std::optional<CommunicationType> TypeOfText(const QString& text) {
+    for (const CommunicationType type : AllCommunicationTypes) {
+        if (TypeText(type) == text)
+            return type;
+    }
+    return std::nullopt;
+}
+
+namespace Numbers {
 
 const QStringList& DistanceEntries() {
     static const QStringList entries{
@@ -36,4 +73,6 @@ const QStringList& AudiotelPrefixes() {
     return prefixes;
 }
 
-} // namespace BasOrvalis::Numbers
+} // namespace Numbers
+
+} // namespace BasOrvalis

@@ -27,8 +27,8 @@ struct Settings {
     QString RazPeriode;
     QString RazDate;
     QDate DerniereRaz{1899, 12, 30};
-    QString TypeDefaut = Types::FaitesUneSelection;
-    QString NumeroDefaut = Types::FaitesUneSelection;
+    CommunicationType TypeDefaut = CommunicationType::FaitesUneSelection;
+    QString NumeroDefaut = FaitesUneSelection;
     int AboPrimaliste = 0;
     int AboPrimalisteInternet = 0;
     int AboTemporalis = 0;

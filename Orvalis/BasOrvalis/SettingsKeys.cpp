@@ -108,6 +108,7 @@ struct TextOfValue {
     QString operator()(const float* value) const { return StoredText::fromSingle(*value, locale); }
     QString operator()(const int* value) const { return StoredText::fromInteger(*value); }
     QString operator()(const QString* value) const { return *value; }
+    QString operator()(const CommunicationType* value) const { return TypeText(*value); }
     QString operator()(const QTime* value) const { return StoredText::fromTime(*value); }
     QString operator()(const QDate* value) const { return StoredText::fromDate(*value, locale); }
     QString operator()(const bool* value) const { return StoredText::fromBoolean(*value); }
@@ -121,6 +122,7 @@ struct ReadIntoField {
     void operator()(float* value) const { *value = StoredText::toSingle(text, locale); }
     void operator()(int* value) const { *value = StoredText::toInteger(text).value_or(*value); }
     void operator()(QString* value) const { *value = text; }
+    void operator()(CommunicationType* value) const { *value = TypeOfText(text).value_or(*value); }
     void operator()(QTime* value) const { *value = StoredText::toTime(text).value_or(*value); }
     void operator()(QDate* value) const {
         *value = StoredText::toDate(text, locale).value_or(*value);

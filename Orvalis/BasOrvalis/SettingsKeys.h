@@ -63,8 +63,9 @@ inline const QString MoisLibreAcces = QStringLiteral("Libre Acces : Mois");
 
 // Where one stored value lives in Settings; its type gives its text form:
 // float Single, int flag/Long/Integer, QTime time, QDate date, bool Boolean,
-// QString text.
-using FieldPointer = std::variant<float*, int*, QString*, QTime*, QDate*, bool*>;
+// QString text, CommunicationType the text of the type.
+using FieldPointer =
+    std::variant<float*, int*, QString*, CommunicationType*, QTime*, QDate*, bool*>;
 
 struct SettingsKey {
     QString field; // the field's name; an array element's carries its index: "CreditTemps(0)"
@@ -88,7 +89,8 @@ QString StoredTextOf(const Settings& settings, const SettingsKey& entry,
 QString DefaultTextOf(const SettingsKey& entry, const QLocale& locale = QLocale());
 
 // Reads `text` into the field of `entry`. A Single that is no number reads
-// as 0; another value that cannot be read leaves the field unchanged.
+// as 0; another value that cannot be read (a type text of no type among
+// them) leaves the field unchanged.
 void ReadStoredText(Settings& settings, const SettingsKey& entry, const QString& text,
                     const QLocale& locale = QLocale());
 

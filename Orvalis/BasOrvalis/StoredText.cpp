@@ -16,6 +16,10 @@ float toSingle(const QString& text, const QLocale& locale) {
     return ToSingle(text, locale);
 }
 
+QString fromResetTotal(float total, const QLocale& locale) {
+    return LocaleFormats::fixed(total, 3, locale);
+}
+
 QString fromInteger(int value) {
     return QString::number(value);
 }

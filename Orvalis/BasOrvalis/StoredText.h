@@ -16,6 +16,10 @@ namespace BasOrvalis::StoredText {
 QString fromSingle(float value, const QLocale& locale = QLocale());
 float toSingle(const QString& text, const QLocale& locale = QLocale());
 
+// The total a reset writes: three decimals ("0,000" in French), read back
+// as a Single.
+QString fromResetTotal(float total, const QLocale& locale = QLocale());
+
 // Flags, Longs and Integers: decimal integers.
 QString fromInteger(int value);
 std::optional<int> toInteger(const QString& text);

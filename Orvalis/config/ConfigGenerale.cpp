@@ -8,12 +8,16 @@
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/LogWriter.h"
 #include "BasOrvalis/Messages.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredText.h"
 #include "BasOrvalis/ToSingle.h"
 #include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 
 #include <QDebug>
+
+#include <cmath>
 
 using namespace BasOrvalis;
 
@@ -73,7 +77,7 @@ ConfigGenerale::Saisie ConfigGenerale::ControleNouveauTotal(const QString& text,
         return Saisie::Vide;
     if (!isNumber(text))
         return Saisie::Invalide;
-    *totalActuel = LocaleFormats::fixed(ToSingle(text, m_locale), 2, m_locale);
+    *totalActuel = TotalDisplayText(ToSingle(text, m_locale), m_locale);
     return Saisie::Valide;
 }
 
@@ -95,7 +99,7 @@ bool ConfigGenerale::CmdRAZTotal() {
     if (!WriteResetRecord(m_host.now(), &error))
         qWarning() << "Remise à zéro du total non journalisée:" << error;
     m_store.write(Sections::Parametres, Keys::CoutTotal,
-                  LocaleFormats::fixed(m_settings.CoutTotal, 3, m_locale));
+                  StoredText::fromResetTotal(m_settings.CoutTotal, m_locale));
     return true;
 }
 
@@ -108,7 +112,7 @@ std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGenerale
     // stops OK leaves memory and store alike.
     storeTariffsAndDefaults(values);
     if (values.razAuto &&
-        (values.periode == Types::FaitesUneSelection || values.date == Types::FaitesUneSelection)) {
+        (values.periode == FaitesUneSelection || values.date == FaitesUneSelection)) {
         m_messages.ShowMessage(210, Warning, 310, 410);
         return CoutTotal;
     }
@@ -140,8 +144,8 @@ void ConfigGenerale::storeTariffsAndDefaults(const ConfigGeneraleValues& values)
 
 void ConfigGenerale::storeTotal(const ConfigGeneraleValues& values) {
     // The total keeps two decimals.
-    m_settings.CoutTotal = ToSingle(
-        LocaleFormats::fixed(ToSingle(values.totalActuel, m_locale), 2, m_locale), m_locale);
+    const double total = ToSingle(values.totalActuel, m_locale);
+    m_settings.CoutTotal = static_cast<float>(std::round(total * 100.0) / 100.0);
     m_settings.RazAutoTotal = values.razAuto ? 1 : 0;
     save(Sections::Parametres, Keys::CoutTotal);
     save(Sections::Parametres, Keys::RazAutoTotal);
@@ -173,5 +177,11 @@ bool ConfigGenerale::storePerso(const ConfigGeneraleValues& values) {
     save(Sections::Tarification, Keys::PersoTarifCredit);
     save(Sections::Tarification, Keys::PersoCoutMinute);
     save(Sections::Tarification, Keys::PersoReductions);
+    // The number list showed the personalised number the dialog opened with:
+    // the personalised default goes with the number just stored.
+    if (m_settings.TypeDefaut == CommunicationType::Perso) {
+        m_settings.NumeroDefaut = m_settings.PersoNumero;
+        save(Sections::Parametres, Keys::NumeroDefaut);
+    }
     return true;
 }

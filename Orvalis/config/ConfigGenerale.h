@@ -23,13 +23,14 @@ struct ConfigGeneraleValues {
     // TxtParamUT(0..10): the time-credit price, then the credit durations and
     // the prices per minute by distance band.
     std::array<QString, 11> paramUT;
-    QString typeCommunication; // CboCommunication
-    QString numero;            // CboNumero
-    QString totalActuel;       // TxtTotal(0)
-    bool razAuto = false;      // ChkRazAutoTotal
-    QString periode;           // CboPeriode
-    QString date;              // CboDate
-    bool perso = false;        // ChkPerso
+    BasOrvalis::CommunicationType typeCommunication =
+        BasOrvalis::CommunicationType::FaitesUneSelection; // CboCommunication
+    QString numero;                                        // CboNumero
+    QString totalActuel;                                   // TxtTotal(0)
+    bool razAuto = false;                                  // ChkRazAutoTotal
+    QString periode;                                       // CboPeriode
+    QString date;                                          // CboDate
+    bool perso = false;                                    // ChkPerso
     // txtPerso(1..4): number, credit duration, credit price, price per minute.
     std::array<QString, 4> persoTextes;
     bool reducPerso = false; // chkReducPerso
@@ -81,7 +82,7 @@ private:
     void storeTariffsAndDefaults(const ConfigGeneraleValues& values);
     void storeTotal(const ConfigGeneraleValues& values);
     // False, after its message, when a box of the ticked personalised
-    // tariff is empty.
+    // tariff is empty. A personalised default takes the stored number.
     bool storePerso(const ConfigGeneraleValues& values);
 
     BasOrvalis::Settings& m_settings;

@@ -5,7 +5,7 @@
 
 namespace RazLists {
 
-using BasOrvalis::Types::FaitesUneSelection;
+using BasOrvalis::FaitesUneSelection;
 
 namespace {
 

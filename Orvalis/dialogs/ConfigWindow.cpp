@@ -8,17 +8,28 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+// The pictures are compiled into the dialogs' static library; their
+// initialiser is declared outside any namespace.
+static void initConfigResources() {
+    Q_INIT_RESOURCE(config);
+}
+
+namespace Orvalis {
+
 ConfigWindow::ConfigWindow(QWidget* mainWindow, int captionNumber)
     : QWidget(nullptr, Qt::Window)
     , m_mainWindow(mainWindow) {
-    // The pictures are compiled into the dialogs' static library.
-    Q_INIT_RESOURCE(config);
+    initConfigResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(StringTable::text(captionNumber));
+    // Escape leaves the window as Annuler does.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 QPushButton* ConfigWindow::layOut(QTabWidget* tabs, const QString& okName, QPushButton* leading) {
@@ -55,3 +66,5 @@ void ConfigWindow::closeEvent(QCloseEvent* event) {
         m_mainWindow->show();
     QWidget::closeEvent(event);
 }
+
+} // namespace Orvalis

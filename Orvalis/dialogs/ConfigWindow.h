@@ -8,6 +8,8 @@
 class QPushButton;
 class QTabWidget;
 
+namespace Orvalis {
+
 class ConfigWindow : public QWidget {
     Q_OBJECT
 
@@ -18,7 +20,8 @@ protected:
 
     // Lays the window out: the tab control above the bar of buttons, with
     // `leading` (when given) at its left, then OK, named `okName`, and
-    // Annuler, which closes the window without storing anything. Returns OK.
+    // Annuler, which closes the window without storing anything, as Escape
+    // does. Returns OK.
     QPushButton* layOut(QTabWidget* tabs, const QString& okName, QPushButton* leading = nullptr);
 
     void showEvent(QShowEvent* event) override;
@@ -27,3 +30,5 @@ protected:
 private:
     QPointer<QWidget> m_mainWindow;
 };
+
+} // namespace Orvalis

@@ -9,7 +9,7 @@
 
 #include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/CommunicationTexts.h"
-#include "platform/LocaleFormats.h"
+#include "BasOrvalis/MoneyTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,6 +25,8 @@
 
 using namespace BasOrvalis;
 using namespace ConfigWidgets;
+
+namespace Orvalis {
 
 namespace {
 
@@ -75,15 +77,15 @@ FrmConfig::FrmConfig(Settings& settings, SettingsStore& store, MessagePresenter&
     auto* keys = new NumericKeyFilter(this);
     auto* clicks = new ClickSelectsAll(this);
     for (QLineEdit* box : m_TxtParamUT) {
-        box->installEventFilter(keys);
+        keys->watch(box);
         box->installEventFilter(clicks);
         box->installEventFilter(this);
     }
     for (QLineEdit* box : m_TxtTotal)
-        box->installEventFilter(keys);
+        keys->watch(box);
     m_TxtTotal[1]->installEventFilter(this);
     for (QLineEdit* box : m_txtPerso) {
-        box->installEventFilter(keys);
+        keys->watch(box);
         box->installEventFilter(this);
     }
 
@@ -131,7 +133,7 @@ QWidget* FrmConfig::createNumeroDefaut() {
              QStringLiteral("CboCommunication"));
     m_CboNumero = List(QStringLiteral("Selection du Numéro actif au demarrage de Orvalis"),
                        QStringLiteral("CboNumero"));
-    m_LblNumero = Label(QStringLiteral("Numéro"), Indexed("LblTextes", 9));
+    m_LblTextes[9] = Label(QStringLiteral("Numéro"), Indexed("LblTextes", 9));
     connect(m_CboCommunication, &QComboBox::currentIndexChanged, this, &FrmConfig::FillNumbers);
 
     QGroupBox* frame = Frame(QStringLiteral("Type de Communication et numéro par défaut"),
@@ -139,7 +141,7 @@ QWidget* FrmConfig::createNumeroDefaut() {
     auto* grid = new QGridLayout(frame);
     grid->addWidget(Label(QStringLiteral("Type de Communication"), Indexed("LblTextes", 10)), 0, 0);
     grid->addWidget(m_CboCommunication, 0, 1);
-    grid->addWidget(m_LblNumero, 1, 0);
+    grid->addWidget(m_LblTextes[9], 1, 0);
     grid->addWidget(m_CboNumero, 1, 1);
     grid->setColumnStretch(1, 1);
 
@@ -165,8 +167,8 @@ QWidget* FrmConfig::createModificationTotal() {
     m_TxtTotal[1] = Box(QStringLiteral("Zone de saisie du nouveau total"), Indexed("TxtTotal", 1));
     // The current total changes only through the new total or the reset.
     m_TxtTotal[0]->setReadOnly(true);
-    m_LblTotal = {Label(QStringLiteral("Total Actuel"), Indexed("LblTextes", 301)),
-                  Label(QStringLiteral("Nouveau Total"), Indexed("LblTextes", 302))};
+    m_LblTextes[301] = Label(QStringLiteral("Total Actuel"), Indexed("LblTextes", 301));
+    m_LblTextes[302] = Label(QStringLiteral("Nouveau Total"), Indexed("LblTextes", 302));
     QPushButton* modifier = Button(QStringLiteral("Modifier le Coût Total"),
                                    QStringLiteral("Permet la modification du Cout Total"),
                                    QStringLiteral("CmdModifTotal"));
@@ -178,10 +180,10 @@ QWidget* FrmConfig::createModificationTotal() {
 
     QGroupBox* total = Frame(QStringLiteral("Modification du Coût Total"), Indexed("FraCadres", 2));
     auto* totalGrid = new QGridLayout(total);
-    totalGrid->addWidget(m_LblTotal[0], 0, 0);
+    totalGrid->addWidget(m_LblTextes[301], 0, 0);
     totalGrid->addWidget(m_TxtTotal[0], 0, 1);
     totalGrid->addWidget(modifier, 0, 2);
-    totalGrid->addWidget(m_LblTotal[1], 1, 0);
+    totalGrid->addWidget(m_LblTextes[302], 1, 0);
     totalGrid->addWidget(m_TxtTotal[1], 1, 1);
     totalGrid->addWidget(raz, 1, 2);
     totalGrid->addWidget(
@@ -202,16 +204,16 @@ QLayout* FrmConfig::createRazAuto() {
                         QStringLiteral("CboPeriode"));
     m_CboDate = List(QStringLiteral("Selection de la date de remise à zéro automatique"),
                      QStringLiteral("CboDate"));
-    m_LblRaz = {Label(QStringLiteral("Période"), Indexed("LblTextes", 303)),
-                Label(QStringLiteral("Date"), Indexed("LblTextes", 304))};
+    m_LblTextes[303] = Label(QStringLiteral("Période"), Indexed("LblTextes", 303));
+    m_LblTextes[304] = Label(QStringLiteral("Date"), Indexed("LblTextes", 304));
     connect(m_ChkRazAutoTotal, &QCheckBox::toggled, this, &FrmConfig::ChkRazAutoTotal_Click);
     connect(m_CboPeriode, &QComboBox::currentIndexChanged, this, &FrmConfig::CboPeriode_Click);
 
     auto* razGrid = new QGridLayout;
     razGrid->addWidget(m_ChkRazAutoTotal, 0, 0, 1, 4);
-    razGrid->addWidget(m_LblRaz[0], 1, 0);
+    razGrid->addWidget(m_LblTextes[303], 1, 0);
     razGrid->addWidget(m_CboPeriode, 1, 1);
-    razGrid->addWidget(m_LblRaz[1], 1, 2);
+    razGrid->addWidget(m_LblTextes[304], 1, 2);
     razGrid->addWidget(m_CboDate, 1, 3);
     razGrid->setColumnStretch(3, 1);
     return razGrid;
@@ -233,21 +235,24 @@ QWidget* FrmConfig::createPersonnalisee() {
     auto* grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         m_txtPerso[i] = Box(QString(), Indexed("txtPerso", i + 1));
-        m_LblPerso[2 * i] = Label(captions[i].first, Indexed("LblTextes", 400 + 2 * i));
-        m_LblPerso[2 * i + 1] = Label(captions[i].second, Indexed("LblTextes", 401 + 2 * i));
-        grid->addWidget(m_LblPerso[2 * i], i, 0);
+        QLabel* caption = Label(captions[i].first, Indexed("LblTextes", 400 + 2 * i));
+        QLabel* hint = Label(captions[i].second, Indexed("LblTextes", 401 + 2 * i));
+        m_LblTextes[400 + 2 * i] = caption;
+        m_LblTextes[401 + 2 * i] = hint;
+        grid->addWidget(caption, i, 0);
         grid->addWidget(m_txtPerso[i], i, 1);
-        grid->addWidget(m_LblPerso[2 * i + 1], i, 2);
+        grid->addWidget(hint, i, 2);
     }
-    m_LblPerso[8] = HelpText(QStringLiteral("Cette section vous permet de personnaliser un type de "
-                                            "tarification adaptée à vos besoins."),
-                             Indexed("LblTextes", 408));
+    m_LblTextes[408] =
+        HelpText(QStringLiteral("Cette section vous permet de personnaliser un type de "
+                                "tarification adaptée à vos besoins."),
+                 Indexed("LblTextes", 408));
 
     auto* contents = new QVBoxLayout;
     contents->addWidget(m_ChkPerso);
     contents->addLayout(grid);
     contents->addWidget(m_chkReducPerso);
-    contents->addWidget(m_LblPerso[8]);
+    contents->addWidget(m_LblTextes[408]);
     contents->addStretch();
     return Tab(3, QStringLiteral(":/config/perso.svg"), contents);
 }
@@ -304,23 +309,34 @@ void FrmConfig::TxtParamUT_LostFocus(QLineEdit* box) {
 }
 
 void FrmConfig::FillCommunicationTypes() {
+    m_types = CommunicationTypes(m_settings);
     m_CboCommunication->clear();
-    m_CboCommunication->addItems(CommunicationTypes(m_settings));
-    if (!ValidateDefaultSelection(m_settings, m_messages)) {
-        m_CboCommunication->setCurrentText(Types::FaitesUneSelection);
-        return;
-    }
-    m_CboCommunication->setCurrentText(m_settings.TypeDefaut);
-    m_CboNumero->setCurrentText(m_settings.NumeroDefaut);
+    for (const CommunicationType type : m_types)
+        m_CboCommunication->addItem(TypeText(type));
+    const bool offered = ValidateDefaultSelection(m_settings, m_messages);
+    // The type first: choosing it fills the numbers.
+    m_CboCommunication->setCurrentIndex(static_cast<int>(m_types.indexOf(m_settings.TypeDefaut)));
+    if (offered)
+        m_CboNumero->setCurrentText(m_settings.NumeroDefaut);
+}
+
+CommunicationType FrmConfig::typeChoisi() const {
+    const int index = m_CboCommunication->currentIndex();
+    return index < 0 ? CommunicationType::FaitesUneSelection : m_types.at(index);
 }
 
 void FrmConfig::FillNumbers() {
-    const QString type = m_CboCommunication->currentText();
+    const CommunicationType type = typeChoisi();
     m_CboNumero->clear();
     m_CboNumero->addItems(NumberEntries(type, m_settings));
     m_CboNumero->setEnabled(NumberListEnabled(type));
-    m_LblNumero->setText(NumberListCaption(type));
+    m_LblTextes[9]->setText(NumberListCaption(type));
     m_CboNumero->setCurrentIndex(0);
+}
+
+void FrmConfig::enableLabels(int first, int last, bool enabled) {
+    for (int index = first; index <= last; ++index)
+        m_LblTextes.at(index)->setEnabled(enabled);
 }
 
 void FrmConfig::CmdModifTotal_Click() {
@@ -331,8 +347,7 @@ void FrmConfig::CmdModifTotal_Click() {
 void FrmConfig::enableTotal(bool enabled) {
     for (QLineEdit* box : m_TxtTotal)
         box->setEnabled(enabled);
-    for (QLabel* label : m_LblTotal)
-        label->setEnabled(enabled);
+    enableLabels(301, 302, enabled);
     PaintBox(m_TxtTotal[1], enabled);
 }
 
@@ -356,7 +371,7 @@ void FrmConfig::TxtTotal_LostFocus() {
 void FrmConfig::CmdRAZTotal_Click() {
     if (!m_config.CmdRAZTotal())
         return;
-    m_TxtTotal[0]->setText(LocaleFormats::fixed(m_settings.CoutTotal, 2));
+    m_TxtTotal[0]->setText(TotalDisplayText(m_settings.CoutTotal));
     m_TxtTotal[1]->clear();
 }
 
@@ -364,8 +379,7 @@ void FrmConfig::ChkRazAutoTotal_Click() {
     const bool enabled = m_ChkRazAutoTotal->isChecked();
     m_CboPeriode->setEnabled(enabled);
     m_CboDate->setEnabled(enabled);
-    for (QLabel* label : m_LblRaz)
-        label->setEnabled(enabled);
+    enableLabels(303, 304, enabled);
 }
 
 void FrmConfig::CboPeriode_Click() {
@@ -379,8 +393,7 @@ void FrmConfig::ChkPerso_Click() {
     const bool enabled = m_ChkPerso->isChecked();
     for (QLineEdit* box : m_txtPerso)
         box->setEnabled(enabled);
-    for (QLabel* label : m_LblPerso)
-        label->setEnabled(enabled);
+    enableLabels(400, 408, enabled);
     m_chkReducPerso->setEnabled(enabled);
 }
 
@@ -400,7 +413,7 @@ ConfigGeneraleValues FrmConfig::values() const {
     ConfigGeneraleValues values;
     for (int i = 0; i < int(m_TxtParamUT.size()); ++i)
         values.paramUT[i] = m_TxtParamUT[i]->text();
-    values.typeCommunication = m_CboCommunication->currentText();
+    values.typeCommunication = typeChoisi();
     values.numero = m_CboNumero->currentText();
     values.totalActuel = m_TxtTotal[0]->text();
     values.razAuto = m_ChkRazAutoTotal->isChecked();
@@ -439,3 +452,5 @@ bool FrmConfig::eventFilter(QObject* watched, QEvent* event) {
     }
     return ConfigWindow::eventFilter(watched, event);
 }
+
+} // namespace Orvalis

@@ -5,7 +5,10 @@
 #include "config/ConfigGenerale.h"
 #include "dialogs/ConfigWindow.h"
 
+#include <QVector>
+
 #include <array>
+#include <map>
 
 class ConfigHost;
 class QCheckBox;
@@ -16,6 +19,8 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class SettingsStore;
+
+namespace Orvalis {
 
 class FrmConfig final : public ConfigWindow {
     Q_OBJECT
@@ -45,9 +50,13 @@ private:
     void CmdModifier_Click();
     void SSTab_Click(int onglet);
     void lockTariffs(bool locked);
+    // LblTextes(first..last) enabled or not.
+    void enableLabels(int first, int last, bool enabled);
     void TxtParamUT_LostFocus(QLineEdit* box);
 
     void FillCommunicationTypes();
+    // The type CboCommunication shows.
+    BasOrvalis::CommunicationType typeChoisi() const;
     void FillNumbers();
 
     void CmdModifTotal_Click();
@@ -73,18 +82,20 @@ private:
     QTabWidget* m_SSTab;
     std::array<QLineEdit*, 11> m_TxtParamUT{};
     QComboBox* m_CboCommunication = nullptr;
+    // The types CboCommunication offers, in its order.
+    QVector<BasOrvalis::CommunicationType> m_types;
     QComboBox* m_CboNumero = nullptr;
-    QLabel* m_LblNumero = nullptr; // LblTextes(9)
     std::array<QLineEdit*, 2> m_TxtTotal{};
-    std::array<QLabel*, 2> m_LblTotal{}; // LblTextes(301), (302)
     QCheckBox* m_ChkRazAutoTotal = nullptr;
     QComboBox* m_CboPeriode = nullptr;
     QComboBox* m_CboDate = nullptr;
-    std::array<QLabel*, 2> m_LblRaz{}; // LblTextes(303), (304)
     QCheckBox* m_ChkPerso = nullptr;
     // txtPerso(1..4) at indices 0..3.
     std::array<QLineEdit*, 4> m_txtPerso{};
-    std::array<QLabel*, 9> m_LblPerso{}; // LblTextes(400..408)
     QCheckBox* m_chkReducPerso = nullptr;
     QPushButton* m_CmdModifier = nullptr;
+    // The labels the dialog changes: LblTextes(9), (301..304), (400..408).
+    std::map<int, QLabel*> m_LblTextes;
 };
+
+} // namespace Orvalis

@@ -23,6 +23,8 @@
 using namespace BasOrvalis;
 using namespace ConfigWidgets;
 
+namespace Orvalis {
+
 namespace {
 
 constexpr int PointerSize = 24;
@@ -85,10 +87,10 @@ FrmConfigFt::FrmConfigFt(Settings& settings, SettingsStore& store, MessagePresen
     for (int n = 1; n <= NumeroCount; ++n)
         m_TxtNoPrimaliste[n]->installEventFilter(this);
     auto* keys = new NumericKeyFilter(this);
-    for (const ForfaitControls& controls : m_forfaits) {
-        for (QLineEdit* box : controls.temps)
-            box->installEventFilter(keys);
-        controls.temps[1]->installEventFilter(this);
+    for (const auto forfait : {ConfigServices::Local, ConfigServices::Libre}) {
+        for (QLineEdit* box : txtTemps(forfait))
+            keys->watch(box);
+        txtTemps(forfait)[1]->installEventFilter(this);
     }
 
     Form_Load();
@@ -107,11 +109,12 @@ QWidget* FrmConfigFt::createPrimaliste() {
     m_ImgPicto5->setSizePolicy(pointerPolicy);
     m_grilleNumeros = new QGridLayout;
     for (int n = 1; n <= NumeroCount; ++n) {
-        m_LblNumeros[n] = Label(QStringLiteral("Numéro %1").arg(n), Indexed("LblTextes", 100 + n));
+        m_LblTextes[100 + n] =
+            Label(QStringLiteral("Numéro %1").arg(n), Indexed("LblTextes", 100 + n));
         m_TxtNoPrimaliste[n] =
             Box(QStringLiteral("Affichage/Configurations des numéros primaliste"),
                 Indexed("TxtN°Primaliste", n));
-        m_grilleNumeros->addWidget(m_LblNumeros[n], n - 1, 1);
+        m_grilleNumeros->addWidget(m_LblTextes[100 + n], n - 1, 1);
         m_grilleNumeros->addWidget(m_TxtNoPrimaliste[n], n - 1, 2);
     }
     m_grilleNumeros->addWidget(m_ImgPicto5, 0, 0);
@@ -120,9 +123,9 @@ QWidget* FrmConfigFt::createPrimaliste() {
         QStringLiteral("Local"), QStringLiteral("Jusqu'à 25 Kms"),
         QStringLiteral("Entre 25 et 30 Kms"), QStringLiteral("Entre 30 et 50 Kms"),
         QStringLiteral("National")};
-    m_FraDistance = Frame(QStringLiteral("Distance Numéro 1"), Indexed("FraCadres", 0));
+    m_FraCadres0 = Frame(QStringLiteral("Distance Numéro 1"), Indexed("FraCadres", 0));
     m_OptZonePrimaliste = new QButtonGroup(this);
-    auto* options = new QVBoxLayout(m_FraDistance);
+    auto* options = new QVBoxLayout(m_FraCadres0);
     for (int option = 1; option <= ZoneCount; ++option) {
         auto* button = new QRadioButton(zones[option - 1]);
         button->setObjectName(Indexed("OptZonePrimaliste", option));
@@ -138,7 +141,7 @@ QWidget* FrmConfigFt::createPrimaliste() {
 
     auto* contents = new QHBoxLayout;
     contents->addLayout(m_grilleNumeros, 1);
-    contents->addWidget(m_FraDistance, 0, Qt::AlignTop);
+    contents->addWidget(m_FraCadres0, 0, Qt::AlignTop);
     return Tab(HelpText(QStringLiteral("Si vous êtes abonnés au service Primalistes, cochez la "
                                        "case ci-dessous, entrez vos 6 numéros Primaliste puis "
                                        "sélectionnez la distance correspondante à chaque numéro."),
@@ -152,14 +155,14 @@ QWidget* FrmConfigFt::createPrimalisteInternet() {
                                     QStringLiteral("ChkPrimalisteInternet"));
     connect(m_ChkPrimalisteInternet, &QCheckBox::toggled, this,
             &FrmConfigFt::ChkPrimalisteInternet_Click);
-    m_LblNumeros[PrimalisteInternetIndex] =
+    m_LblTextes[201] =
         Label(QStringLiteral("Numéro Primaliste Internet"), Indexed("LblTextes", 201));
     m_TxtNoPrimaliste[PrimalisteInternetIndex] =
         Box(QStringLiteral("Affichage/Configuration du numéro primaliste internet"),
             Indexed("TxtN°Primaliste", PrimalisteInternetIndex));
 
     auto* numero = new QHBoxLayout;
-    numero->addWidget(m_LblNumeros[PrimalisteInternetIndex]);
+    numero->addWidget(m_LblTextes[201]);
     numero->addWidget(m_TxtNoPrimaliste[PrimalisteInternetIndex], 1);
     auto* contents = new QVBoxLayout;
     contents->addLayout(numero);
@@ -207,9 +210,9 @@ QWidget* FrmConfigFt::createTemporalis() {
 QWidget* FrmConfigFt::createForfait(ConfigServices::Forfait forfait) {
     const bool local = forfait == ConfigServices::Local;
     const QString service = local ? QStringLiteral("Forfait Local") : QStringLiteral("Libre @cces");
-    const int lbl = local ? 400 : 500;
+    const int lbl = lblForfait(forfait);
 
-    QCheckBox*& check = m_forfaits[forfait].check;
+    QCheckBox*& check = chkForfait(forfait);
     check = Check(QStringLiteral("Activer l'option ") + service, AboTip(service),
                   local ? QStringLiteral("ChkForfaitLocal") : QStringLiteral("ChkLibreAcces"));
     connect(check, &QCheckBox::toggled, this, [this, forfait] { ChkForfait_Click(forfait); });
@@ -237,39 +240,38 @@ QWidget* FrmConfigFt::createForfait(ConfigServices::Forfait forfait) {
 QGroupBox* FrmConfigFt::createTempsRestant(ConfigServices::Forfait forfait) {
     const bool local = forfait == ConfigServices::Local;
     const char* box = local ? "TxtForfaitLocal" : "TxtLibreAcces";
-    const int lbl = local ? 400 : 500;
+    const int lbl = lblForfait(forfait);
 
-    ForfaitControls& controls = m_forfaits[forfait];
-    controls.temps = {
-        Box(QStringLiteral("Affiche le temps restant du mois en cours"), Indexed(box, 0)),
-        Box(QStringLiteral("Zone de saisie du nouveau temps restant"), Indexed(box, 1))};
+    std::array<QLineEdit*, 2>& temps = txtTemps(forfait);
+    temps = {Box(QStringLiteral("Affiche le temps restant du mois en cours"), Indexed(box, 0)),
+             Box(QStringLiteral("Zone de saisie du nouveau temps restant"), Indexed(box, 1))};
     // The remaining time changes only through the two buttons.
-    controls.temps[0]->setReadOnly(true);
-    controls.temps[0]->setText(QStringLiteral("00:00:00"));
-    controls.labels = {Label(QStringLiteral("Temps Actuel"), Indexed("LblTextes", lbl + 1)),
-                       Label(QStringLiteral("Nouveau Temps"), Indexed("LblTextes", lbl + 2))};
-    controls.init = Button(QStringLiteral("Initialiser le Temps"),
-                           QStringLiteral("Permet d'initialiser le temps restant "),
-                           Indexed("CmdInitTemps", forfait));
-    controls.modif = Button(QStringLiteral("Modifier le Temps"),
-                            QStringLiteral("Permet de modifier le temps restant"),
-                            Indexed("CmdModifTemps", forfait));
-    connect(controls.init, &QPushButton::clicked, this,
-            [this, forfait] { CmdInitTemps_Click(forfait); });
-    connect(controls.modif, &QPushButton::clicked, this,
-            [this, forfait] { CmdModifTemps_Click(forfait); });
+    temps[0]->setReadOnly(true);
+    temps[0]->setText(QStringLiteral("00:00:00"));
+    m_LblTextes[lbl + 1] = Label(QStringLiteral("Temps Actuel"), Indexed("LblTextes", lbl + 1));
+    m_LblTextes[lbl + 2] = Label(QStringLiteral("Nouveau Temps"), Indexed("LblTextes", lbl + 2));
+    QPushButton* init = Button(QStringLiteral("Initialiser le Temps"),
+                               QStringLiteral("Permet d'initialiser le temps restant "),
+                               Indexed("CmdInitTemps", forfait));
+    QPushButton* modif = Button(QStringLiteral("Modifier le Temps"),
+                                QStringLiteral("Permet de modifier le temps restant"),
+                                Indexed("CmdModifTemps", forfait));
+    m_CmdInitTemps[forfait] = init;
+    m_CmdModifTemps[forfait] = modif;
+    connect(init, &QPushButton::clicked, this, [this, forfait] { CmdInitTemps_Click(forfait); });
+    connect(modif, &QPushButton::clicked, this, [this, forfait] { CmdModifTemps_Click(forfait); });
 
-    QGroupBox* temps =
+    QGroupBox* frame =
         Frame(QStringLiteral("Modification du temps restant"), Indexed("FraCadres", local ? 4 : 6));
-    auto* grid = new QGridLayout(temps);
+    auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 2; ++i) {
-        grid->addWidget(controls.labels[i], i, 0);
-        grid->addWidget(controls.temps[i], i, 1);
+        grid->addWidget(m_LblTextes[lbl + 1 + i], i, 0);
+        grid->addWidget(temps[i], i, 1);
     }
-    grid->addWidget(controls.init, 0, 2);
-    grid->addWidget(controls.modif, 1, 2);
+    grid->addWidget(init, 0, 2);
+    grid->addWidget(modif, 1, 2);
     grid->setColumnStretch(1, 1);
-    return temps;
+    return frame;
 }
 
 void FrmConfigFt::Form_Load() {
@@ -277,31 +279,31 @@ void FrmConfigFt::Form_Load() {
     m_ChkPrimaliste->setChecked(initial.primaliste);
     m_ChkPrimalisteInternet->setChecked(initial.primalisteInternet);
     m_ChkTemporalis->setChecked(initial.temporalis);
-    m_forfaits[ConfigServices::Local].check->setChecked(initial.forfaitLocal);
-    m_forfaits[ConfigServices::Libre].check->setChecked(initial.libreAcces);
+    m_ChkForfaitLocal->setChecked(initial.forfaitLocal);
+    m_ChkLibreAcces->setChecked(initial.libreAcces);
     ChkPrimaliste_Click();
     ChkPrimalisteInternet_Click();
     for (const auto forfait : {ConfigServices::Local, ConfigServices::Libre}) {
         ChkForfait_Click(forfait);
-        closeNewTime(m_forfaits[forfait].temps[1]);
+        closeNewTime(txtTemps(forfait)[1]);
     }
 
     for (int n = 1; n <= PrimalisteInternetIndex; ++n)
         m_TxtNoPrimaliste[n]->setText(initial.numeros[n]);
     showDistance(1);
-    m_forfaits[ConfigServices::Local].temps[0]->setText(initial.tempsForfaitLocal);
-    m_forfaits[ConfigServices::Libre].temps[0]->setText(initial.tempsLibreAcces);
+    m_TxtForfaitLocal[0]->setText(initial.tempsForfaitLocal);
+    m_TxtLibreAcces[0]->setText(initial.tempsLibreAcces);
 }
 
 void FrmConfigFt::ChkPrimaliste_Click() {
     const bool enabled = m_ChkPrimaliste->isChecked();
     for (int n = 1; n <= NumeroCount; ++n) {
         m_TxtNoPrimaliste[n]->setEnabled(enabled);
-        m_LblNumeros[n]->setEnabled(enabled);
+        m_LblTextes.at(100 + n)->setEnabled(enabled);
     }
     for (QAbstractButton* option : m_OptZonePrimaliste->buttons())
         option->setEnabled(enabled);
-    m_FraDistance->setEnabled(enabled);
+    m_FraCadres0->setEnabled(enabled);
     m_ImgPicto5->setVisible(enabled);
     if (enabled)
         showDistance(1);
@@ -315,7 +317,7 @@ void FrmConfigFt::showDistance(int n) {
     const int zone = m_config.NumeroActif(n);
     m_grilleNumeros->removeWidget(m_ImgPicto5);
     m_grilleNumeros->addWidget(m_ImgPicto5, n - 1, 0);
-    m_FraDistance->setTitle(m_config.cadreDistance());
+    m_FraCadres0->setTitle(m_config.cadreDistance());
     if (QAbstractButton* option = m_OptZonePrimaliste->button(zone)) {
         option->setChecked(true);
         return;
@@ -334,33 +336,44 @@ void FrmConfigFt::OptZonePrimaliste_Click(int option) {
 void FrmConfigFt::ChkPrimalisteInternet_Click() {
     const bool enabled = m_ChkPrimalisteInternet->isChecked();
     m_TxtNoPrimaliste[PrimalisteInternetIndex]->setEnabled(enabled);
-    m_LblNumeros[PrimalisteInternetIndex]->setEnabled(enabled);
+    m_LblTextes.at(201)->setEnabled(enabled);
 }
 
 void FrmConfigFt::ChkForfait_Click(ConfigServices::Forfait forfait) {
-    const ForfaitControls& controls = m_forfaits[forfait];
-    const bool enabled = controls.check->isChecked();
-    controls.init->setEnabled(enabled);
-    controls.modif->setEnabled(enabled);
-    controls.temps[0]->setEnabled(enabled);
-    for (QLabel* label : controls.labels)
-        label->setEnabled(enabled);
+    const bool enabled = chkForfait(forfait)->isChecked();
+    m_CmdInitTemps[forfait]->setEnabled(enabled);
+    m_CmdModifTemps[forfait]->setEnabled(enabled);
+    txtTemps(forfait)[0]->setEnabled(enabled);
+    for (const int index : {lblForfait(forfait) + 1, lblForfait(forfait) + 2})
+        m_LblTextes.at(index)->setEnabled(enabled);
 }
 
 void FrmConfigFt::CmdInitTemps_Click(ConfigServices::Forfait forfait) {
     const std::optional<QString> plein = m_config.CmdInitTemps(forfait);
     if (!plein)
         return;
-    m_forfaits[forfait].temps[0]->setText(*plein);
-    m_forfaits[forfait].temps[1]->clear();
+    txtTemps(forfait)[0]->setText(*plein);
+    txtTemps(forfait)[1]->clear();
 }
 
 void FrmConfigFt::CmdModifTemps_Click(ConfigServices::Forfait forfait) {
-    QLineEdit* box = m_forfaits[forfait].temps[1];
+    QLineEdit* box = txtTemps(forfait)[1];
     box->setEnabled(true);
     PaintBox(box, true);
     box->setFocus();
     m_config.CmdModifTemps(forfait);
+}
+
+QCheckBox*& FrmConfigFt::chkForfait(ConfigServices::Forfait forfait) {
+    return forfait == ConfigServices::Local ? m_ChkForfaitLocal : m_ChkLibreAcces;
+}
+
+std::array<QLineEdit*, 2>& FrmConfigFt::txtTemps(ConfigServices::Forfait forfait) {
+    return forfait == ConfigServices::Local ? m_TxtForfaitLocal : m_TxtLibreAcces;
+}
+
+int FrmConfigFt::lblForfait(ConfigServices::Forfait forfait) {
+    return forfait == ConfigServices::Local ? 400 : 500;
 }
 
 void FrmConfigFt::closeNewTime(QLineEdit* box) {
@@ -369,20 +382,20 @@ void FrmConfigFt::closeNewTime(QLineEdit* box) {
 }
 
 void FrmConfigFt::TxtTemps_LostFocus(ConfigServices::Forfait forfait) {
-    const ForfaitControls& controls = m_forfaits[forfait];
+    const std::array<QLineEdit*, 2>& temps = txtTemps(forfait);
     QString tempsActuel;
-    switch (m_config.ControleNouveauTemps(forfait, controls.temps[1]->text(), &tempsActuel)) {
+    switch (m_config.ControleNouveauTemps(forfait, temps[1]->text(), &tempsActuel)) {
     case ConfigServices::Saisie::Vide:
-        closeNewTime(controls.temps[1]);
+        closeNewTime(temps[1]);
         break;
     case ConfigServices::Saisie::Invalide:
         m_SSTab->setCurrentIndex(forfait == ConfigServices::Local ? ConfigServices::ForfaitLocal
                                                                   : ConfigServices::LibreAcces);
-        controls.temps[1]->clear();
+        temps[1]->clear();
         break;
     case ConfigServices::Saisie::Valide:
-        closeNewTime(controls.temps[1]);
-        controls.temps[0]->setText(tempsActuel);
+        closeNewTime(temps[1]);
+        temps[0]->setText(tempsActuel);
         break;
     }
 }
@@ -392,12 +405,12 @@ void FrmConfigFt::CmdOk_Click() {
     values.primaliste = m_ChkPrimaliste->isChecked();
     values.primalisteInternet = m_ChkPrimalisteInternet->isChecked();
     values.temporalis = m_ChkTemporalis->isChecked();
-    values.forfaitLocal = m_forfaits[ConfigServices::Local].check->isChecked();
-    values.libreAcces = m_forfaits[ConfigServices::Libre].check->isChecked();
+    values.forfaitLocal = m_ChkForfaitLocal->isChecked();
+    values.libreAcces = m_ChkLibreAcces->isChecked();
     for (int n = 1; n <= PrimalisteInternetIndex; ++n)
         values.numeros[n] = m_TxtNoPrimaliste[n]->text();
-    values.tempsForfaitLocal = m_forfaits[ConfigServices::Local].temps[0]->text();
-    values.tempsLibreAcces = m_forfaits[ConfigServices::Libre].temps[0]->text();
+    values.tempsForfaitLocal = m_TxtForfaitLocal[0]->text();
+    values.tempsLibreAcces = m_TxtLibreAcces[0]->text();
     m_config.CmdOk(values);
     close();
 }
@@ -410,9 +423,11 @@ bool FrmConfigFt::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (FocusLostWithin(event)) {
         for (const auto forfait : {ConfigServices::Local, ConfigServices::Libre}) {
-            if (watched == m_forfaits[forfait].temps[1])
+            if (watched == txtTemps(forfait)[1])
                 TxtTemps_LostFocus(forfait);
         }
     }
     return ConfigWindow::eventFilter(watched, event);
 }
+
+} // namespace Orvalis

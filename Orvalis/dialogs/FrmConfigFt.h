@@ -7,6 +7,7 @@
 #include "dialogs/ConfigWindow.h"
 
 #include <array>
+#include <map>
 
 class ConfigHost;
 class QButtonGroup;
@@ -18,6 +19,8 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class SettingsStore;
+
+namespace Orvalis {
 
 class FrmConfigFt final : public ConfigWindow {
     Q_OBJECT
@@ -38,15 +41,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The controls of one package's tab, indexed by ConfigServices::Forfait.
-    struct ForfaitControls {
-        QCheckBox* check = nullptr;
-        std::array<QLineEdit*, 2> temps{}; // current time, new time
-        std::array<QLabel*, 2> labels{};   // "Temps Actuel", "Nouveau Temps"
-        QPushButton* init = nullptr;
-        QPushButton* modif = nullptr;
-    };
-
     QWidget* createPrimaliste();
     QWidget* createPrimalisteInternet();
     QWidget* createTemporalis();
@@ -65,6 +59,12 @@ private:
     void CmdModifTemps_Click(ConfigServices::Forfait forfait);
     void TxtTemps_LostFocus(ConfigServices::Forfait forfait);
     void closeNewTime(QLineEdit* box);
+    // A package's check box (ChkForfaitLocal, ChkLibreAcces), its time boxes
+    // (TxtForfaitLocal, TxtLibreAcces: current time, new time) and the
+    // number of the text over its tab, LblTextes(400) or (500).
+    QCheckBox*& chkForfait(ConfigServices::Forfait forfait);
+    std::array<QLineEdit*, 2>& txtTemps(ConfigServices::Forfait forfait);
+    static int lblForfait(ConfigServices::Forfait forfait);
     void CmdOk_Click();
 
     ConfigServices m_config;
@@ -72,12 +72,22 @@ private:
     QCheckBox* m_ChkPrimaliste = nullptr;
     QCheckBox* m_ChkPrimalisteInternet = nullptr;
     QCheckBox* m_ChkTemporalis = nullptr;
-    // TxtN°Primaliste(1..7) and LblTextes(101..106), (201) at their numbers.
+    // TxtN°Primaliste(1..7) at their numbers.
     std::array<QLineEdit*, 8> m_TxtNoPrimaliste{};
-    std::array<QLabel*, 8> m_LblNumeros{};
     QGridLayout* m_grilleNumeros = nullptr;
     QLabel* m_ImgPicto5 = nullptr;
-    QGroupBox* m_FraDistance = nullptr; // FraCadres(0)
+    QGroupBox* m_FraCadres0 = nullptr;
     QButtonGroup* m_OptZonePrimaliste = nullptr;
-    std::array<ForfaitControls, 2> m_forfaits;
+    QCheckBox* m_ChkForfaitLocal = nullptr;
+    QCheckBox* m_ChkLibreAcces = nullptr;
+    std::array<QLineEdit*, 2> m_TxtForfaitLocal{};
+    std::array<QLineEdit*, 2> m_TxtLibreAcces{};
+    // Indexed by ConfigServices::Forfait.
+    std::array<QPushButton*, 2> m_CmdInitTemps{};
+    std::array<QPushButton*, 2> m_CmdModifTemps{};
+    // The labels the dialog enables: LblTextes(101..106), (201), (401),
+    // (402), (501), (502).
+    std::map<int, QLabel*> m_LblTextes;
 };
+
+} // namespace Orvalis

@@ -1,14 +1,24 @@
-// The key filter of the numeric input boxes: what FilterNumericKey drops is
-// not typed, and the system beep sounds.
+// The filter of the numeric input boxes: what FilterNumericKey drops is
+// neither typed nor pasted (Ctrl+V, middle click, the context menu, a drop),
+// and the system beep sounds.
 #pragma once
 
-#include <QObject>
+#include <QValidator>
 
-class NumericKeyFilter final : public QObject {
+class QLineEdit;
+
+class NumericKeyFilter final : public QValidator {
     Q_OBJECT
 
 public:
     explicit NumericKeyFilter(QObject* parent = nullptr);
+
+    // Filters what is typed and pasted into `box` from now on.
+    void watch(QLineEdit* box);
+
+    // Keeps the characters a key of the box could type; beeps when it drops
+    // any. The result is always acceptable.
+    State validate(QString& input, int& pos) const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

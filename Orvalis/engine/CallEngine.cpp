@@ -11,12 +11,12 @@
 #include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
 
 using namespace BasOrvalis;
 
@@ -49,15 +49,11 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_messages(messages)
     , m_log(log)
     , m_host(host)
-    , m_selection(settings)
-    , m_dureeText(QStringLiteral("00:00:00")) {
-    showDisplays();
+    , m_selection(settings) {
     AfficherReductions();
 }
 
 void CallEngine::Form_Load() {
-    m_coutText = LocaleFormats::fixed(0.f, 3);
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     CalculPlagesHoraires();
     FillCommunicationTypes();
     Timer1_Timer();
@@ -82,11 +78,10 @@ void CallEngine::Timer1_Timer() {
         // a late tick, midnight or a change of the clock to summer time
         // neither loses nor adds a second; the display wraps after 24 hours.
         const qint64 elapsed = std::max<qint64>(0, m_debut.secsTo(m_clock.now()));
-        m_dureeText = LocaleFormats::clockText(
-            QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay)));
+        m_duree = QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay));
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
-        showDisplays();
+        updateTotal();
     }
     emit changed();
 }
@@ -111,7 +106,6 @@ void CallEngine::beginCall() {
     const QDateTime now = m_clock.now();
     m_debut = now;
     m_state.HeureDebut = now.time();
-    m_state.DateDebut = LocaleFormats::shortDate(now.date());
     m_state.TotalAuDebut = m_settings.CoutTotal;
     m_state.PartsCout = {};
     m_state.Unites = {};
@@ -121,8 +115,7 @@ void CallEngine::beginCall() {
     // call's.
     m_state.CoutAppel = 0.f;
     m_state.DureeSecondes = 0.f;
-    m_dureeText = LocaleFormats::clockText(QTime(0, 0));
-    showDisplays();
+    m_duree = QTime(0, 0);
 }
 
 void CallEngine::endCall() {
@@ -159,7 +152,7 @@ void CallEngine::Form_LinkExecute(RemoteControl::Command command) {
         return;
     CboCommunication_Click(m_settings.TypeDefaut);
     m_selection.selectNumber(m_settings.NumeroDefaut);
-    if (m_selection.type() == Types::Kiosque)
+    if (m_selection.type() == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     MnuCommandesStart_Click();
 }
@@ -167,19 +160,19 @@ void CallEngine::Form_LinkExecute(RemoteControl::Command command) {
 void CallEngine::FillCommunicationTypes() {
     m_selection.FillTypes();
     if (!ValidateDefaultSelection(m_settings, m_messages)) {
-        CboCommunication_Click(Types::FaitesUneSelection);
+        CboCommunication_Click(CommunicationType::FaitesUneSelection);
         return;
     }
     CboCommunication_Click(m_settings.TypeDefaut);
-    if (m_settings.TypeDefaut != Types::FaitesUneSelection)
+    if (m_settings.TypeDefaut != CommunicationType::FaitesUneSelection)
         CboNumero_Click(static_cast<int>(m_selection.numbers().indexOf(m_settings.NumeroDefaut)));
 }
 
-bool CallEngine::CboCommunication_Click(const QString& type) {
+bool CallEngine::CboCommunication_Click(CommunicationType type) {
     if (!m_selection.selectType(type))
         return false;
     AfficherReductions();
-    if (type == Types::Kiosque)
+    if (type == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     emit changed();
     return true;
@@ -188,7 +181,7 @@ bool CallEngine::CboCommunication_Click(const QString& type) {
 bool CallEngine::CboNumero_Click(int index) {
     if (!m_selection.selectNumber(index))
         return false;
-    if (m_selection.type() == Types::Kiosque)
+    if (m_selection.type() == CommunicationType::Kiosque)
         RemplirTarifsKiosque();
     emit changed();
     return true;
@@ -208,9 +201,19 @@ void CallEngine::CalculPlagesHoraires() {
 }
 
 void CallEngine::AfficherReductions() {
-    m_panel =
-        TariffEngine::AfficherReductions(m_selection.type(), m_state.DiviseurReduit,
-                                         m_settings.TempsForfaitLocal, m_settings.TempsLibreAcces);
+    switch (m_selection.type()) {
+    case CommunicationType::ForfaitLocal:
+        m_tempsRestant = m_settings.TempsForfaitLocal;
+        break;
+    case CommunicationType::LibreAcces:
+        m_tempsRestant = m_settings.TempsLibreAcces;
+        break;
+    default:
+        m_tempsRestant = QTime();
+        break;
+    }
+    m_panel = TariffEngine::AfficherReductions(m_selection.type(), m_state.DiviseurReduit,
+                                               m_tempsRestant);
     TariffEngine::ShowHourReduction(m_panel, m_state.DiviseurReduit);
 }
 
@@ -223,30 +226,41 @@ void CallEngine::RemplirTarifsKiosque() {
 }
 
 void CallEngine::priceCall() {
-    // The pricing procedure of each type, by the text the type list shows.
-    using Pricing = void (CallEngine::*)();
-    static const std::array<std::pair<QString, Pricing>, 10> procedures{{
-        {Types::Standard, &CallEngine::CalculStandard},
-        {Types::Primaliste, &CallEngine::CalculPrimaliste},
-        {Types::PrimalisteInternet, &CallEngine::CalculPrimalisteInternet},
-        {Types::Temporalis, &CallEngine::CalculTemporalis},
-        {Types::ForfaitLocal, &CallEngine::CalculForfaitLocal},
-        {Types::LibreAcces, &CallEngine::CalculLibreAcces},
-        {Types::Kiosque, &CallEngine::CalculKiosque},
-        {Types::Audiotel, &CallEngine::CalculAudiotel},
-        {Types::Numeris, &CallEngine::CalculNumeris},
-        {Types::Perso, &CallEngine::CalculPerso},
-    }};
-    const QString& type = m_selection.type();
-    for (const auto& [shown, procedure] : procedures) {
-        if (shown == type) {
-            (this->*procedure)();
-            return;
-        }
-    }
-    if (type == Types::FaitesUneSelection) {
+    switch (m_selection.type()) {
+    case CommunicationType::Standard:
+        CalculStandard();
+        break;
+    case CommunicationType::Primaliste:
+        CalculPrimaliste();
+        break;
+    case CommunicationType::PrimalisteInternet:
+        CalculPrimalisteInternet();
+        break;
+    case CommunicationType::Temporalis:
+        CalculTemporalis();
+        break;
+    case CommunicationType::ForfaitLocal:
+        CalculForfaitLocal();
+        break;
+    case CommunicationType::LibreAcces:
+        CalculLibreAcces();
+        break;
+    case CommunicationType::Kiosque:
+        CalculKiosque();
+        break;
+    case CommunicationType::Audiotel:
+        CalculAudiotel();
+        break;
+    case CommunicationType::Numeris:
+        CalculNumeris();
+        break;
+    case CommunicationType::Perso:
+        CalculPerso();
+        break;
+    case CommunicationType::FaitesUneSelection:
         releaseButton();
         m_messages.ShowMessage(213, MessageStyle::Exclamation, 313, 0);
+        break;
     }
 }
 
@@ -305,8 +319,7 @@ void CallEngine::calculForfait(const Forfait& forfait) {
                                forfait.outSecond);
         return;
     }
-    const QString nothingLeft = LocaleFormats::clockText(QTime(0, 0));
-    if (m_panel.indicators[1].text == nothingLeft) {
+    if (m_tempsRestant == QTime(0, 0)) {
         // The stop logs the package call and saves its zero remaining time.
         releaseButton();
         const int answer = m_messages.ShowMessage(forfait.emptyTitle, QuestionStyle,
@@ -315,13 +328,14 @@ void CallEngine::calculForfait(const Forfait& forfait) {
             if (forfait.refreshFirst)
                 CboCommunication_Click(m_selection.type());
             // The number list keeps the package's single local entry.
-            m_selection.showType(Types::Standard);
+            m_selection.showType(CommunicationType::Standard);
             StartStop(true);
         }
         return;
     }
-    m_panel.indicators[1].text = LocaleFormats::clockText(
-        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes)));
+    m_tempsRestant =
+        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes));
+    TariffEngine::ShowRemainingTime(m_panel, m_tempsRestant);
     m_state.CoutAppel = 0.f;
 }
 
@@ -346,13 +360,13 @@ bool CallEngine::VerifierNumero(int page) {
 void CallEngine::InitMoisForfaitLocal() {
     renewPackage({m_settings.AboForfaitLocal, m_settings.MoisForfaitLocal,
                   m_settings.TempsForfaitLocal, QTime(6, 0), Keys::MoisForfaitLocal,
-                  Keys::TempsForfaitLocal, 217, 319, Types::ForfaitLocal});
+                  Keys::TempsForfaitLocal, 217, 319, CommunicationType::ForfaitLocal});
 }
 
 void CallEngine::InitMoisLibreAcces() {
     renewPackage({m_settings.AboLibreAcces, m_settings.MoisLibreAcces, m_settings.TempsLibreAcces,
                   QTime(20, 0), Keys::MoisLibreAcces, Keys::TempsLibreAcces, 220, 323,
-                  Types::LibreAcces});
+                  CommunicationType::LibreAcces});
 }
 
 void CallEngine::renewPackage(const Package& package) {
@@ -377,7 +391,7 @@ void CallEngine::renewPackage(const Package& package) {
 }
 
 void CallEngine::VerifierRazAuto() {
-    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == Types::FaitesUneSelection)
+    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == FaitesUneSelection)
         return;
     const QDate today = m_clock.now().date();
     bool notDue = true;
@@ -390,24 +404,21 @@ void CallEngine::VerifierRazAuto() {
     if (notDue)
         return;
     m_settings.CoutTotal = 0.f;
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     m_log.append(BuildResetRecord(today));
-    m_store.write(Sections::Parametres, Keys::CoutTotal, LocaleFormats::fixed(0.f, 3));
+    m_store.write(Sections::Parametres, Keys::CoutTotal,
+                  StoredText::fromResetTotal(m_settings.CoutTotal));
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
 }
 
 void CallEngine::AfficherTotal() {
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
     emit changed();
 }
 
-void CallEngine::showDisplays() {
-    m_coutText = LocaleFormats::fixed(m_state.CoutAppel, 3);
+void CallEngine::updateTotal() {
     if (m_state.EnCours)
         m_settings.CoutTotal = m_state.TotalAuDebut + m_state.CoutAppel;
-    m_totalText = LocaleFormats::fixed(m_settings.CoutTotal, 2);
 }
 
 void CallEngine::refreshCombined(int temporalisSlice) {
@@ -416,12 +427,12 @@ void CallEngine::refreshCombined(int temporalisSlice) {
 }
 
 void CallEngine::savePackageTime() {
-    const QString& type = m_selection.type();
-    if (type == Types::ForfaitLocal) {
-        m_settings.TempsForfaitLocal = tempsRestant();
+    const CommunicationType type = m_selection.type();
+    if (type == CommunicationType::ForfaitLocal) {
+        m_settings.TempsForfaitLocal = m_tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
-    } else if (type == Types::LibreAcces) {
-        m_settings.TempsLibreAcces = tempsRestant();
+    } else if (type == CommunicationType::LibreAcces) {
+        m_settings.TempsLibreAcces = m_tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
     }
 }
@@ -433,16 +444,28 @@ void CallEngine::appendCallRecord() {
     call.persoNumero = m_settings.PersoNumero;
     call.start = m_debut;
     call.end = m_clock.now();
-    call.duration = m_dureeText;
-    call.cost = m_coutText;
-    call.total = m_totalText;
+    call.duration = m_duree;
+    call.cost = m_state.CoutAppel;
+    call.total = m_settings.CoutTotal;
     call.plageNuit = m_state.PlageNuit;
     if (const auto record = BuildCallRecord(call))
         m_log.append(*record);
 }
 
+QString CallEngine::coutText() const {
+    return CostDisplayText(m_state.CoutAppel);
+}
+
+QString CallEngine::dureeText() const {
+    return LocaleFormats::clockText(m_duree);
+}
+
+QString CallEngine::totalText() const {
+    return TotalDisplayText(m_settings.CoutTotal);
+}
+
 QString CallEngine::minimisedCaption() const {
-    return m_coutText + QStringLiteral(" - ") + m_dureeText;
+    return coutText() + QStringLiteral(" - ") + dureeText();
 }
 
 QString CallEngine::buttonCaption() const {
@@ -456,8 +479,4 @@ QString CallEngine::ddeText() const {
 
 CommandStates CallEngine::commands() const {
     return {!m_state.EnCours, m_state.EnCours};
-}
-
-QTime CallEngine::tempsRestant() const {
-    return LocaleFormats::readClockText(m_panel.indicators[1].text);
 }

@@ -74,7 +74,7 @@ public:
     void FillCommunicationTypes();
     // Selects a type: its numbers, the rate list for Kiosque Micro, the
     // panel. False when the type is not offered.
-    bool CboCommunication_Click(const QString& type);
+    bool CboCommunication_Click(BasOrvalis::CommunicationType type);
     // Selects a number: the rate list for Kiosque Micro.
     bool CboNumero_Click(int index);
     bool CboTarif_Click(int index);
@@ -104,11 +104,14 @@ public:
     // --- What the window shows ------------------------------------------
     const CallState& state() const { return m_state; }
     bool EnCours() const { return m_state.EnCours; }
+    // The duration shown: the time elapsed since the start of the call,
+    // wrapping after 24 hours.
+    const QTime& duree() const { return m_duree; }
     // LblAffichageCout "0.000", LblAffichageDuree "hh:mm:ss",
     // LblAffichageTotal "0.00", in the user's locale.
-    const QString& coutText() const { return m_coutText; }
-    const QString& dureeText() const { return m_dureeText; }
-    const QString& totalText() const { return m_totalText; }
+    QString coutText() const;
+    QString dureeText() const;
+    QString totalText() const;
     // Shows Settings.CoutTotal in the total display, after the configuration
     // changed or reset the total.
     void AfficherTotal();
@@ -121,8 +124,8 @@ public:
     QString ddeText() const;
     const ReductionPanel& panel() const { return m_panel; }
     CommandStates commands() const;
-    // The remaining package time shown in LblReduction(1).
-    QTime tempsRestant() const;
+    // The remaining time of the package shown in LblReduction(1).
+    const QTime& tempsRestant() const { return m_tempsRestant; }
 
 signals:
     // Displays, panel, selections or state changed.
@@ -134,6 +137,7 @@ private:
     // A package's hours, remaining time and messages.
     struct Forfait {
         bool inHours;
+        // The time left when the call started.
         const QTime& temps;
         int outTitle, outLine, outSecond;
         int emptyTitle, emptyLine, emptySecond;
@@ -150,7 +154,7 @@ private:
         const QString& moisKey;
         const QString& tempsKey;
         int title, line;
-        const QString& type;
+        BasOrvalis::CommunicationType type;
     };
 
     void beginCall();
@@ -158,7 +162,8 @@ private:
     // Releases the button: the call stops through StartStop once.
     void releaseButton();
     void priceCall();
-    void showDisplays();
+    // During a call the total holds the cost so far.
+    void updateTotal();
     void refreshCombined(int temporalisSlice = 0);
     void savePackageTime();
     void appendCallRecord();
@@ -179,7 +184,7 @@ private:
     QDateTime m_debut;
     CallSelection m_selection;
     ReductionPanel m_panel;
-    QString m_coutText;
-    QString m_dureeText;
-    QString m_totalText;
+    QTime m_duree{0, 0};
+    // The package's time left, while a package type is shown.
+    QTime m_tempsRestant;
 };

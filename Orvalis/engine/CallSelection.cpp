@@ -2,7 +2,6 @@
 #include "engine/CallSelection.h"
 
 #include "BasOrvalis/CommunicationLists.h"
-#include "BasOrvalis/CommunicationTexts.h"
 
 using namespace BasOrvalis;
 
@@ -13,10 +12,10 @@ CallSelection::CallSelection(const Settings& settings)
 
 void CallSelection::FillTypes() {
     m_types = CommunicationTypes(m_settings);
-    selectType(Types::FaitesUneSelection);
+    selectType(CommunicationType::FaitesUneSelection);
 }
 
-bool CallSelection::selectType(const QString& type) {
+bool CallSelection::selectType(CommunicationType type) {
     if (!m_types.contains(type))
         return false;
     m_type = type;
@@ -27,7 +26,7 @@ bool CallSelection::selectType(const QString& type) {
     return true;
 }
 
-void CallSelection::showType(const QString& type) {
+void CallSelection::showType(CommunicationType type) {
     m_type = type;
 }
 
@@ -71,5 +70,5 @@ bool CallSelection::selectRate(int index) {
 }
 
 bool CallSelection::ratesVisible() const {
-    return m_type == Types::Kiosque;
+    return m_type == CommunicationType::Kiosque;
 }

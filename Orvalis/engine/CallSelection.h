@@ -3,10 +3,12 @@
 // label, and the Kiosque Micro rates of the number shown.
 #pragma once
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/Settings.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class CallSelection final {
 public:
@@ -15,14 +17,14 @@ public:
     // Fills the type list from the subscriptions and selects "Faites une
     // sélection".
     void FillTypes();
-    const QStringList& types() const { return m_types; }
+    const QVector<BasOrvalis::CommunicationType>& types() const { return m_types; }
 
     // Selects an offered type and fills its number entries (FillNumbers),
     // the first one selected. False, nothing changed, when not offered.
-    bool selectType(const QString& type);
+    bool selectType(BasOrvalis::CommunicationType type);
     // The type shown changes, the number entries stay as they are.
-    void showType(const QString& type);
-    const QString& type() const { return m_type; }
+    void showType(BasOrvalis::CommunicationType type);
+    BasOrvalis::CommunicationType type() const { return m_type; }
 
     const QStringList& numbers() const { return m_numbers; }
     int numberIndex() const { return m_numberIndex; }
@@ -46,8 +48,8 @@ public:
 
 private:
     const BasOrvalis::Settings& m_settings;
-    QStringList m_types;
-    QString m_type;
+    QVector<BasOrvalis::CommunicationType> m_types;
+    BasOrvalis::CommunicationType m_type = BasOrvalis::CommunicationType::FaitesUneSelection;
     QStringList m_numbers;
     int m_numberIndex = -1;
     QStringList m_rates;

@@ -3,7 +3,6 @@
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/ToSingle.h"
-#include "platform/LocaleFormats.h"
 
 using namespace BasOrvalis;
 
@@ -19,10 +18,10 @@ CallSimulation::CallSimulation(const Settings& settings, SettingsStore& store,
     QObject::connect(&m_engine, &CallEngine::callStopped, &m_engine, [this] { onStopped(); });
 }
 
-bool CallSimulation::select(const QString& type, const QString& number, const QString& rate,
+bool CallSimulation::select(CommunicationType type, const QString& number, const QString& rate,
                             QString& error) {
     if (!m_engine.CboCommunication_Click(type)) {
-        error = QStringLiteral("type de communication non proposé : « %1 »").arg(type);
+        error = QStringLiteral("type de communication non proposé : « %1 »").arg(TypeText(type));
         return false;
     }
     const int index = static_cast<int>(m_engine.selection().numbers().indexOf(number));
@@ -77,13 +76,12 @@ void CallSimulation::onStopped() {
     const CallState& state = m_engine.state();
     call.stop = m_clock.now();
     call.cost = state.CoutAppel;
-    call.display = m_engine.coutText();
-    call.duration = m_engine.dureeText();
+    call.duration = m_engine.duree();
     call.record = m_lastRecord;
-    const QString& type = m_engine.selection().type();
-    if (type == Types::ForfaitLocal)
-        call.remaining = LocaleFormats::clockText(m_settings.TempsForfaitLocal);
-    else if (type == Types::LibreAcces)
-        call.remaining = LocaleFormats::clockText(m_settings.TempsLibreAcces);
+    const CommunicationType type = m_engine.selection().type();
+    if (type == CommunicationType::ForfaitLocal)
+        call.remaining = m_settings.TempsForfaitLocal;
+    else if (type == CommunicationType::LibreAcces)
+        call.remaining = m_settings.TempsLibreAcces;
     m_awaitingStopMessage = !m_stoppingAtEnd;
 }

@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTime>
 #include <QVector>
 
 #include <optional>
@@ -23,12 +24,11 @@ struct SimulatedCall {
     QDateTime start;
     QDateTime stop;
     float cost = 0.f; // CoutAppel at the stop
-    QString display;  // the cost display
-    QString duration; // the duration display
+    QTime duration;   // the duration shown at the stop
     // The message of the pricing procedure that stopped the call.
     std::optional<BasOrvalis::ShownMessage> stoppedBy;
-    // The package time left after the call; null for other types.
-    QString remaining;
+    // The package time left after the call; none for other types.
+    std::optional<QTime> remaining;
     std::optional<CallRecord> record;
 };
 
@@ -43,7 +43,8 @@ public:
     // Selects the type, the number and, for Kiosque Micro, the rate text (an
     // empty text keeps the first entry). False with a message when the window
     // would not offer them.
-    bool select(const QString& type, const QString& number, const QString& rate, QString& error);
+    bool select(BasOrvalis::CommunicationType type, const QString& number, const QString& rate,
+                QString& error);
     // Start at the start instant, one tick at every whole second up to `end`,
     // then a stop at `end` unless the call was stopped before.
     void run(const QDateTime& end);

@@ -3,7 +3,6 @@
 // precision and never rounded in computation.
 #pragma once
 
-#include <QString>
 #include <QTime>
 
 #include <array>
@@ -11,9 +10,8 @@
 
 struct CallState {
     bool EnCours = false;
-    // Time of day and short date text at which the call started.
+    // Time of day at which the call started.
     QTime HeureDebut;
-    QString DateDebut;
     float DureeSecondes = 0.f;
     float TotalAuDebut = 0.f;
     float CoutAppel = 0.f;

@@ -1,7 +1,6 @@
 // The reductions panel laid out for each communication type.
 #include "engine/ReductionPanel.h"
 
-#include "BasOrvalis/CommunicationTexts.h"
 #include "platform/LocaleFormats.h"
 
 #include <array>
@@ -40,7 +39,7 @@ void OptionIndicators(ReductionPanel& panel, const QString& title, const QString
 }
 
 void RemainingTime(ReductionPanel& panel, const QString& title, const QTime& temps) {
-    panel.indicators[1].text = LocaleFormats::clockText(temps);
+    ShowRemainingTime(panel, temps);
     panel.indicators[1].tip = QStringLiteral("Affichage du temps restant");
     panel.indicators[2].visible = false;
     panel.heading1 = QStringLiteral("Temps restant");
@@ -49,56 +48,75 @@ void RemainingTime(ReductionPanel& panel, const QString& title, const QTime& tem
 
 } // namespace
 
-QString CombinedReduction(const QString& type, int diviseurReduit, int temporalisSlice) {
+QString CombinedReduction(CommunicationType type, int diviseurReduit, int temporalisSlice) {
     const bool reduced = diviseurReduit == 2;
-    if (type == Types::Primaliste)
+    switch (type) {
+    case CommunicationType::Primaliste:
         return reduced ? QStringLiteral("62.5 %") : QStringLiteral("25 %");
-    if (type == Types::PrimalisteInternet)
+    case CommunicationType::PrimalisteInternet:
         return reduced ? QStringLiteral("75 %") : QStringLiteral("50 %");
-    if (type == Types::Numeris)
+    case CommunicationType::Numeris:
         return reduced ? QStringLiteral("70 %") : QStringLiteral("40 %");
-    if (type == Types::Temporalis) {
+    case CommunicationType::Temporalis: {
         const auto slice = static_cast<std::size_t>(qBound(0, temporalisSlice, 3));
         return reduced ? TemporalisReduced[slice] : TemporalisOption[slice];
     }
-    return QStringLiteral("0 %");
+    default:
+        return QStringLiteral("0 %");
+    }
 }
 
 QString TemporalisReduction(int slice) {
     return TemporalisOption[static_cast<std::size_t>(qBound(0, slice, 3))];
 }
 
-ReductionPanel AfficherReductions(const QString& type, int diviseurReduit,
-                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces) {
+ReductionPanel AfficherReductions(CommunicationType type, int diviseurReduit,
+                                  const QTime& tempsRestant) {
     ReductionPanel panel = DefaultPanel();
     const QString combined = CombinedReduction(type, diviseurReduit);
-    if (type == Types::FaitesUneSelection || type == Types::Audiotel)
+    switch (type) {
+    case CommunicationType::FaitesUneSelection:
+    case CommunicationType::Audiotel:
         SingleIndicator(panel, QStringLiteral("Pas de réduction applicable"));
-    else if (type == Types::Standard)
+        break;
+    case CommunicationType::Standard:
         SingleIndicator(panel, QStringLiteral("Réductions Communication Standard"));
-    else if (type == Types::Kiosque)
+        break;
+    case CommunicationType::Kiosque:
         SingleIndicator(panel, QStringLiteral("Réductions Kiosque Micro"));
-    else if (type == Types::Perso)
+        break;
+    case CommunicationType::Perso:
         SingleIndicator(panel, QStringLiteral("Réduction Tarification Personnalisée"));
-    else if (type == Types::Primaliste)
+        break;
+    case CommunicationType::Primaliste:
         OptionIndicators(panel, QStringLiteral("Réductions Primaliste"), QStringLiteral("25 %"),
                          combined);
-    else if (type == Types::PrimalisteInternet)
+        break;
+    case CommunicationType::PrimalisteInternet:
         OptionIndicators(panel, QStringLiteral("Réductions Primaliste Internet"),
                          QStringLiteral("50 %"), combined);
-    else if (type == Types::Temporalis)
+        break;
+    case CommunicationType::Temporalis:
         OptionIndicators(panel, QStringLiteral("Réductions Temporalis"), TemporalisReduction(0),
                          combined);
-    else if (type == Types::Numeris)
+        break;
+    case CommunicationType::Numeris:
         OptionIndicators(panel, QStringLiteral("Réductions Numéris Itoo"), QStringLiteral("40 %"),
                          combined);
-    else if (type == Types::ForfaitLocal)
-        RemainingTime(panel, QStringLiteral("Réductions Forfait Local"), tempsForfaitLocal);
-    else if (type == Types::LibreAcces) {
-        RemainingTime(panel, QStringLiteral("Réductions Libre Acces"), tempsLibreAcces);
+        break;
+    case CommunicationType::ForfaitLocal:
+        RemainingTime(panel, QStringLiteral("Réductions Forfait Local"), tempsRestant);
+        break;
+    case CommunicationType::LibreAcces:
+        RemainingTime(panel, QStringLiteral("Réductions Libre Acces"), tempsRestant);
         panel.indicators[0].visible = false;
+        break;
     }
     return panel;
+}
+
+void ShowRemainingTime(ReductionPanel& panel, const QTime& tempsRestant) {
+    panel.indicators[1].text = LocaleFormats::clockText(tempsRestant);
 }
 
 void ShowHourReduction(ReductionPanel& panel, int diviseurReduit) {

@@ -2,6 +2,8 @@
 // three indicators and the heading over the second one.
 #pragma once
 
+#include "BasOrvalis/CommunicationTexts.h"
+
 #include <QString>
 #include <QTime>
 
@@ -34,12 +36,17 @@ namespace TariffEngine {
 
 // AfficherReductions: the panel laid out for a type. The option indicators
 // follow the reduced rate in force; the packages show their remaining time.
-ReductionPanel AfficherReductions(const QString& type, int diviseurReduit,
-                                  const QTime& tempsForfaitLocal, const QTime& tempsLibreAcces);
+// `tempsRestant` is the time left of the package shown.
+ReductionPanel AfficherReductions(BasOrvalis::CommunicationType type, int diviseurReduit,
+                                  const QTime& tempsRestant);
+
+// Indicator 1 of a package: the time left, "hh:mm:ss".
+void ShowRemainingTime(ReductionPanel& panel, const QTime& tempsRestant);
 
 // The combined indicator of an option type for the rate in force; for
 // Temporalis also by the length slice (0..3).
-QString CombinedReduction(const QString& type, int diviseurReduit, int temporalisSlice = 0);
+QString CombinedReduction(BasOrvalis::CommunicationType type, int diviseurReduit,
+                          int temporalisSlice = 0);
 
 // The option indicator of Temporalis for a length slice (0..3).
 QString TemporalisReduction(int slice);

@@ -17,15 +17,23 @@ namespace {
 
 // Premium numbers other than 08-36-01-13-13, Audiotel, and the personalised
 // tariff without its reductions always pay the full rate.
-bool WithoutReduction(const QString& type, const QString& number, bool persoReductions) {
-    return (type == Types::Kiosque && number != Numbers::Kiosque1313) ||
-           (type == Types::Perso && !persoReductions) || type == Types::Audiotel;
+bool WithoutReduction(CommunicationType type, const QString& number, bool persoReductions) {
+    switch (type) {
+    case CommunicationType::Kiosque:
+        return number != Numbers::Kiosque1313;
+    case CommunicationType::Perso:
+        return !persoReductions;
+    case CommunicationType::Audiotel:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
 
 void CalculPlagesHoraires(CallState& state, const QDateTime& now, const Holidays& joursFeries,
-                          const QString& type, const QString& number, bool persoReductions) {
+                          CommunicationType type, const QString& number, bool persoReductions) {
     if (WithoutReduction(type, number, persoReductions)) {
         state.DiviseurReduit = 1;
         return;

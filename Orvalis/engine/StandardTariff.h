@@ -4,6 +4,7 @@
 
 #include "engine/CallState.h"
 
+#include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/Holidays.h"
 #include "BasOrvalis/Settings.h"
 
@@ -19,8 +20,9 @@ int WeekDay(const QDate& date);
 // `now`, the type and number shown. Types without reduction keep the range
 // flags as they were.
 void CalculPlagesHoraires(CallState& state, const QDateTime& now,
-                          const BasOrvalis::Holidays& joursFeries, const QString& type,
-                          const QString& number, bool persoReductions);
+                          const BasOrvalis::Holidays& joursFeries,
+                          BasOrvalis::CommunicationType type, const QString& number,
+                          bool persoReductions);
 
 // CreditEnCours and PrixSeconde of a band 1..5; any other band leaves them.
 void SetBand(CallState& state, const BasOrvalis::Settings& settings, int band);

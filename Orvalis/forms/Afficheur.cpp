@@ -26,12 +26,13 @@ QLabel* makeDisplay(const QString& name, const QString& tip, QWidget* parent) {
 
 Afficheur::Afficheur(QWidget* parent)
     : QFrame(parent)
-    , m_cout(makeDisplay(QStringLiteral("LblAffichageCout"),
-                         QStringLiteral("Affichage du Coût de l'appel"), this))
-    , m_duree(makeDisplay(QStringLiteral("LblAffichageDuree"),
-                          QStringLiteral("Affichage durée de l'appel"), this))
-    , m_total(makeDisplay(QStringLiteral("LblAffichageTotal"),
-                          QStringLiteral("Affichage du Coût Total de vos appels"), this)) {
+    , m_LblAffichageCout(makeDisplay(QStringLiteral("LblAffichageCout"),
+                                     QStringLiteral("Affichage du Coût de l'appel"), this))
+    , m_LblAffichageDuree(makeDisplay(QStringLiteral("LblAffichageDuree"),
+                                      QStringLiteral("Affichage durée de l'appel"), this))
+    , m_LblAffichageTotal(makeDisplay(QStringLiteral("LblAffichageTotal"),
+                                      QStringLiteral("Affichage du Coût Total de vos appels"),
+                                      this)) {
     setObjectName(QStringLiteral("PicAfficheur"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -44,21 +45,22 @@ Afficheur::Afficheur(QWidget* parent)
     auto* grid = new QGridLayout(this);
     const std::array<QString, 3> headings{QStringLiteral("Coût Instantané"),
                                           QStringLiteral("Durée"), QStringLiteral("Coût Total")};
-    const std::array<QLabel*, 3> displays{m_cout, m_duree, m_total};
+    const std::array<QLabel*, 3> displays{m_LblAffichageCout, m_LblAffichageDuree,
+                                          m_LblAffichageTotal};
     for (std::size_t i = 0; i < displays.size(); ++i) {
         const int column = static_cast<int>(i);
-        m_headings[i] = new QLabel(headings[i], this);
-        m_headings[i]->setObjectName(QStringLiteral("LblTextes_%1").arg(column));
-        m_headings[i]->setAlignment(Qt::AlignCenter);
-        grid->addWidget(m_headings[i], 0, column);
+        m_LblTextes[i] = new QLabel(headings[i], this);
+        m_LblTextes[i]->setObjectName(QStringLiteral("LblTextes_%1").arg(column));
+        m_LblTextes[i]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(m_LblTextes[i], 0, column);
         grid->addWidget(displays[i], 1, column);
     }
 }
 
 void Afficheur::display(const QString& cout, const QString& duree, const QString& total) {
-    m_cout->setText(cout);
-    m_duree->setText(duree);
-    m_total->setText(total);
+    m_LblAffichageCout->setText(cout);
+    m_LblAffichageDuree->setText(duree);
+    m_LblAffichageTotal->setText(total);
 }
 
 } // namespace Orvalis

@@ -19,17 +19,17 @@ public:
 
     void display(const QString& cout, const QString& duree, const QString& total);
 
-    QLabel* LblAffichageCout() const { return m_cout; }
-    QLabel* LblAffichageDuree() const { return m_duree; }
-    QLabel* LblAffichageTotal() const { return m_total; }
-    // "Coût Instantané", "Durée", "Coût Total".
-    const std::array<QLabel*, 3>& headings() const { return m_headings; }
+    QLabel* LblAffichageCout() const { return m_LblAffichageCout; }
+    QLabel* LblAffichageDuree() const { return m_LblAffichageDuree; }
+    QLabel* LblAffichageTotal() const { return m_LblAffichageTotal; }
+    // LblTextes(0..2): "Coût Instantané", "Durée", "Coût Total".
+    const std::array<QLabel*, 3>& LblTextes() const { return m_LblTextes; }
 
 private:
-    QLabel* m_cout;
-    QLabel* m_duree;
-    QLabel* m_total;
-    std::array<QLabel*, 3> m_headings{};
+    QLabel* m_LblAffichageCout;
+    QLabel* m_LblAffichageDuree;
+    QLabel* m_LblAffichageTotal;
+    std::array<QLabel*, 3> m_LblTextes{};
 };
 
 } // namespace Orvalis

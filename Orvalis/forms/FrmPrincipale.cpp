@@ -92,8 +92,8 @@ FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
     m_menus.setupUi(this);
     connectControls();
     connectMenus();
-    m_timer.setObjectName(QStringLiteral("Timer1"));
-    m_timer.setInterval(1000);
+    m_Timer1.setObjectName(QStringLiteral("Timer1"));
+    m_Timer1.setInterval(1000);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &FrmPrincipale::Form_Unload);
     refresh();
 }
@@ -112,80 +112,79 @@ void FrmPrincipale::createControls() {
     auto* reductions = new QFrame(central);
     reductions->setFrameShape(QFrame::StyledPanel);
     auto* reductionsColumn = new QVBoxLayout(reductions);
-    m_lblTextes[4] = makeHeading(4, QStringLiteral("Réductions Applicables"), reductions);
-    m_lblTextes[4]->setAlignment(Qt::AlignCenter);
+    m_LblTextes[4] = makeHeading(4, QStringLiteral("Réductions Applicables"), reductions);
+    m_LblTextes[4]->setAlignment(Qt::AlignCenter);
     m_panel = new ReductionPanelView(reductions);
-    reductionsColumn->addWidget(m_lblTextes[4]);
+    reductionsColumn->addWidget(m_LblTextes[4]);
     reductionsColumn->addWidget(m_panel);
     top->addWidget(reductions, 1);
     column->addLayout(top);
 
-    m_afficheur = new Afficheur(central);
-    column->addWidget(m_afficheur);
+    m_PicAfficheur = new Afficheur(central);
+    column->addWidget(m_PicAfficheur);
     column->addLayout(createButtons(central));
 
-    for (std::size_t i = 0; i < m_afficheur->headings().size(); ++i)
-        m_lblTextes[i] = m_afficheur->headings()[i];
-    for (std::size_t i = 0; i < m_panel->headings().size(); ++i)
-        m_lblTextes[5 + i] = m_panel->headings()[i];
-    m_lblTextes[10] = m_panel->title();
+    for (std::size_t i = 0; i < m_PicAfficheur->LblTextes().size(); ++i)
+        m_LblTextes[i] = m_PicAfficheur->LblTextes()[i];
+    for (const int index : {5, 6, 7, 10})
+        m_LblTextes[index] = m_panel->LblTextes(index);
     setCentralWidget(central);
 }
 
 QLayout* FrmPrincipale::createLists(QWidget* central) {
     auto* lists = new QGridLayout;
-    m_lblTextes[3] = makeHeading(3, QStringLiteral("Type de Communication"), central);
-    m_cboCommunication = makeList(
+    m_LblTextes[3] = makeHeading(3, QStringLiteral("Type de Communication"), central);
+    m_CboCommunication = makeList(
         "CboCommunication", QStringLiteral("Choix/Affichage du Type de Communication"), central);
-    m_cboCommunication->setFixedWidth(WideNumeroWidth);
-    m_lblTextes[9] = makeHeading(9, QStringLiteral("Numéro"), central);
-    m_cboNumero = makeList("CboNumero", QStringLiteral("Choix/Affichage du Numéro"), central);
-    m_cboNumero->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_lblTextes[11] = makeHeading(11, QStringLiteral("Tarif en F/min"), central);
-    m_cboTarif =
+    m_CboCommunication->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_LblTextes[9] = makeHeading(9, QStringLiteral("Numéro"), central);
+    m_CboNumero = makeList("CboNumero", QStringLiteral("Choix/Affichage du Numéro"), central);
+    m_CboNumero->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_LblTextes[11] = makeHeading(11, QStringLiteral("Tarif en F/min"), central);
+    m_CboTarif =
         makeList("CboTarif", QStringLiteral("Choix/Affichage du tarif particulier"), central);
-    lists->addWidget(m_lblTextes[3], 0, 0);
-    lists->addWidget(m_cboCommunication, 1, 0, 1, 2);
-    lists->addWidget(m_lblTextes[9], 2, 0);
-    lists->addWidget(m_lblTextes[11], 2, 1, Qt::AlignRight);
+    lists->addWidget(m_LblTextes[3], 0, 0);
+    lists->addWidget(m_CboCommunication, 1, 0, 1, 2);
+    lists->addWidget(m_LblTextes[9], 2, 0);
+    lists->addWidget(m_LblTextes[11], 2, 1, Qt::AlignRight);
     auto* numbers = new QHBoxLayout;
-    numbers->addWidget(m_cboNumero);
+    numbers->addWidget(m_CboNumero);
     numbers->addStretch(1);
-    numbers->addWidget(m_cboTarif);
+    numbers->addWidget(m_CboTarif);
     lists->addLayout(numbers, 3, 0, 1, 2);
     return lists;
 }
 
 QLayout* FrmPrincipale::createButtons(QWidget* central) {
     auto* buttons = new QHBoxLayout;
-    m_cmdStartStop = makeButton("CmdStart_Stop", QStringLiteral("Start"), QString(), central);
-    m_cmdStartStop->setCheckable(true);
-    m_cmdReduit = makeButton("CmdReduit", QStringLiteral("Affich.réduit"),
+    m_CmdStart_Stop = makeButton("CmdStart_Stop", QStringLiteral("Start"), QString(), central);
+    m_CmdStart_Stop->setCheckable(true);
+    m_CmdReduit = makeButton("CmdReduit", QStringLiteral("Affich.réduit"),
                              QStringLiteral("Affiche la fenêtre réduite"), central);
-    m_cmdQuitter = makeButton("CmdQuitter", QStringLiteral("Quitter"),
+    m_CmdQuitter = makeButton("CmdQuitter", QStringLiteral("Quitter"),
                               QStringLiteral("Ferme le programme"), central);
-    buttons->addWidget(m_cmdStartStop);
+    buttons->addWidget(m_CmdStart_Stop);
     buttons->addStretch(1);
-    buttons->addWidget(m_cmdReduit);
-    buttons->addWidget(m_cmdQuitter);
+    buttons->addWidget(m_CmdReduit);
+    buttons->addWidget(m_CmdQuitter);
     return buttons;
 }
 
 void FrmPrincipale::connectControls() {
     connect(&m_engine, &CallEngine::changed, this, &FrmPrincipale::refresh);
-    connect(&m_timer, &QTimer::timeout, this, &FrmPrincipale::Timer1_Timer);
-    connect(m_cmdStartStop, &QPushButton::clicked, this, &FrmPrincipale::CmdStart_Stop_Click);
-    connect(m_cmdReduit, &QPushButton::clicked, this, &FrmPrincipale::CmdReduit_Click);
-    connect(m_cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_cboCommunication, &QComboBox::activated, this, [this](int index) {
-        m_engine.CboCommunication_Click(m_cboCommunication->itemText(index));
+    connect(&m_Timer1, &QTimer::timeout, this, &FrmPrincipale::Timer1_Timer);
+    connect(m_CmdStart_Stop, &QPushButton::clicked, this, &FrmPrincipale::CmdStart_Stop_Click);
+    connect(m_CmdReduit, &QPushButton::clicked, this, &FrmPrincipale::CmdReduit_Click);
+    connect(m_CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_CboCommunication, &QComboBox::activated, this, [this](int index) {
+        m_engine.CboCommunication_Click(m_engine.selection().types().at(index));
         refresh();
     });
-    connect(m_cboNumero, &QComboBox::activated, this, [this](int index) {
+    connect(m_CboNumero, &QComboBox::activated, this, [this](int index) {
         m_engine.CboNumero_Click(index);
         refresh();
     });
-    connect(m_cboTarif, &QComboBox::activated, this, [this](int index) {
+    connect(m_CboTarif, &QComboBox::activated, this, [this](int index) {
         m_engine.CboTarif_Click(index);
         refresh();
     });
@@ -225,7 +224,7 @@ const std::array<QLabel*, 3>& FrmPrincipale::LblReduction() const {
 void FrmPrincipale::Form_Load() {
     show();
     m_engine.Form_Load();
-    m_timer.start();
+    m_Timer1.start();
 }
 
 void FrmPrincipale::Timer1_Timer() {
@@ -249,31 +248,37 @@ void FrmPrincipale::CmdStart_Stop_Click() {
 
 void FrmPrincipale::refresh() {
     const CallSelection& selection = m_engine.selection();
-    showList(m_cboCommunication, selection.types(), selection.types().indexOf(selection.type()));
-    showList(m_cboNumero, selection.numbers(), selection.numberIndex());
-    showList(m_cboTarif, selection.rates(), selection.rateIndex());
-    m_lblTextes[9]->setText(selection.numberCaption());
+    QStringList types;
+    for (const BasOrvalis::CommunicationType type : selection.types())
+        types << BasOrvalis::TypeText(type);
+    showList(m_CboCommunication, types,
+             static_cast<int>(selection.types().indexOf(selection.type())));
+    showList(m_CboNumero, selection.numbers(), selection.numberIndex());
+    showList(m_CboTarif, selection.rates(), selection.rateIndex());
+    m_LblTextes[9]->setText(selection.numberCaption());
     const bool kiosque = selection.ratesVisible();
-    // Never narrower than its longest entry, in whatever font the desktop
-    // gives it.
-    const int needed = m_cboNumero->sizeHint().width();
-    m_cboNumero->setFixedWidth(qMax(kiosque ? NarrowNumeroWidth : WideNumeroWidth, needed));
-    m_cboTarif->setVisible(kiosque);
-    m_lblTextes[11]->setVisible(kiosque);
+    // The lists are never narrower than their longest entry, in whatever
+    // font the desktop gives them.
+    m_CboCommunication->setFixedWidth(
+        qMax(WideNumeroWidth, m_CboCommunication->sizeHint().width()));
+    const int needed = m_CboNumero->sizeHint().width();
+    m_CboNumero->setFixedWidth(qMax(kiosque ? NarrowNumeroWidth : WideNumeroWidth, needed));
+    m_CboTarif->setVisible(kiosque);
+    m_LblTextes[11]->setVisible(kiosque);
 
     const CommandStates commands = m_engine.commands();
     m_menus.MnuConfigGenerale->setEnabled(commands.idleCommands);
     m_menus.MnuConfigFT->setEnabled(commands.idleCommands);
     m_menus.MnuCommandesStart->setEnabled(commands.idleCommands);
     m_menus.MnuCommandesStop->setEnabled(commands.stopCommand);
-    m_cboCommunication->setEnabled(commands.idleCommands);
-    m_cboNumero->setEnabled(commands.idleCommands && selection.numbersEnabled());
-    m_cboTarif->setEnabled(commands.idleCommands);
+    m_CboCommunication->setEnabled(commands.idleCommands);
+    m_CboNumero->setEnabled(commands.idleCommands && selection.numbersEnabled());
+    m_CboTarif->setEnabled(commands.idleCommands);
 
-    m_cmdStartStop->setText(m_engine.buttonCaption());
-    m_cmdStartStop->setChecked(m_engine.buttonPressed());
+    m_CmdStart_Stop->setText(m_engine.buttonCaption());
+    m_CmdStart_Stop->setChecked(m_engine.buttonPressed());
     m_panel->display(m_engine.panel());
-    m_afficheur->display(m_engine.coutText(), m_engine.dureeText(), m_engine.totalText());
+    m_PicAfficheur->display(m_engine.coutText(), m_engine.dureeText(), m_engine.totalText());
 }
 
 QString FrmPrincipale::ddeText() const {
@@ -356,7 +361,7 @@ void FrmPrincipale::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_timer.stop();
+    m_Timer1.stop();
     if (m_reduite) {
         disconnect(m_reduite, &FrmReduite::closed, this, &QWidget::show);
         m_reduite->close();

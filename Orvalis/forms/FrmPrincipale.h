@@ -52,12 +52,12 @@ public:
     CallEngine& engine() { return m_engine; }
     DdeServer& ddeServer() { return *m_dde; }
     BusyGate& gate() { return m_gate; }
-    QTimer& Timer1() { return m_timer; }
+    QTimer& Timer1() { return m_Timer1; }
     // The compact window while it is open.
     FrmReduite* reduite() const { return m_reduite; }
     const MainMenus& menus() const { return m_menus; }
     // LblTextes(0..11); index 8 is not used.
-    const std::array<QLabel*, 12>& LblTextes() const { return m_lblTextes; }
+    const std::array<QLabel*, 12>& LblTextes() const { return m_LblTextes; }
     // LblReduction(0..2).
     const std::array<QLabel*, 3>& LblReduction() const;
 
@@ -109,21 +109,22 @@ private:
     JournalLauncher m_launcher;
     DdeServer* m_dde;
     MainMenus m_menus;
-    QTimer m_timer;
+    QTimer m_Timer1;
     QPointer<FrmReduite> m_reduite;
     // The configuration dialog while one is open: no call may start then.
     QPointer<QWidget> m_configWindow;
     bool m_unloaded = false;
 
-    QPushButton* m_cmdStartStop = nullptr;
-    QPushButton* m_cmdReduit = nullptr;
-    QPushButton* m_cmdQuitter = nullptr;
-    QComboBox* m_cboCommunication = nullptr;
-    QComboBox* m_cboNumero = nullptr;
-    QComboBox* m_cboTarif = nullptr;
+    QPushButton* m_CmdStart_Stop = nullptr;
+    QPushButton* m_CmdReduit = nullptr;
+    QPushButton* m_CmdQuitter = nullptr;
+    QComboBox* m_CboCommunication = nullptr;
+    QComboBox* m_CboNumero = nullptr;
+    QComboBox* m_CboTarif = nullptr;
+    // The reductions panel: LblTextes(5..7) and (10), LblReduction(0..2).
     ReductionPanelView* m_panel = nullptr;
-    Afficheur* m_afficheur = nullptr;
-    std::array<QLabel*, 12> m_lblTextes{};
+    Afficheur* m_PicAfficheur = nullptr;
+    std::array<QLabel*, 12> m_LblTextes{};
 };
 
 } // namespace Orvalis

@@ -37,10 +37,10 @@ QLabel* makeLink(const char* name, const QString& placeholder, int number, const
 FrmPropos::FrmPropos(MailOrWeb::Opener opener, QWidget* parent)
     : QDialog(parent)
     , m_opener(std::move(opener))
-    , m_mail(makeLink("lblMail", QStringLiteral("E-Mail"), MailOrWeb::MailNumber,
-                      QStringLiteral("Cliquez pour envoyer un mail"), this))
-    , m_web(makeLink("lblWeb", QStringLiteral("Web"), MailOrWeb::WebNumber,
-                     QStringLiteral("Cliquez sur le lien pour acceder au site Web"), this)) {
+    , m_lblMail(makeLink("lblMail", QStringLiteral("E-Mail"), MailOrWeb::MailNumber,
+                         QStringLiteral("Cliquez pour envoyer un mail"), this))
+    , m_lblWeb(makeLink("lblWeb", QStringLiteral("Web"), MailOrWeb::WebNumber,
+                        QStringLiteral("Cliquez sur le lien pour acceder au site Web"), this)) {
     setObjectName(QStringLiteral("FrmPropos"));
     setWindowTitle(StringTable::text(105));
     setModal(true);
@@ -48,8 +48,8 @@ FrmPropos::FrmPropos(MailOrWeb::Opener opener, QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->addStretch(1);
-    column->addWidget(m_mail);
-    column->addWidget(m_web);
+    column->addWidget(m_lblMail);
+    column->addWidget(m_lblWeb);
     auto* cmdBoutons = new QPushButton(QStringLiteral("&Ok"), this);
     cmdBoutons->setObjectName(QStringLiteral("cmdBoutons"));
     cmdBoutons->setCursor(PointerCursor::hand());
@@ -57,8 +57,8 @@ FrmPropos::FrmPropos(MailOrWeb::Opener opener, QWidget* parent)
     column->addWidget(cmdBoutons, 0, Qt::AlignHCenter);
     connect(cmdBoutons, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_mail->installEventFilter(this);
-    m_web->installEventFilter(this);
+    m_lblMail->installEventFilter(this);
+    m_lblWeb->installEventFilter(this);
 }
 
 void FrmPropos::paintEvent(QPaintEvent*) {
@@ -70,10 +70,10 @@ void FrmPropos::paintEvent(QPaintEvent*) {
 bool FrmPropos::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonRelease &&
                        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (click && (watched == m_mail || watched == m_web)) {
+    if (click && (watched == m_lblMail || watched == m_lblWeb)) {
         // On failure the message has been shown; the box stays open.
         MailOrWeb::OpenMailOrWeb(
-            this, watched == m_mail ? MailOrWeb::MailNumber : MailOrWeb::WebNumber, m_opener);
+            this, watched == m_lblMail ? MailOrWeb::MailNumber : MailOrWeb::WebNumber, m_opener);
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -17,8 +17,8 @@ public:
     explicit FrmPropos(MailOrWeb::Opener opener = MailOrWeb::desktopOpener(),
                        QWidget* parent = nullptr);
 
-    QLabel* lblMail() const { return m_mail; }
-    QLabel* lblWeb() const { return m_web; }
+    QLabel* lblMail() const { return m_lblMail; }
+    QLabel* lblWeb() const { return m_lblWeb; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,8 +26,8 @@ protected:
 
 private:
     MailOrWeb::Opener m_opener;
-    QLabel* m_mail;
-    QLabel* m_web;
+    QLabel* m_lblMail;
+    QLabel* m_lblWeb;
 };
 
 } // namespace Orvalis

@@ -40,12 +40,12 @@ FrmReduite::FrmReduite(SettingsStore& store, Displays displays, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_store(store)
     , m_displays(std::move(displays))
-    , m_cout(makeLabel(QStringLiteral("LblAffichageCout"), QStringLiteral("0"),
-                       QStringLiteral("Coût de l'appel"), this))
-    , m_duree(makeLabel(QStringLiteral("LblAffichageDuree"), QStringLiteral("00:00:00"),
-                        QStringLiteral("Durée de l'appel"), this))
-    , m_total(makeLabel(QStringLiteral("LblAffichageTotal"), QStringLiteral("0"),
-                        QStringLiteral("Coût Total des appels"), this)) {
+    , m_LblAffichageCout(makeLabel(QStringLiteral("LblAffichageCout"), QStringLiteral("0"),
+                                   QStringLiteral("Coût de l'appel"), this))
+    , m_LblAffichageDuree(makeLabel(QStringLiteral("LblAffichageDuree"), QStringLiteral("00:00:00"),
+                                    QStringLiteral("Durée de l'appel"), this))
+    , m_LblAffichageTotal(makeLabel(QStringLiteral("LblAffichageTotal"), QStringLiteral("0"),
+                                    QStringLiteral("Coût Total des appels"), this)) {
     setObjectName(QStringLiteral("FrmReduite"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing it brings the main window back; it never ends the program.
@@ -54,22 +54,22 @@ FrmReduite::FrmReduite(SettingsStore& store, Displays displays, QWidget* parent)
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 2, 6, 2);
-    m_cout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_duree->setAlignment(Qt::AlignCenter);
-    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row->addWidget(m_cout, 1);
+    m_LblAffichageCout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_LblAffichageDuree->setAlignment(Qt::AlignCenter);
+    m_LblAffichageTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_LblAffichageCout, 1);
     row->addWidget(makeLabel(QStringLiteral("LblTextes_0"), QStringLiteral("F"), QString(), this));
-    row->addWidget(m_duree, 1);
-    row->addWidget(m_total, 1);
+    row->addWidget(m_LblAffichageDuree, 1);
+    row->addWidget(m_LblAffichageTotal, 1);
     row->addWidget(makeLabel(QStringLiteral("LblTextes_1"), QStringLiteral("F"), QString(), this));
     // 3405 twips wide at design; the height follows the font.
     setFixedWidth(Twips::toPixels(3405));
-    m_total->installEventFilter(this);
+    m_LblAffichageTotal->installEventFilter(this);
 
-    m_timer.setObjectName(QStringLiteral("Timer1"));
-    m_timer.setInterval(900);
-    connect(&m_timer, &QTimer::timeout, this, &FrmReduite::Timer1_Timer);
-    m_timer.start();
+    m_Timer1.setObjectName(QStringLiteral("Timer1"));
+    m_Timer1.setInterval(900);
+    connect(&m_Timer1, &QTimer::timeout, this, &FrmReduite::Timer1_Timer);
+    m_Timer1.start();
     Timer1_Timer();
     adjustSize();
     move(storedPosition());
@@ -86,9 +86,9 @@ QPoint FrmReduite::storedPosition() const {
 
 void FrmReduite::Timer1_Timer() {
     const std::array<QString, 3> texts = m_displays();
-    m_cout->setText(texts[0]);
-    m_duree->setText(texts[1]);
-    m_total->setText(texts[2]);
+    m_LblAffichageCout->setText(texts[0]);
+    m_LblAffichageDuree->setText(texts[1]);
+    m_LblAffichageTotal->setText(texts[2]);
 }
 
 void FrmReduite::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -97,7 +97,7 @@ void FrmReduite::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 bool FrmReduite::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_total && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_LblAffichageTotal && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         close();
         return true;
@@ -106,7 +106,7 @@ bool FrmReduite::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmReduite::closeEvent(QCloseEvent* event) {
-    m_timer.stop();
+    m_Timer1.stop();
     m_store.write(Sections::Parametres, Keys::FenetreReduitePosV,
                   QString::number(Twips::fromPixels(pos().x())));
     m_store.write(Sections::Parametres, Keys::FenetreReduitePosH,

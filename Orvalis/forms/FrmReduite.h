@@ -28,10 +28,10 @@ public:
     // the top right corner of the screen when none is kept.
     QPoint storedPosition() const;
 
-    QLabel* LblAffichageCout() const { return m_cout; }
-    QLabel* LblAffichageDuree() const { return m_duree; }
-    QLabel* LblAffichageTotal() const { return m_total; }
-    QTimer& Timer1() { return m_timer; }
+    QLabel* LblAffichageCout() const { return m_LblAffichageCout; }
+    QLabel* LblAffichageDuree() const { return m_LblAffichageDuree; }
+    QLabel* LblAffichageTotal() const { return m_LblAffichageTotal; }
+    QTimer& Timer1() { return m_Timer1; }
     // One tick: the three displays copied as they stand.
     void Timer1_Timer();
 
@@ -47,10 +47,10 @@ protected:
 private:
     SettingsStore& m_store;
     Displays m_displays;
-    QLabel* m_cout;
-    QLabel* m_duree;
-    QLabel* m_total;
-    QTimer m_timer;
+    QLabel* m_LblAffichageCout;
+    QLabel* m_LblAffichageDuree;
+    QLabel* m_LblAffichageTotal;
+    QTimer m_Timer1;
 };
 
 } // namespace Orvalis

@@ -10,6 +10,9 @@ namespace Orvalis {
 namespace {
 
 constexpr int Columns = 3;
+// LblTextes(5..7) head the indicators, LblTextes(10) is the panel's title.
+constexpr int FirstHeadingIndex = 5;
+constexpr int TitleIndex = 10;
 
 QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -22,27 +25,28 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent) {
 
 ReductionPanelView::ReductionPanelView(QWidget* parent)
     : QWidget(parent)
-    , m_grid(new QGridLayout(this))
-    , m_title(makeLabel(QString(), QStringLiteral("LblTextes_10"), this)) {
+    , m_grid(new QGridLayout(this)) {
     m_grid->setContentsMargins(0, 0, 0, 0);
-    QFont bold = m_title->font();
+    QLabel* title = makeLabel(QString(), QStringLiteral("LblTextes_%1").arg(TitleIndex), this);
+    QFont bold = title->font();
     bold.setBold(true);
-    m_title->setFont(bold);
-    m_grid->addWidget(m_title, 0, 0, 1, Columns);
+    title->setFont(bold);
+    m_LblTextes[TitleIndex] = title;
+    m_grid->addWidget(title, 0, 0, 1, Columns);
 
     const std::array<QString, 3> headings{
         QStringLiteral("Horaire"), QStringLiteral("Supplementaire"), QStringLiteral("Totale")};
-    for (std::size_t i = 0; i < m_indicators.size(); ++i) {
+    for (std::size_t i = 0; i < m_LblReduction.size(); ++i) {
         const int column = static_cast<int>(i);
-        m_headings[i] =
-            makeLabel(headings[i], QStringLiteral("LblTextes_%1").arg(5 + column), this);
-        m_indicators[i] =
+        m_LblTextes[FirstHeadingIndex + column] = makeLabel(
+            headings[i], QStringLiteral("LblTextes_%1").arg(FirstHeadingIndex + column), this);
+        m_LblReduction[i] =
             makeLabel(QStringLiteral("0 %"), QStringLiteral("LblReduction_%1").arg(column), this);
-        m_indicators[i]->setFrameShape(QFrame::Panel);
-        m_indicators[i]->setFrameShadow(QFrame::Sunken);
-        m_indicators[i]->setMinimumWidth(70);
-        m_grid->addWidget(m_headings[i], 1, column);
-        m_grid->addWidget(m_indicators[i], 2, column);
+        m_LblReduction[i]->setFrameShape(QFrame::Panel);
+        m_LblReduction[i]->setFrameShadow(QFrame::Sunken);
+        m_LblReduction[i]->setMinimumWidth(70);
+        m_grid->addWidget(m_LblTextes[FirstHeadingIndex + column], 1, column);
+        m_grid->addWidget(m_LblReduction[i], 2, column);
     }
     display(ReductionPanel());
 }
@@ -52,23 +56,23 @@ QColor ReductionPanelView::colourOf(IndicatorColour colour) {
 }
 
 void ReductionPanelView::placeFirstColumn(int span) {
-    m_grid->addWidget(m_headings[0], 1, 0, 1, span);
-    m_grid->addWidget(m_indicators[0], 2, 0, 1, span);
+    m_grid->addWidget(m_LblTextes[FirstHeadingIndex], 1, 0, 1, span);
+    m_grid->addWidget(m_LblReduction[0], 2, 0, 1, span);
 }
 
 void ReductionPanelView::display(const ReductionPanel& panel) {
-    m_title->setText(panel.title);
-    m_headings[1]->setText(panel.heading1);
+    m_LblTextes[TitleIndex]->setText(panel.title);
+    m_LblTextes[FirstHeadingIndex + 1]->setText(panel.heading1);
     placeFirstColumn(panel.singleIndicator ? Columns : 1);
-    for (std::size_t i = 0; i < m_indicators.size(); ++i) {
+    for (std::size_t i = 0; i < m_LblReduction.size(); ++i) {
         const Indicator& indicator = panel.indicators[i];
-        m_indicators[i]->setText(indicator.text);
-        m_indicators[i]->setToolTip(indicator.tip);
-        m_indicators[i]->setVisible(indicator.visible);
-        m_headings[i]->setVisible(indicator.visible);
+        m_LblReduction[i]->setText(indicator.text);
+        m_LblReduction[i]->setToolTip(indicator.tip);
+        m_LblReduction[i]->setVisible(indicator.visible);
+        m_LblTextes[FirstHeadingIndex + static_cast<int>(i)]->setVisible(indicator.visible);
     }
-    m_indicators[0]->setStyleSheet(QStringLiteral("background-color: %1; color: white;")
-                                       .arg(colourOf(panel.hourColour).name()));
+    m_LblReduction[0]->setStyleSheet(QStringLiteral("background-color: %1; color: white;")
+                                         .arg(colourOf(panel.hourColour).name()));
 }
 
 } // namespace Orvalis

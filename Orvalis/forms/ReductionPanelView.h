@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 
 class QGridLayout;
 class QLabel;
@@ -22,11 +23,10 @@ public:
 
     void display(const ReductionPanel& panel);
 
-    QLabel* title() const { return m_title; }
-    // LblTextes(5), (6), (7).
-    const std::array<QLabel*, 3>& headings() const { return m_headings; }
+    // LblTextes(5), (6), (7) over the indicators and LblTextes(10), the title.
+    QLabel* LblTextes(int index) const { return m_LblTextes.at(index); }
     // LblReduction(0..2).
-    const std::array<QLabel*, 3>& LblReduction() const { return m_indicators; }
+    const std::array<QLabel*, 3>& LblReduction() const { return m_LblReduction; }
 
     static QColor colourOf(IndicatorColour colour);
 
@@ -34,9 +34,9 @@ private:
     void placeFirstColumn(int span);
 
     QGridLayout* m_grid;
-    QLabel* m_title;
-    std::array<QLabel*, 3> m_headings{};
-    std::array<QLabel*, 3> m_indicators{};
+    // LblTextes(5), (6), (7) and (10).
+    std::map<int, QLabel*> m_LblTextes;
+    std::array<QLabel*, 3> m_LblReduction{};
 };
 
 } // namespace Orvalis

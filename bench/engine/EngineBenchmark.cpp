@@ -1,54 +1,45 @@
 // The cost of one tick of the call in progress for every type of
 // communication, and of pricing a 24-hour call second by second.
 #include "engine/CallEngine.h"
-#include "engine/CallLogSink.h"
 #include "engine/CallSimulation.h"
 #include "engine/ManualClock.h"
+#include "support/CapturedLog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryStore.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/Holidays.h"
-#include "BasOrvalis/Messages.h"
 #include "BasOrvalis/Settings.h"
-#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
 
 using namespace BasOrvalis;
 
 namespace {
 
-class Unanswered final : public MessagePresenter {
-public:
-    int ShowMessage(int, int, int, int) override { return MessageAnswer::No; }
-};
-
-class Discarded final : public CallLogSink {
-public:
-    void append(const CallRecord&) override {}
-};
-
 struct TypeCase {
-    QString type;
+    CommunicationType type;
     QString number;
 };
 
 // Every type with a number it prices, all subscriptions held.
 const std::vector<TypeCase>& TypeCases() {
     static const std::vector<TypeCase> cases{
-        {Types::Standard, Numbers::AppelLocal},
-        {Types::Primaliste, QStringLiteral("0140000001")},
-        {Types::PrimalisteInternet, QStringLiteral("0860000000")},
-        {Types::Temporalis, Numbers::AppelLocal},
-        {Types::ForfaitLocal, Numbers::AppelLocal},
-        {Types::LibreAcces, Numbers::AppelLocal},
-        {Types::Perso, QStringLiteral("0033100000000")},
-        {Types::Numeris, Numbers::AppelLocal},
-        {Types::Kiosque, Numbers::Kiosque1313},
-        {Types::Audiotel, Numbers::AudiotelPrefixes().at(6)},
+        {CommunicationType::Standard, Numbers::AppelLocal},
+        {CommunicationType::Primaliste, QStringLiteral("0140000001")},
+        {CommunicationType::PrimalisteInternet, QStringLiteral("0860000000")},
+        {CommunicationType::Temporalis, Numbers::AppelLocal},
+        {CommunicationType::ForfaitLocal, Numbers::AppelLocal},
+        {CommunicationType::LibreAcces, Numbers::AppelLocal},
+        {CommunicationType::Perso, QStringLiteral("0033100000000")},
+        {CommunicationType::Numeris, Numbers::AppelLocal},
+        {CommunicationType::Kiosque, Numbers::Kiosque1313},
+        {CommunicationType::Audiotel, Numbers::AudiotelPrefixes().at(6)},
     };
     return cases;
 }
@@ -71,42 +62,51 @@ const QDateTime Start(QDate(2026, 12, 12), QTime(23, 0));
 
 void BM_Tick(benchmark::State& state) {
     const TypeCase& c = TypeCases().at(static_cast<std::size_t>(state.range(0)));
-    state.SetLabel(c.type.toStdString());
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    state.SetLabel(TypeText(c.type).toStdString());
+    TemporaryStore store;
     Settings settings = AllSubscriptions();
     const StartDate startDate = StartDateOf(Start.date());
     const Holidays joursFeries = ComputeHolidays(Start.date().year());
     ManualClock clock(Start);
-    Unanswered messages;
-    Discarded log;
-    CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
-    engine.CboCommunication_Click(c.type);
-    engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(c.number)));
+    ScriptedMessages messages{MessageAnswer::No};
+    CapturedLog log;
+    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
+                      nullptr);
+    // Chosen as the user would: the type, then its number.
+    const auto choose = [&engine, &c] {
+        engine.CboCommunication_Click(c.type);
+        engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(c.number)));
+    };
+    choose();
     engine.StartStop(true);
+    std::int64_t restarts = 0;
     for (auto _ : state) {
         clock.advance(1);
         engine.Timer1_Timer();
         if (!engine.EnCours()) {
-            // A package used up or the night over: the next call starts
-            // where the first one did.
+            // A package used up after a day, or the night over: the next
+            // call starts where the first one did, with the package full
+            // again, so that every other tick is a priced one.
             state.PauseTiming();
+            settings = AllSubscriptions();
             clock.setNow(Start);
+            choose();
             engine.StartStop(true);
+            ++restarts;
             state.ResumeTiming();
         }
     }
+    state.counters["restarts"] = static_cast<double>(restarts);
 }
 BENCHMARK(BM_Tick)->DenseRange(0, 9);
 
 void BM_DayLongCall(benchmark::State& state) {
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    TemporaryStore store;
     const Settings settings = AllSubscriptions();
     for (auto _ : state) {
-        CallSimulation simulation(settings, store, Start, false);
+        CallSimulation simulation(settings, store.store(), Start, false);
         QString error;
-        simulation.select(Types::Standard, Numbers::AppelLocal, QString(), error);
+        simulation.select(CommunicationType::Standard, Numbers::AppelLocal, QString(), error);
         simulation.run(Start.addDays(1));
         benchmark::DoNotOptimize(simulation.total());
     }

@@ -3,6 +3,7 @@
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/CallDescription.h"
 #include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "common/Cp1252.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ using namespace BasOrvalis;
 const QString PersoNumero = QStringLiteral("Mon fournisseur");
 
 struct DescriptionCase {
-    QString type;
+    CommunicationType type;
     QString number;
     QString description;
 };
@@ -29,35 +30,44 @@ TEST_P(CallDescriptionTest, TypeWordAndNumberLabel) {
 INSTANTIATE_TEST_SUITE_P(
     EveryType, CallDescriptionTest,
     ::testing::Values(
-        DescriptionCase{Types::Standard, "Appel N° Local", "Standard: Appel Local"},
-        DescriptionCase{Types::Standard, "Appel N° inférieur à 25 Kms", "Standard: Appel d<25 Kms"},
-        DescriptionCase{Types::Standard, "Appel N° entre 25 et 30 Kms",
+        DescriptionCase{CommunicationType::Standard, "Appel N° Local", "Standard: Appel Local"},
+        DescriptionCase{CommunicationType::Standard, "Appel N° inférieur à 25 Kms",
+                        "Standard: Appel d<25 Kms"},
+        DescriptionCase{CommunicationType::Standard, "Appel N° entre 25 et 30 Kms",
                         "Standard: Appel 30<d<52 Kms"},
-        DescriptionCase{Types::Temporalis, "Appel N° entre 30 et 50 Kms",
+        DescriptionCase{CommunicationType::Temporalis, "Appel N° entre 30 et 50 Kms",
                         "Temporalis: Appel 52<d<100 Kms"},
-        DescriptionCase{Types::Temporalis, "Appel N° National", "Temporalis: Appel National"},
-        DescriptionCase{Types::Primaliste, "01 23 45 67 89", "Primaliste: 01 23 45 67 89"},
-        DescriptionCase{Types::PrimalisteInternet, "08 60 00 00 00",
+        DescriptionCase{CommunicationType::Temporalis, "Appel N° National",
+                        "Temporalis: Appel National"},
+        DescriptionCase{CommunicationType::Primaliste, "01 23 45 67 89",
+                        "Primaliste: 01 23 45 67 89"},
+        DescriptionCase{CommunicationType::PrimalisteInternet, "08 60 00 00 00",
                         "Primaliste NET: 08 60 00 00 00"},
-        DescriptionCase{Types::ForfaitLocal, "Appel N° Local", "Forfait Local: Appel N° Local"},
-        DescriptionCase{Types::LibreAcces, "Appel N° Local", "Libre @cces: Appel N° Local"},
-        DescriptionCase{Types::Numeris, "Appel N° Local", "Numéris Itoo: Appel N° Local"},
-        DescriptionCase{Types::Kiosque, "08-36-01-15-15", "Kiosque Micro: 08-36-01-15-15"},
-        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-64", "Audiotel: 08-36-64-XX-XX"},
-        DescriptionCase{Types::Audiotel, "N° débutant par 08-36-70", "Audiotel: 08-36-70-XX-XX"},
+        DescriptionCase{CommunicationType::ForfaitLocal, "Appel N° Local",
+                        "Forfait Local: Appel N° Local"},
+        DescriptionCase{CommunicationType::LibreAcces, "Appel N° Local",
+                        "Libre @cces: Appel N° Local"},
+        DescriptionCase{CommunicationType::Numeris, "Appel N° Local",
+                        "Numéris Itoo: Appel N° Local"},
+        DescriptionCase{CommunicationType::Kiosque, "08-36-01-15-15",
+                        "Kiosque Micro: 08-36-01-15-15"},
+        DescriptionCase{CommunicationType::Audiotel, "N° débutant par 08-36-64",
+                        "Audiotel: 08-36-64-XX-XX"},
+        DescriptionCase{CommunicationType::Audiotel, "N° débutant par 08-36-70",
+                        "Audiotel: 08-36-70-XX-XX"},
         // A personalised call is named after its own number label.
-        DescriptionCase{Types::Perso, "ignored", "Perso: Mon fournisseur"}));
+        DescriptionCase{CommunicationType::Perso, "ignored", "Perso: Mon fournisseur"}));
 
 class CallRecordTest : public ::testing::Test {
 protected:
     CallRecordTest() {
-        m_call.type = Types::Standard;
+        m_call.type = CommunicationType::Standard;
         m_call.number = Numbers::AppelLocal;
         m_call.start = QDateTime(QDate(1999, 3, 2), QTime(10, 0, 0));
         m_call.end = QDateTime(QDate(1999, 3, 2), QTime(10, 10, 0));
-        m_call.duration = QStringLiteral("00:10:00");
-        m_call.cost = QStringLiteral("2,702");
-        m_call.total = QStringLiteral("14,25");
+        m_call.duration = QTime(0, 10);
+        m_call.cost = 2.702f;
+        m_call.total = 14.254f;
     }
     CallSummary m_call;
 };
@@ -74,11 +84,22 @@ TEST_F(CallRecordTest, FieldsOfALocalCall) {
     EXPECT_EQ(record->Total, QStringLiteral("14,25"));
 }
 
-TEST_F(CallRecordTest, CostRoundedToTwoDecimalsWhicheverSeparator) {
-    m_call.cost = QStringLiteral("1.726");
-    EXPECT_EQ(BuildCallRecord(m_call)->Cout, QStringLiteral("1,73"));
-    m_call.cost = QStringLiteral("1,726");
-    EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("1.73"));
+// The cost as displayed, three decimals, rounded half away from zero: the
+// single-precision 0.445 lies just below 0.445 and is still logged 0,45.
+TEST_F(CallRecordTest, CostIsTheDisplayedCostRoundedToCentimes) {
+    const struct {
+        float cost;
+        const char* display;
+        const char* logged;
+    } rows[] = {{0.445f, "0,445", "0,45"}, {3.425f, "3,425", "3,43"},  {7.865f, "7,865", "7,87"},
+                {1.726f, "1,726", "1,73"}, {0.4449f, "0,445", "0,45"}, {0.4444f, "0,444", "0,44"}};
+    for (const auto& row : rows) {
+        m_call.cost = row.cost;
+        EXPECT_EQ(CostDisplayText(row.cost), QString::fromUtf8(row.display));
+        EXPECT_EQ(BuildCallRecord(m_call)->Cout, QString::fromUtf8(row.logged));
+    }
+    m_call.cost = 3.425f;
+    EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("3.43"));
 }
 
 TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
@@ -90,7 +111,7 @@ TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
 }
 
 TEST_F(CallRecordTest, LongDescriptionCutShortOnePadded) {
-    m_call.type = Types::Primaliste;
+    m_call.type = CommunicationType::Primaliste;
     m_call.number = QStringLiteral("01 23 45 67 89 poste 1234 bureau");
     const CallRecord longOne = *BuildCallRecord(m_call);
     EXPECT_EQ(longOne.Libelle, QStringLiteral("Primaliste: 01 23 45 67 89 pos"));
@@ -104,18 +125,18 @@ TEST_F(CallRecordTest, LongDescriptionCutShortOnePadded) {
 
 TEST_F(CallRecordTest, NoRecordWithoutSomethingToPrice) {
     CallSummary nothing = m_call;
-    nothing.type = Types::FaitesUneSelection;
-    nothing.number = Types::FaitesUneSelection;
+    nothing.type = CommunicationType::FaitesUneSelection;
+    nothing.number = FaitesUneSelection;
     EXPECT_FALSE(BuildCallRecord(nothing));
 
     CallSummary notConfigured = m_call;
-    notConfigured.type = Types::Primaliste;
+    notConfigured.type = CommunicationType::Primaliste;
     notConfigured.number = Numbers::NonConfigure;
     EXPECT_FALSE(BuildCallRecord(notConfigured));
 }
 
 TEST_F(CallRecordTest, PrimalisteInternetOnlyAtNight) {
-    m_call.type = Types::PrimalisteInternet;
+    m_call.type = CommunicationType::PrimalisteInternet;
     m_call.number = QStringLiteral("08 60 00 00 00");
     m_call.plageNuit = false;
     EXPECT_FALSE(BuildCallRecord(m_call));

@@ -1,6 +1,6 @@
 // The type and number lists and the stored default selection.
 #include "BasOrvalis/CommunicationLists.h"
-#include "BasOrvalis/Messages.h"
+#include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,22 @@ Settings AllSubscriptions() {
 }
 
 TEST(CommunicationTypes, NoSubscription) {
-    EXPECT_EQ(CommunicationTypes(Settings()),
-              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::Numeris,
-                           Types::Kiosque, Types::Audiotel}));
+    EXPECT_EQ(
+        CommunicationTypes(Settings()),
+        (QVector<CommunicationType>{CommunicationType::FaitesUneSelection,
+                                    CommunicationType::Standard, CommunicationType::Numeris,
+                                    CommunicationType::Kiosque, CommunicationType::Audiotel}));
 }
 
 TEST(CommunicationTypes, EverySubscriptionInListOrder) {
-    EXPECT_EQ(CommunicationTypes(AllSubscriptions()),
-              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::Primaliste,
-                           Types::PrimalisteInternet, Types::Temporalis, Types::ForfaitLocal,
-                           Types::LibreAcces, Types::Perso, Types::Numeris, Types::Kiosque,
-                           Types::Audiotel}));
+    EXPECT_EQ(
+        CommunicationTypes(AllSubscriptions()),
+        (QVector<CommunicationType>{
+            CommunicationType::FaitesUneSelection, CommunicationType::Standard,
+            CommunicationType::Primaliste, CommunicationType::PrimalisteInternet,
+            CommunicationType::Temporalis, CommunicationType::ForfaitLocal,
+            CommunicationType::LibreAcces, CommunicationType::Perso, CommunicationType::Numeris,
+            CommunicationType::Kiosque, CommunicationType::Audiotel}));
 }
 
 TEST(CommunicationTypes, OnlyTickedFlagsCount) {
@@ -40,12 +45,14 @@ TEST(CommunicationTypes, OnlyTickedFlagsCount) {
     s.AboTemporalis = 2;
     s.AboForfaitLocal = 1;
     EXPECT_EQ(CommunicationTypes(s),
-              (QStringList{Types::FaitesUneSelection, Types::Standard, Types::ForfaitLocal,
-                           Types::Numeris, Types::Kiosque, Types::Audiotel}));
+              (QVector<CommunicationType>{
+                  CommunicationType::FaitesUneSelection, CommunicationType::Standard,
+                  CommunicationType::ForfaitLocal, CommunicationType::Numeris,
+                  CommunicationType::Kiosque, CommunicationType::Audiotel}));
 }
 
 struct NumberListCase {
-    QString type;
+    CommunicationType type;
     QStringList entries;
     QString caption;
 };
@@ -65,7 +72,7 @@ TEST_P(NumberListTest, EntriesAndCaption) {
     const NumberListCase& c = GetParam();
     EXPECT_EQ(NumberEntries(c.type, Configured()), c.entries);
     EXPECT_EQ(NumberListCaption(c.type), c.caption);
-    EXPECT_EQ(NumberListEnabled(c.type), c.type != Types::FaitesUneSelection);
+    EXPECT_EQ(NumberListEnabled(c.type), c.type != CommunicationType::FaitesUneSelection);
 }
 
 const QStringList Distances{
@@ -77,28 +84,37 @@ const QString NotSet = QStringLiteral("Non Configuré");
 INSTANTIATE_TEST_SUITE_P(
     EveryType, NumberListTest,
     ::testing::Values(
-        NumberListCase{Types::FaitesUneSelection, {Types::FaitesUneSelection}, "Numéro"},
-        NumberListCase{Types::Standard, Distances, "Distance du Numéro"},
-        NumberListCase{Types::Temporalis, Distances, "Distance du Numéro"},
-        NumberListCase{Types::Primaliste,
+        NumberListCase{CommunicationType::FaitesUneSelection, {FaitesUneSelection}, "Numéro"},
+        NumberListCase{CommunicationType::Standard, Distances, "Distance du Numéro"},
+        NumberListCase{CommunicationType::Temporalis, Distances, "Distance du Numéro"},
+        NumberListCase{CommunicationType::Primaliste,
                        {"01 23 45 67 89", NotSet, NotSet, NotSet, NotSet, NotSet},
                        "Numéros Primaliste"},
-        NumberListCase{Types::PrimalisteInternet, {"08 60 00 00 00"}, "N° Primaliste Internet"},
-        NumberListCase{Types::ForfaitLocal, {"Appel N° Local"}, "Forfait Local"},
-        NumberListCase{Types::LibreAcces, {"Appel N° Local"}, "Libre @cces"},
-        NumberListCase{Types::Numeris, {"Appel N° Local"}, "Numéris Itoo"},
-        NumberListCase{Types::Perso, {"Mon fournisseur"}, "Communication Personnalisée"},
-        NumberListCase{Types::Kiosque,
+        NumberListCase{
+            CommunicationType::PrimalisteInternet, {"08 60 00 00 00"}, "N° Primaliste Internet"},
+        NumberListCase{CommunicationType::ForfaitLocal, {"Appel N° Local"}, "Forfait Local"},
+        NumberListCase{CommunicationType::LibreAcces, {"Appel N° Local"}, "Libre @cces"},
+        NumberListCase{CommunicationType::Numeris, {"Appel N° Local"}, "Numéris Itoo"},
+        NumberListCase{
+            CommunicationType::Perso, {"Mon fournisseur"}, "Communication Personnalisée"},
+        NumberListCase{CommunicationType::Kiosque,
                        {"08-36-01-13-13", "08-36-01-14-14", "08-36-01-15-15", "08-36-01-16-16",
                         "08-36-01-17-17"},
                        "Numéros Kiosque Micro"},
-        NumberListCase{Types::Audiotel,
+        NumberListCase{CommunicationType::Audiotel,
                        {"N° débutant par 08-36-64", "N° débutant par 08-36-65",
                         "N° débutant par 08-36-66", "N° débutant par 08-36-67",
                         "N° débutant par 08-36-68", "N° débutant par 08-36-69",
                         "N° débutant par 08-36-70"},
-                       "Numéros Audiotel"},
-        NumberListCase{QStringLiteral("Minitel"), {}, QString()}));
+                       "Numéros Audiotel"}));
+
+TEST(TypeText, EachTypeIsReadBackFromItsOwnTextOnly) {
+    for (const CommunicationType type : AllCommunicationTypes)
+        EXPECT_EQ(TypeOfText(TypeText(type)), type) << TypeText(type).toStdString();
+    EXPECT_EQ(TypeText(CommunicationType::Numeris), QStringLiteral("Numéris Itoo"));
+    EXPECT_FALSE(TypeOfText(QStringLiteral("Minitel")));
+    EXPECT_FALSE(TypeOfText(QStringLiteral("communication standard")));
+}
 
 TEST(DistanceBandOf, BandOfEachDistanceEntry) {
     for (int i = 0; i < Distances.size(); ++i)
@@ -108,29 +124,13 @@ TEST(DistanceBandOf, BandOfEachDistanceEntry) {
     EXPECT_EQ(DistanceBandOf(QString()), 0);
 }
 
-// Answers every message with OK and keeps what was shown.
-class ScriptedMessages final : public MessagePresenter {
-public:
-    struct Shown {
-        int title, buttons, message, second;
-    };
-    int ShowMessage(int title, int buttons, int message, int second) override {
-        m_shown.push_back({title, buttons, message, second});
-        return MessageAnswer::Ok;
-    }
-    const std::vector<Shown>& shown() const { return m_shown; }
-
-private:
-    std::vector<Shown> m_shown;
-};
-
 struct DefaultCase {
     const char* name;
     Settings settings;
     bool offered;
 };
 
-Settings WithDefault(Settings s, const QString& type, const QString& number) {
+Settings WithDefault(Settings s, CommunicationType type, const QString& number) {
     s.TypeDefaut = type;
     s.NumeroDefaut = number;
     return s;
@@ -140,21 +140,17 @@ class DefaultSelectionTest : public ::testing::TestWithParam<DefaultCase> {};
 
 TEST_P(DefaultSelectionTest, ReportedOnceAndForgottenWhenNoLongerOffered) {
     Settings settings = GetParam().settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{MessageAnswer::Ok};
     EXPECT_EQ(ValidateDefaultSelection(settings, messages), GetParam().offered);
     if (GetParam().offered) {
-        EXPECT_TRUE(messages.shown().empty());
+        EXPECT_TRUE(messages.shown.isEmpty());
         EXPECT_EQ(settings.TypeDefaut, GetParam().settings.TypeDefaut);
         EXPECT_EQ(settings.NumeroDefaut, GetParam().settings.NumeroDefaut);
         return;
     }
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].title, 215);
-    EXPECT_EQ(messages.shown()[0].buttons, MessageStyle::Exclamation);
-    EXPECT_EQ(messages.shown()[0].message, 315);
-    EXPECT_EQ(messages.shown()[0].second, 415);
-    EXPECT_EQ(settings.TypeDefaut, Types::FaitesUneSelection);
-    EXPECT_EQ(settings.NumeroDefaut, Types::FaitesUneSelection);
+    EXPECT_EQ(messages.shown, (QVector<ShownMessage>{{215, MessageStyle::Exclamation, 315, 415}}));
+    EXPECT_EQ(settings.TypeDefaut, CommunicationType::FaitesUneSelection);
+    EXPECT_EQ(settings.NumeroDefaut, FaitesUneSelection);
 }
 
 Settings PrimalisteNumberOne(int held) {
@@ -168,19 +164,22 @@ INSTANTIATE_TEST_SUITE_P(
     StoredDefaults, DefaultSelectionTest,
     ::testing::Values(
         DefaultCase{"NothingChosen", Settings(), true},
-        DefaultCase{"StandardLocal", WithDefault(Settings(), Types::Standard, "Appel N° Local"),
-                    true},
-        DefaultCase{"PrimalisteHeld",
-                    WithDefault(PrimalisteNumberOne(1), Types::Primaliste, "01 23 45 67 89"), true},
-        DefaultCase{"PrimalisteDropped",
-                    WithDefault(PrimalisteNumberOne(0), Types::Primaliste, "01 23 45 67 89"),
-                    false},
-        DefaultCase{"PrimalisteNumberChanged",
-                    WithDefault(PrimalisteNumberOne(1), Types::Primaliste, "01 00 00 00 00"),
-                    false},
+        DefaultCase{"StandardLocal",
+                    WithDefault(Settings(), CommunicationType::Standard, "Appel N° Local"), true},
+        DefaultCase{
+            "PrimalisteHeld",
+            WithDefault(PrimalisteNumberOne(1), CommunicationType::Primaliste, "01 23 45 67 89"),
+            true},
+        DefaultCase{
+            "PrimalisteDropped",
+            WithDefault(PrimalisteNumberOne(0), CommunicationType::Primaliste, "01 23 45 67 89"),
+            false},
+        DefaultCase{
+            "PrimalisteNumberChanged",
+            WithDefault(PrimalisteNumberOne(1), CommunicationType::Primaliste, "01 00 00 00 00"),
+            false},
         DefaultCase{"NumberOfAnotherType",
-                    WithDefault(Settings(), Types::Kiosque, "Appel N° Local"), false},
-        DefaultCase{"UnknownType", WithDefault(Settings(), "Minitel", "Appel N° Local"), false}),
+                    WithDefault(Settings(), CommunicationType::Kiosque, "Appel N° Local"), false}),
     [](const ::testing::TestParamInfo<DefaultCase>& info) { return info.param.name; });
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
-#include "BasOrvalis/TemporaryStore.h"
+#include "support/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ Settings SampleSettings() {
     s.RazPeriode = QStringLiteral("Mensuelle");
     s.RazDate = QStringLiteral("Le 15 du mois");
     s.DerniereRaz = QDate(2026, 11, 15);
-    s.TypeDefaut = Types::Primaliste;
+    s.TypeDefaut = CommunicationType::Primaliste;
     s.NumeroDefaut = QStringLiteral("01 23 45 67 89");
     s.AboPrimaliste = 1;
     s.AboPrimalisteInternet = 1;

@@ -3,7 +3,7 @@
 #include "BasOrvalis/Startup.h"
 #include "BasOrvalis/FirstRunCleanup.h"
 #include "BasOrvalis/SettingsKeys.h"
-#include "BasOrvalis/TemporaryStore.h"
+#include "support/TemporaryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ TEST_F(StartupTest, EmptyStoreGivesEveryDefault) {
         EXPECT_EQ(settings.NumerosPrimaliste[n], Numbers::NonConfigure);
     for (int n = 1; n <= 6; ++n)
         EXPECT_EQ(settings.ZonesPrimaliste[n], 1);
-    EXPECT_EQ(settings.TypeDefaut, Types::FaitesUneSelection);
-    EXPECT_EQ(settings.NumeroDefaut, Types::FaitesUneSelection);
+    EXPECT_EQ(settings.TypeDefaut, CommunicationType::FaitesUneSelection);
+    EXPECT_EQ(settings.NumeroDefaut, FaitesUneSelection);
     EXPECT_FALSE(settings.PersoReductions);
 }
 

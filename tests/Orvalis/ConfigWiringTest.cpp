@@ -61,7 +61,7 @@ TEST_F(ConfigWiringTest, GeneralConfigurationStandsInForTheMainWindow) {
 TEST_F(ConfigWiringTest, ServicesOkRefillsTheMainWindowTypes) {
     FrmPrincipale& principale = main();
     auto* types = principale.findChild<QComboBox*>(QStringLiteral("CboCommunication"));
-    EXPECT_EQ(types->findText(BasOrvalis::Types::Temporalis), -1);
+    EXPECT_EQ(types->findText(BasOrvalis::TypeText(BasOrvalis::CommunicationType::Temporalis)), -1);
     principale.menus().MnuConfigFT->trigger();
     FrmConfigFt* dialog = OpenDialog<FrmConfigFt>();
     ASSERT_NE(dialog, nullptr);
@@ -70,8 +70,8 @@ TEST_F(ConfigWiringTest, ServicesOkRefillsTheMainWindowTypes) {
     Click(dialog->findChild<QPushButton*>(QStringLiteral("CmdOK")));
 
     EXPECT_TRUE(principale.isVisible());
-    EXPECT_NE(types->findText(BasOrvalis::Types::Temporalis), -1);
-    EXPECT_EQ(store->read(QStringLiteral("Services FT"), QStringLiteral("Abonnement Temporalis")),
+    EXPECT_NE(types->findText(BasOrvalis::TypeText(BasOrvalis::CommunicationType::Temporalis)), -1);
+    EXPECT_EQ(store.read(QStringLiteral("Services FT"), QStringLiteral("Abonnement Temporalis")),
               QStringLiteral("1"));
 }
 
@@ -99,7 +99,7 @@ TEST_F(ConfigWiringTest, NoDialogDuringACall) {
 }
 
 TEST_F(ConfigWiringTest, NoRemoteStartWhileADialogIsOpen) {
-    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Standard;
     settings.NumeroDefaut = BasOrvalis::Numbers::AppelLocal;
     FrmPrincipale& principale = main();
     principale.menus().MnuConfigGenerale->trigger();

@@ -82,7 +82,7 @@ TEST_P(StartStopPaths, KeepButtonAndStateInStepAndLogTheCallOnce) {
     expectState(frm, false);
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records.first().Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal),
               LocaleFormats::plainNumber(settings.CoutTotal));
     EXPECT_GT(settings.CoutTotal, 0.f);
 
@@ -171,7 +171,7 @@ TEST_F(FrmPrincipaleTest, QuittingDuringACallWritesItsRecordAndSavesTheTotal) {
     frm.menus().MnuCommandesQuitter->trigger();
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records.first().Total.trimmed(), total);
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal),
               LocaleFormats::plainNumber(settings.CoutTotal));
     EXPECT_GT(settings.CoutTotal, 0.f);
     // Closing again ends nothing more.
@@ -191,7 +191,7 @@ TEST_F(FrmPrincipaleTest, QuittingBehindTheCompactWindowStillLogsTheCall) {
     EXPECT_EQ(frm.reduite(), nullptr);
     EXPECT_EQ(log.records.size(), 1);
     EXPECT_FALSE(frm.isVisible()) << "the main window is not brought back on the way out";
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
     frm.close();
     EXPECT_EQ(log.records.size(), 1);
 }
@@ -221,17 +221,18 @@ TEST_F(FrmPrincipaleTest, KiosqueMicroShowsItsRatesBesideANarrowNumberList) {
     auto* rates = frm.findChild<QComboBox*>(QStringLiteral("CboTarif"));
     QLabel* heading = frm.LblTextes()[11];
 
-    emit types->activated(types->findText(Types::Kiosque));
-    EXPECT_EQ(types->currentText(), Types::Kiosque);
+    emit types->activated(types->findText(BasOrvalis::TypeText(CommunicationType::Kiosque)));
+    EXPECT_EQ(types->currentText(), BasOrvalis::TypeText(CommunicationType::Kiosque));
     EXPECT_FALSE(rates->isHidden());
     EXPECT_FALSE(heading->isHidden());
     const int narrow = numbers->width();
     EXPECT_GE(narrow, FrmPrincipale::NarrowNumeroWidth);
     EXPECT_GE(narrow, numbers->sizeHint().width()) << "the numbers are shown whole";
+    EXPECT_GE(types->width(), types->sizeHint().width()) << "the types are shown whole";
     EXPECT_GT(rates->count(), 0);
     EXPECT_EQ(frm.LblTextes()[9]->text(), QStringLiteral("Numéros Kiosque Micro"));
 
-    emit types->activated(types->findText(Types::Audiotel));
+    emit types->activated(types->findText(BasOrvalis::TypeText(CommunicationType::Audiotel)));
     EXPECT_TRUE(rates->isHidden());
     EXPECT_TRUE(heading->isHidden());
     EXPECT_GE(numbers->width(), FrmPrincipale::WideNumeroWidth);

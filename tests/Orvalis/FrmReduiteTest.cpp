@@ -1,16 +1,15 @@
 // The compact window: mirrored displays, its position kept in twips under
 // the swapped key names, and the clicks that close it.
 #include "forms/FrmReduite.h"
+#include "support/TemporaryStore.h"
 
 #include "BasOrvalis/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,8 +29,8 @@ protected:
     }
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QTemporaryDir folder;
-    SettingsStore store{folder.filePath(QStringLiteral("Orvalis.ini"))};
+    TemporaryStore files;
+    SettingsStore& store = files.store();
     std::array<QString, 3> texts{QStringLiteral("1,234"), QStringLiteral("00:05:12"),
                                  QStringLiteral("56,78")};
 };

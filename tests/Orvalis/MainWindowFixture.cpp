@@ -5,12 +5,6 @@
 
 using namespace Orvalis;
 
-int ScriptedMessages::ShowMessage(int, int buttons, int messageNumber, int) {
-    lines.append(messageNumber);
-    return (buttons & BasOrvalis::MessageStyle::YesNo) ? BasOrvalis::MessageAnswer::No
-                                                       : BasOrvalis::MessageAnswer::Ok;
-}
-
 QList<WindowSearch::WindowId> RecordingDesktop::FindWindowsByCaption(const QString& pattern) {
     patterns.append(pattern);
     return windows;
@@ -26,9 +20,8 @@ bool RecordingDesktop::startProgram(const QString& program, const QStringList& a
     return true;
 }
 
-MainWindowFixture::MainWindowFixture()
-    : store(std::make_unique<SettingsStore>(folder.filePath(QStringLiteral("Orvalis.ini")))) {
-    settings.TypeDefaut = BasOrvalis::Types::Standard;
+MainWindowFixture::MainWindowFixture() {
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Standard;
     settings.NumeroDefaut = BasOrvalis::Numbers::AppelLocal;
 }
 
@@ -37,7 +30,7 @@ FrmPrincipale& MainWindowFixture::window(const QDateTime& now) {
     m_startDate = BasOrvalis::StartDateOf(now.date());
     m_joursFeries = BasOrvalis::ComputeHolidays(now.date().year());
     m_window = std::make_unique<FrmPrincipale>(MainWindowContext{
-        settings, m_startDate, m_joursFeries, *store, clock, log, desktop, &messages});
+        settings, m_startDate, m_joursFeries, store, clock, log, desktop, &messages});
     m_window->Form_Load();
     // Ticks come from the tests, on the settable clock.
     m_window->Timer1().stop();

@@ -3,35 +3,19 @@
 // that records what is asked of it.
 #pragma once
 
+#include "support/CapturedLog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryStore.h"
+
 #include "desktop/Desktop.h"
 #include "engine/ManualClock.h"
 #include "forms/FrmPrincipale.h"
 
-#include "BasOrvalis/Messages.h"
-#include "engine/CallLogSink.h"
-#include "platform/SettingsStore.h"
-
-#include <QTemporaryDir>
 #include <QVector>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-class ScriptedMessages final : public BasOrvalis::MessagePresenter {
-public:
-    // Answers No to questions, OK otherwise, and keeps the message lines.
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
-
-    QVector<int> lines;
-};
-
-class CapturedLog final : public CallLogSink {
-public:
-    void append(const CallRecord& record) override { records.append(record); }
-
-    QVector<CallRecord> records;
-};
 
 class RecordingDesktop final : public Desktop {
 public:
@@ -67,11 +51,12 @@ protected:
 
     BasOrvalis::Settings settings;
     ManualClock clock;
-    ScriptedMessages messages;
+    // Questions are answered No.
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::No};
     CapturedLog log;
     RecordingDesktop desktop;
-    QTemporaryDir folder;
-    std::unique_ptr<SettingsStore> store;
+    TemporaryStore files;
+    SettingsStore& store = files.store();
 
 private:
     BasOrvalis::StartDate m_startDate;

@@ -28,6 +28,8 @@ protected:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("ORVALIS_JOURNAUX"), m_home.filePath(QStringLiteral("logs")));
+        if (!m_locale.isEmpty())
+            env.insert(QStringLiteral("LC_ALL"), m_locale);
         return env;
     }
 
@@ -69,6 +71,8 @@ protected:
     }
 
     QTemporaryDir m_home;
+    // The user's locale; the environment's when empty.
+    QString m_locale;
 };
 
 QByteArray contentOf(const QString& path) {
@@ -106,6 +110,43 @@ TEST_F(PriceTest, TenMinuteLocalCallByDayAndByNight) {
                     .value(QStringLiteral("cost"))
                     .toDouble(),
                 1.722, 1e-5);
+}
+
+// The record logs the cost displayed, rounded to centimes half away from
+// zero: 0,445 is logged 0,45, not the 0,44 of its single-precision value.
+TEST_F(PriceTest, RecordLogsTheDisplayedCostRoundedToCentimes) {
+    const struct {
+        const char* locale;
+        QString type;
+        QString number;
+        const char* start;
+        const char* end;
+        const char* display;
+        const char* cout;
+    } rows[] = {
+        {"fr_FR.UTF-8", QStringLiteral("Numéris Itoo"), Local, "2026-12-08T10:00:00",
+         "2026-12-08T10:03:00", "0,445", "0,45"},
+        {"fr_FR.UTF-8", Standard, QStringLiteral("Appel N° National"), "2026-12-08T07:58:00",
+         "2026-12-08T08:02:00", "3,425", "3,43"},
+        {"en_US.UTF-8", QStringLiteral("Numéris Itoo"), Local, "2026-12-08T10:00:00",
+         "2026-12-08T10:03:00", "0.445", "0.45"},
+        {"en_US.UTF-8", Standard, QStringLiteral("Appel N° National"), "2026-12-08T07:58:00",
+         "2026-12-08T08:02:00", "3.425", "3.43"},
+    };
+    for (const auto& row : rows) {
+        m_locale = QString::fromLatin1(row.locale);
+        const QJsonObject call = price(row.type, row.number, QString::fromLatin1(row.start),
+                                       QString::fromLatin1(row.end))
+                                     .value(QStringLiteral("calls"))
+                                     .toArray()
+                                     .at(0)
+                                     .toObject();
+        EXPECT_EQ(call.value(QStringLiteral("display")).toString(), QString::fromUtf8(row.display))
+            << row.locale;
+        EXPECT_EQ(call.value(QStringLiteral("record")).toObject().value(QStringLiteral("cout")),
+                  QString::fromUtf8(row.cout))
+            << row.locale;
+    }
 }
 
 TEST_F(PriceTest, NothingIsWrittenToTheUsersStoreOrLogs) {

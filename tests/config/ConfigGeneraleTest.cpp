@@ -2,8 +2,13 @@
 // checked against the store file they leave.
 #include "config/ConfigGenerale.h"
 #include "config/ConfigTestSupport.h"
+#include "support/CapturedLog.h"
+
+#include "engine/CallEngine.h"
+#include "engine/ManualClock.h"
 
 #include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/LogWriter.h"
 #include "common/CallRecord.h"
 #include "common/LogFile.h"
@@ -26,7 +31,7 @@ protected:
 
     TemporaryFiles files;
     Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
 
 private:
@@ -36,7 +41,7 @@ private:
 TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
     settings.CoutTotal = 3.5f;
     ConfigGeneraleValues v = values();
-    v.typeCommunication = QStringLiteral("Communication standard");
+    v.typeCommunication = BasOrvalis::CommunicationType::Standard;
     v.numero = QStringLiteral("Appel N° Local");
     v.paramUT[0] = QStringLiteral("0,8");
 
@@ -55,7 +60,7 @@ TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
                });
     EXPECT_EQ(files.contents(), expected);
     EXPECT_FLOAT_EQ(settings.TarifCreditTemps, 0.8f);
-    EXPECT_EQ(settings.TypeDefaut, QStringLiteral("Communication standard"));
+    EXPECT_EQ(settings.TypeDefaut, BasOrvalis::CommunicationType::Standard);
     EXPECT_EQ(host.fills, 1);
     EXPECT_EQ(host.totals, 1);
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -199,6 +204,36 @@ TEST_F(ConfigGeneraleTest, PersonalisedTariffStored) {
               QStringLiteral("True"));
     EXPECT_EQ(settings.TarifPerso, 1);
     EXPECT_FLOAT_EQ(settings.PersoCoutMinute, 0.25f);
+}
+
+// The number list shows the personalised number the dialog opened with;
+// the personalised default still follows the new number, so that the next
+// start warns of nothing and a remote start calls the new number.
+TEST_F(ConfigGeneraleTest, PersonalisedDefaultFollowsItsNewNumber) {
+    settings.TarifPerso = 1;
+    settings.PersoNumero = QStringLiteral("01-45-45-45-45");
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Perso;
+    settings.NumeroDefaut = settings.PersoNumero;
+    ConfigGeneraleValues v = values();
+    v.numero = settings.PersoNumero;
+    v.persoTextes = {QStringLiteral("08-36-01-02-03"), QStringLiteral("60"), QStringLiteral("0,5"),
+                     QStringLiteral("0,25")};
+    ASSERT_FALSE(config().CmdOk(v).has_value());
+
+    BasOrvalis::Settings restarted = BasOrvalis::LoadSettings(files.store());
+    const BasOrvalis::StartDate startDate = BasOrvalis::StartDateOf(host.instant.date());
+    const BasOrvalis::Holidays joursFeries =
+        BasOrvalis::ComputeHolidays(host.instant.date().year());
+    ManualClock clock(host.instant);
+    ScriptedMessages startMessages{BasOrvalis::MessageAnswer::No};
+    CapturedLog log;
+    CallEngine engine(restarted, startDate, joursFeries, files.store(), clock, startMessages, log,
+                      nullptr);
+    engine.Form_Load();
+    EXPECT_TRUE(startMessages.shown.isEmpty());
+    engine.Form_LinkExecute(RemoteControl::Command::Start);
+    EXPECT_TRUE(engine.EnCours());
+    EXPECT_EQ(engine.selection().number(), QStringLiteral("08-36-01-02-03"));
 }
 
 TEST_F(ConfigGeneraleTest, ManualResetTakesEffectAtOnce) {

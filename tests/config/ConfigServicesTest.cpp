@@ -25,7 +25,7 @@ protected:
 
     TemporaryFiles files;
     Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
 
 private:

@@ -1,101 +1,18 @@
-// What the configuration tests share: scripted messages, a main window that
-// counts what it is asked, a store and a log folder in temporary folders,
-// and the exact comparison of the store file with the expected keys.
+// What the configuration tests share: the fakes they use, the keys an OK
+// stores and the check of a manual reset.
 #pragma once
 
-#include "config/ConfigHost.h"
+#include "support/CountingHost.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryFiles.h"
 
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/LogWriter.h"
-#include "BasOrvalis/Messages.h"
 #include "common/LogFile.h"
-#include "platform/SettingsStore.h"
-
-#include <QByteArray>
-#include <QDateTime>
-#include <QList>
-#include <QMap>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using BasOrvalis::ShownMessage;
-
-namespace BasOrvalis {
-inline void PrintTo(const ShownMessage& m, std::ostream* os) {
-    *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second << "}";
-}
-} // namespace BasOrvalis
-
-// Answers questions from a script (Yes when the script is empty) and keeps
-// every message shown.
-class ScriptedMessages final : public BasOrvalis::MessagePresenter {
-public:
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override {
-        shown.append({titleNumber, buttons, messageNumber, secondNumber});
-        if (buttons % 16 == BasOrvalis::MessageStyle::YesNo)
-            return answers.isEmpty() ? BasOrvalis::MessageAnswer::Yes : answers.takeFirst();
-        return BasOrvalis::MessageAnswer::Ok;
-    }
-
-    QList<int> answers;
-    QList<ShownMessage> shown;
-};
-
-class CountingHost final : public ConfigHost {
-public:
-    bool EnCours() const override { return enCours; }
-    void FillCommunicationTypes() override { ++fills; }
-    void AfficherTotal() override { ++totals; }
-    QDateTime now() const override { return instant; }
-
-    bool enCours = false;
-    int fills = 0;
-    int totals = 0;
-    QDateTime instant{QDate(2026, 12, 8), QTime(10, 0, 0)};
-};
-
-// "Section/Key" -> stored text.
-using StoreContents = QMap<QString, QString>;
-
-// A store and a log folder in temporary folders; the log folder is the one
-// the log writers use while the fixture lives.
-class TemporaryFiles final {
-public:
-    TemporaryFiles()
-        : m_oldJournaux(qgetenv("ORVALIS_JOURNAUX"))
-        , m_store(std::make_unique<SettingsStore>(storePath())) {
-        qputenv("ORVALIS_JOURNAUX", m_folder.filePath(QStringLiteral("Journaux")).toUtf8());
-    }
-    ~TemporaryFiles() {
-        if (m_oldJournaux.isEmpty())
-            qunsetenv("ORVALIS_JOURNAUX");
-        else
-            qputenv("ORVALIS_JOURNAUX", m_oldJournaux);
-    }
-    Q_DISABLE_COPY_MOVE(TemporaryFiles)
-
-    SettingsStore& store() { return *m_store; }
-    QString storePath() const { return m_folder.filePath(QStringLiteral("Orvalis.ini")); }
-    QString journaux() const { return m_folder.filePath(QStringLiteral("Journaux")); }
-
-    // Everything the store file holds, read back from the file.
-    StoreContents contents() const {
-        QSettings file(storePath(), QSettings::IniFormat);
-        StoreContents all;
-        for (const QString& key : file.allKeys())
-            all.insert(key, file.value(key).toString());
-        return all;
-    }
-
-private:
-    QTemporaryDir m_folder;
-    QByteArray m_oldJournaux;
-    std::unique_ptr<SettingsStore> m_store;
-};
 
 // The keys of an OK of the general dialog that left every tariff at its
 // default, in the French text forms.

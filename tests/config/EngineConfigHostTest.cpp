@@ -2,9 +2,9 @@
 // progress, its type lists and its total display.
 #include "config/EngineConfigHost.h"
 #include "config/ConfigTestSupport.h"
+#include "support/CapturedLog.h"
 
 #include "engine/CallEngine.h"
-#include "engine/CallLogSink.h"
 #include "engine/ManualClock.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
@@ -14,11 +14,6 @@
 
 namespace {
 
-class DiscardedLog final : public CallLogSink {
-public:
-    void append(const CallRecord&) override {}
-};
-
 class EngineConfigHostTest : public ::testing::Test {
 protected:
     TemporaryFiles files;
@@ -26,8 +21,8 @@ protected:
     BasOrvalis::StartDate startDate;
     BasOrvalis::Holidays joursFeries{};
     ManualClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
-    ScriptedMessages messages;
-    DiscardedLog log;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
+    CapturedLog log;
     CallEngine engine{settings, startDate, joursFeries, files.store(),
                       clock,    messages,  log,         nullptr};
     EngineConfigHost host{engine, clock};
@@ -45,20 +40,20 @@ TEST_F(EngineConfigHostTest, TotalDisplayShowsTheTotalOfSettings) {
 
 TEST_F(EngineConfigHostTest, ListsRefilledFromTheSubscriptionsHeld) {
     settings.AboTemporalis = 1;
-    settings.TypeDefaut = BasOrvalis::Types::Temporalis;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Temporalis;
     settings.NumeroDefaut = QStringLiteral("Appel N° National");
 
     host.FillCommunicationTypes();
 
-    EXPECT_TRUE(engine.selection().types().contains(BasOrvalis::Types::Temporalis));
-    EXPECT_EQ(engine.selection().type(), BasOrvalis::Types::Temporalis);
+    EXPECT_TRUE(engine.selection().types().contains(BasOrvalis::CommunicationType::Temporalis));
+    EXPECT_EQ(engine.selection().type(), BasOrvalis::CommunicationType::Temporalis);
     EXPECT_EQ(engine.selection().number(), QStringLiteral("Appel N° National"));
 }
 
 TEST_F(EngineConfigHostTest, CallInProgressAndClock) {
     EXPECT_FALSE(host.EnCours());
     EXPECT_EQ(host.now(), clock.now());
-    settings.TypeDefaut = BasOrvalis::Types::Standard;
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Standard;
     settings.NumeroDefaut = QStringLiteral("Appel N° Local");
     host.FillCommunicationTypes();
 

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+using Orvalis::FrmConfigFt;
+
 namespace {
 
 const QString ServicesFt = QStringLiteral("Services FT");
@@ -72,7 +74,7 @@ protected:
 
     TemporaryFiles files;
     BasOrvalis::Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
     QWidget mainWindow;
 

@@ -8,11 +8,15 @@
 #include "common/LogFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+
+using Orvalis::FrmConfig;
 
 namespace {
 
@@ -43,7 +47,7 @@ protected:
 
     TemporaryFiles files;
     BasOrvalis::Settings settings;
-    ScriptedMessages messages;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
     CountingHost host;
     QWidget mainWindow;
 
@@ -124,6 +128,28 @@ TEST_F(FrmConfigTest, OtherKeysAreDropped) {
     QLineEdit* tarif = box("TxtParamUT", 1);
     TypeInto(tarif, QStringLiteral("1a8b0"));
     EXPECT_EQ(tarif->text(), QStringLiteral("180"));
+}
+
+TEST_F(FrmConfigTest, PastedTextGoesThroughTheKeyFilter) {
+    open();
+    clickButton("CmdModifier");
+    QLineEdit* tarif = box("TxtParamUT", 1);
+    Click(tarif);
+    QTest::keyClick(tarif, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a2\t0,5 F"));
+    QTest::keyClick(tarif, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(tarif->text(), QStringLiteral("120,5 "));
+}
+
+TEST_F(FrmConfigTest, EscapeClosesWithoutStoringAsAnnuler) {
+    open();
+    clickButton("CmdModifier");
+    TypeInto(box("TxtParamUT", 0), QStringLiteral("9"));
+    QTest::keyClick(box("TxtParamUT", 0), Qt::Key_Escape);
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(files.contents().isEmpty());
+    EXPECT_FLOAT_EQ(settings.TarifCreditTemps, 0.742f);
 }
 
 TEST_F(FrmConfigTest, ManualResetThenCancelKeepsTheResetAndItsRecord) {
@@ -220,7 +246,7 @@ TEST_F(FrmConfigTest, InvalidNewTotalIsEmptiedAndKeepsTheFocus) {
 TEST_F(FrmConfigTest, DefaultTypeAndNumberListsFollowTheSubscriptions) {
     settings.AboPrimaliste = 1;
     settings.NumerosPrimaliste[1] = QStringLiteral("01-23-45-67-89");
-    settings.TypeDefaut = QStringLiteral("Primaliste");
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Primaliste;
     settings.NumeroDefaut = QStringLiteral("01-23-45-67-89");
     open();
     QComboBox* type = control<QComboBox>(QStringLiteral("CboCommunication"));
@@ -237,7 +263,7 @@ TEST_F(FrmConfigTest, DefaultTypeAndNumberListsFollowTheSubscriptions) {
 }
 
 TEST_F(FrmConfigTest, DefaultNoLongerOfferedIsReportedAndForgotten) {
-    settings.TypeDefaut = QStringLiteral("Primaliste");
+    settings.TypeDefaut = BasOrvalis::CommunicationType::Primaliste;
     settings.NumeroDefaut = QStringLiteral("01-23-45-67-89");
     open();
     EXPECT_EQ(messages.shown, (QList<ShownMessage>{{215, 48, 315, 415}}));

@@ -3,6 +3,9 @@
 // one the tariff engine builds for the same start, duration and end. A
 // second copy started meanwhile leaves without a window or a write.
 #include "e2e/CalculatorRun.h"
+#include "support/CapturedLog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryStore.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
@@ -28,17 +31,6 @@ using namespace BasOrvalis;
 
 namespace {
 
-class NoMessages final : public MessagePresenter {
-public:
-    int ShowMessage(int, int, int, int) override { return MessageAnswer::No; }
-};
-
-class KeptRecords final : public CallLogSink {
-public:
-    void append(const CallRecord& record) override { records.append(record); }
-    QVector<CallRecord> records;
-};
-
 QByteArray fileDigest(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -52,13 +44,13 @@ CallRecord expectedRecord(const QDateTime& debut, int duree, const QDateTime& fi
     Settings settings;
     const StartDate startDate = StartDateOf(debut.date());
     const Holidays joursFeries = ComputeHolidays(debut.date().year());
-    QTemporaryDir folder;
-    SettingsStore store(folder.filePath(QStringLiteral("Orvalis.ini")));
+    TemporaryStore store;
     ManualClock clock(debut);
-    NoMessages messages;
-    KeptRecords log;
-    CallEngine engine(settings, startDate, joursFeries, store, clock, messages, log, nullptr);
-    engine.CboCommunication_Click(Types::Standard);
+    ScriptedMessages messages{MessageAnswer::No};
+    CapturedLog log;
+    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
+                      nullptr);
+    engine.CboCommunication_Click(CommunicationType::Standard);
     engine.CboNumero_Click(0);
     engine.CalculPlagesHoraires();
     engine.StartStop(true);
@@ -83,7 +75,7 @@ bool execute(QDBusInterface& control, const QString& command) {
 void writeDefaults(const CalculatorRun& run) {
     SettingsStore store(run.storePath());
     store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-    store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+    store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
     store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
 }
 

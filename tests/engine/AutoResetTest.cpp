@@ -98,8 +98,8 @@ TEST_F(AutoReset, ClearsTheTotalLogsItSavesItAndTellsTheUser) {
     EXPECT_EQ(settings.DerniereRaz, QDate(2026, 12, 3));
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Libelle, QStringLiteral("* Remise à zéro du Coût Total "));
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal), QStringLiteral("0,000"));
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::DerniereRaz),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal), QStringLiteral("0,000"));
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::DerniereRaz),
               LocaleFormats::shortDate(QDate(2026, 12, 3)));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].title, 211);
@@ -111,14 +111,14 @@ TEST_F(AutoReset, DisabledReadsAndWritesNothing) {
     settings.RazAutoTotal = 0;
     engine().Form_Load();
     EXPECT_FLOAT_EQ(settings.CoutTotal, 12.5f);
-    EXPECT_TRUE(store->keys(Sections::Parametres).isEmpty());
+    EXPECT_TRUE(store.keys(Sections::Parametres).isEmpty());
     EXPECT_TRUE(log.records.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(engine().totalText(), QStringLiteral("12,50"));
 }
 
 TEST_F(AutoReset, NoPeriodChosenMeansNoReset) {
-    settings.RazPeriode = Types::FaitesUneSelection;
+    settings.RazPeriode = FaitesUneSelection;
     engine().Form_Load();
     EXPECT_FLOAT_EQ(settings.CoutTotal, 12.5f);
     EXPECT_TRUE(log.records.isEmpty());

@@ -24,7 +24,7 @@ TEST_F(EngineFixture, StartAndStopChangeButtonLinkItemAndCommands) {
     EXPECT_TRUE(engine().commands().idleCommands);
     EXPECT_FALSE(engine().commands().stopCommand);
 
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     EXPECT_TRUE(engine().EnCours());
     EXPECT_TRUE(engine().buttonPressed());
     EXPECT_EQ(engine().buttonCaption(), QStringLiteral("Stop"));
@@ -40,7 +40,7 @@ TEST_F(EngineFixture, StartAndStopChangeButtonLinkItemAndCommands) {
 TEST_F(EngineFixture, MenusStartAndStopOnceWhateverTheyAreAskedAgain) {
     QSignalSpy started(&engine(), &CallEngine::callStarted);
     QSignalSpy stopped(&engine(), &CallEngine::callStopped);
-    engine().CboCommunication_Click(Types::Standard);
+    engine().CboCommunication_Click(CommunicationType::Standard);
     engine().MnuCommandesStop_Click();
     engine().MnuCommandesStart_Click();
     runFor(5);
@@ -54,7 +54,7 @@ TEST_F(EngineFixture, MenusStartAndStopOnceWhateverTheyAreAskedAgain) {
 
 TEST_F(EngineFixture, TheRecordHoldsTheCallAsDisplayed) {
     settings.CoutTotal = 10.f;
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(600);
     EXPECT_EQ(engine().minimisedCaption(), QStringLiteral("2,702 - 00:10:00"));
     engine().CmdStart_Stop_Click();
@@ -67,17 +67,17 @@ TEST_F(EngineFixture, TheRecordHoldsTheCallAsDisplayed) {
     EXPECT_EQ(record.Duree, QStringLiteral("00:10:00"));
     EXPECT_EQ(record.Cout, QStringLiteral("2,70"));
     EXPECT_EQ(record.Total, QStringLiteral("12,70"));
-    EXPECT_NEAR(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 12.702f, 1e-5f);
+    EXPECT_NEAR(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 12.702f, 1e-5f);
 }
 
 TEST_F(EngineFixture, NoTypeChosenStopsTheCallWithoutRecordOrCost) {
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(600);
     engine().CmdStart_Stop_Click();
     const float total = settings.CoutTotal;
 
     QSignalSpy stopped(&engine(), &CallEngine::callStopped);
-    startCall(Types::FaitesUneSelection, Types::FaitesUneSelection, At(2026, 12, 8, 11, 0));
+    startCall(CommunicationType::FaitesUneSelection, FaitesUneSelection, At(2026, 12, 8, 11, 0));
     runFor(1);
     EXPECT_FALSE(engine().EnCours());
     EXPECT_EQ(stopped.count(), 1);
@@ -92,10 +92,10 @@ TEST_F(EngineFixture, NoTypeChosenStopsTheCallWithoutRecordOrCost) {
 }
 
 TEST_F(EngineFixture, ACallStoppedBeforeItsFirstTickLogsItsOwnDisplays) {
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(600);
     engine().CmdStart_Stop_Click();
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 11, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 11, 0));
     engine().CmdStart_Stop_Click();
     ASSERT_EQ(log.records.size(), 2);
     EXPECT_EQ(log.records[1].Duree, QStringLiteral("00:00:00"));
@@ -107,7 +107,7 @@ TEST_F(EngineFixture, ACallStoppedBeforeItsFirstTickLogsItsOwnDisplays) {
 class Dde : public EngineFixture {
 protected:
     Dde() {
-        settings.TypeDefaut = Types::Standard;
+        settings.TypeDefaut = CommunicationType::Standard;
         settings.NumeroDefaut = National;
         clock.setNow(At(2026, 12, 8, 10, 0));
         engine().Form_Load();
@@ -115,10 +115,10 @@ protected:
 };
 
 TEST_F(Dde, StartSelectsTheDefaultsAndStarts) {
-    engine().CboCommunication_Click(Types::Audiotel);
+    engine().CboCommunication_Click(CommunicationType::Audiotel);
     engine().Form_LinkExecute(RemoteControl::Command::Start);
     EXPECT_TRUE(engine().EnCours());
-    EXPECT_EQ(engine().selection().type(), Types::Standard);
+    EXPECT_EQ(engine().selection().type(), CommunicationType::Standard);
     EXPECT_EQ(engine().selection().number(), National);
     EXPECT_EQ(engine().ddeText(), QStringLiteral("stop"));
 }
@@ -147,13 +147,13 @@ TEST_F(Dde, StopStopsTheCallAndLogsIt) {
 
 TEST_F(EngineFixture, LoadShowsTheTotalAndSelectsTheDefaults) {
     settings.CoutTotal = 12.5f;
-    settings.TypeDefaut = Types::Kiosque;
+    settings.TypeDefaut = CommunicationType::Kiosque;
     settings.NumeroDefaut = Numbers::KiosqueNumbers().at(4);
     engine().Form_Load();
     EXPECT_EQ(engine().totalText(), QStringLiteral("12,50"));
     EXPECT_EQ(engine().coutText(), QStringLiteral("0,000"));
     EXPECT_EQ(engine().dureeText(), QStringLiteral("00:00:00"));
-    EXPECT_EQ(engine().selection().type(), Types::Kiosque);
+    EXPECT_EQ(engine().selection().type(), CommunicationType::Kiosque);
     EXPECT_EQ(engine().selection().number(), Numbers::KiosqueNumbers().at(4));
     EXPECT_EQ(engine().selection().rates().size(), 5);
     EXPECT_EQ(engine().selection().numberCaption(), QStringLiteral("Numéros Kiosque Micro"));
@@ -161,38 +161,38 @@ TEST_F(EngineFixture, LoadShowsTheTotalAndSelectsTheDefaults) {
 }
 
 TEST_F(EngineFixture, LoadForgetsDefaultsNoLongerOffered) {
-    settings.TypeDefaut = Types::Primaliste;
+    settings.TypeDefaut = CommunicationType::Primaliste;
     settings.NumeroDefaut = QStringLiteral("0140000001");
     engine().Form_Load();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].title, 215);
     EXPECT_EQ(messages.shown[0].line, 315);
     EXPECT_EQ(messages.shown[0].second, 415);
-    EXPECT_EQ(engine().selection().type(), Types::FaitesUneSelection);
+    EXPECT_EQ(engine().selection().type(), CommunicationType::FaitesUneSelection);
     EXPECT_FALSE(engine().selection().numbersEnabled());
-    EXPECT_FALSE(store->contains(Sections::Parametres, Keys::TypeDefaut));
+    EXPECT_FALSE(store.contains(Sections::Parametres, Keys::TypeDefaut));
 }
 
 TEST_F(EngineFixture, QuittingDuringACallLogsItAndSavesTheTotalWithIt) {
-    startCall(Types::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(600);
     engine().Form_Unload();
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Duree, QStringLiteral("00:10:00"));
-    EXPECT_NEAR(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 2.702f, 1e-5f);
+    EXPECT_NEAR(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 2.702f, 1e-5f);
 }
 
 TEST_F(EngineFixture, QuittingWhenIdleLogsNothing) {
     settings.CoutTotal = 3.f;
     engine().Form_Unload();
     EXPECT_TRUE(log.records.isEmpty());
-    EXPECT_FLOAT_EQ(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), 3.f);
+    EXPECT_FLOAT_EQ(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), 3.f);
 }
 
 // --- Reductions panel -------------------------------------------------------------------
 
 struct PanelCase {
-    QString type;
+    CommunicationType type;
     QString title;
     bool single;
     std::array<bool, 3> visible;
@@ -200,7 +200,7 @@ struct PanelCase {
 };
 
 void PrintTo(const PanelCase& c, std::ostream* os) {
-    *os << c.type.toStdString();
+    *os << TypeText(c.type).toStdString();
 }
 
 class Panel : public EngineFixture, public ::testing::WithParamInterface<PanelCase> {};
@@ -222,32 +222,59 @@ TEST_P(Panel, IsLaidOutForTheTypeChosen) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, Panel,
-    ::testing::Values(
-        PanelCase{Types::FaitesUneSelection,
-                  "Pas de réduction applicable",
-                  true,
-                  {true, false, false},
-                  ""},
-        PanelCase{Types::Audiotel, "Pas de réduction applicable", true, {true, false, false}, ""},
-        PanelCase{
-            Types::Standard, "Réductions Communication Standard", true, {true, false, false}, ""},
-        PanelCase{Types::Kiosque, "Réductions Kiosque Micro", true, {true, false, false}, ""},
-        PanelCase{
-            Types::Perso, "Réduction Tarification Personnalisée", true, {true, false, false}, ""},
-        PanelCase{Types::Primaliste, "Réductions Primaliste", false, {true, true, true}, "25 %"},
-        PanelCase{Types::PrimalisteInternet,
-                  "Réductions Primaliste Internet",
-                  false,
-                  {true, true, true},
-                  "50 %"},
-        PanelCase{Types::Temporalis, "Réductions Temporalis", false, {true, true, true}, "0 %"},
-        PanelCase{Types::Numeris, "Réductions Numéris Itoo", false, {true, true, true}, "40 %"},
-        PanelCase{Types::ForfaitLocal,
-                  "Réductions Forfait Local",
-                  false,
-                  {true, true, false},
-                  "06:00:00"},
-        PanelCase{
-            Types::LibreAcces, "Réductions Libre Acces", false, {false, true, false}, "20:00:00"}));
+INSTANTIATE_TEST_SUITE_P(Types, Panel,
+                         ::testing::Values(PanelCase{CommunicationType::FaitesUneSelection,
+                                                     "Pas de réduction applicable",
+                                                     true,
+                                                     {true, false, false},
+                                                     ""},
+                                           PanelCase{CommunicationType::Audiotel,
+                                                     "Pas de réduction applicable",
+                                                     true,
+                                                     {true, false, false},
+                                                     ""},
+                                           PanelCase{CommunicationType::Standard,
+                                                     "Réductions Communication Standard",
+                                                     true,
+                                                     {true, false, false},
+                                                     ""},
+                                           PanelCase{CommunicationType::Kiosque,
+                                                     "Réductions Kiosque Micro",
+                                                     true,
+                                                     {true, false, false},
+                                                     ""},
+                                           PanelCase{CommunicationType::Perso,
+                                                     "Réduction Tarification Personnalisée",
+                                                     true,
+                                                     {true, false, false},
+                                                     ""},
+                                           PanelCase{CommunicationType::Primaliste,
+                                                     "Réductions Primaliste",
+                                                     false,
+                                                     {true, true, true},
+                                                     "25 %"},
+                                           PanelCase{CommunicationType::PrimalisteInternet,
+                                                     "Réductions Primaliste Internet",
+                                                     false,
+                                                     {true, true, true},
+                                                     "50 %"},
+                                           PanelCase{CommunicationType::Temporalis,
+                                                     "Réductions Temporalis",
+                                                     false,
+                                                     {true, true, true},
+                                                     "0 %"},
+                                           PanelCase{CommunicationType::Numeris,
+                                                     "Réductions Numéris Itoo",
+                                                     false,
+                                                     {true, true, true},
+                                                     "40 %"},
+                                           PanelCase{CommunicationType::ForfaitLocal,
+                                                     "Réductions Forfait Local",
+                                                     false,
+                                                     {true, true, false},
+                                                     "06:00:00"},
+                                           PanelCase{CommunicationType::LibreAcces,
+                                                     "Réductions Libre Acces",
+                                                     false,
+                                                     {false, true, false},
+                                                     "20:00:00"}));

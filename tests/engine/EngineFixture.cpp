@@ -3,39 +3,28 @@
 
 using namespace BasOrvalis;
 
-int ScriptedMessages::ShowMessage(int titleNumber, int buttons, int messageNumber,
-                                  int secondNumber) {
-    shown.append({titleNumber, buttons, messageNumber, secondNumber});
-    if (answers.empty())
-        return MessageAnswer::No;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 QDateTime At(int year, int month, int day, int hour, int minute, int second) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 EngineFixture::EngineFixture()
-    : clock(At(2026, 12, 8, 10, 0))
-    , store(std::make_unique<SettingsStore>(folder.filePath(QStringLiteral("Orvalis.ini")))) {}
+    : clock(At(2026, 12, 8, 10, 0)) {}
 
 CallEngine& EngineFixture::engine() {
     if (!m_engine) {
         m_startDate = StartDateOf(clock.now().date());
         m_joursFeries = ComputeHolidays(clock.now().date().year());
-        m_engine = std::make_unique<CallEngine>(settings, m_startDate, m_joursFeries, *store, clock,
+        m_engine = std::make_unique<CallEngine>(settings, m_startDate, m_joursFeries, store, clock,
                                                 messages, log, &host);
     }
     return *m_engine;
 }
 
-void EngineFixture::startCall(const QString& type, const QString& number, const QDateTime& at,
-                              int rateIndex) {
+void EngineFixture::startCall(BasOrvalis::CommunicationType type, const QString& number,
+                              const QDateTime& at, int rateIndex) {
     clock.setNow(at);
     CallEngine& calls = engine();
-    ASSERT_TRUE(calls.CboCommunication_Click(type)) << type.toStdString();
+    ASSERT_TRUE(calls.CboCommunication_Click(type)) << TypeText(type).toStdString();
     ASSERT_TRUE(
         calls.CboNumero_Click(static_cast<int>(calls.selection().numbers().indexOf(number))))
         << number.toStdString();

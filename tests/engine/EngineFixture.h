@@ -2,46 +2,22 @@
 // messages, its records kept in a list and its store in a temporary folder.
 #pragma once
 
+#include "support/CapturedLog.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedMessages.h"
+#include "support/TemporaryStore.h"
+
 #include "engine/CallEngine.h"
-#include "engine/CallLogSink.h"
 #include "engine/ManualClock.h"
 
 #include "BasOrvalis/Holidays.h"
-#include "BasOrvalis/Messages.h"
 #include "BasOrvalis/Settings.h"
-#include "platform/SettingsStore.h"
 
 #include <QDateTime>
-#include <QTemporaryDir>
-#include <QVector>
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
-
-// Answers the messages from a queue (No when it is empty) and keeps them.
-class ScriptedMessages final : public BasOrvalis::MessagePresenter {
-public:
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
-
-    std::deque<int> answers;
-    QVector<BasOrvalis::ShownMessage> shown;
-};
-
-class CapturedLog final : public CallLogSink {
-public:
-    void append(const CallRecord& record) override { records.append(record); }
-
-    QVector<CallRecord> records;
-};
-
-class RecordingHost final : public EngineHost {
-public:
-    void OpenServicesDialog(int page) override { pages.append(page); }
-
-    QVector<int> pages;
-};
 
 // A local date and time.
 QDateTime At(int year, int month, int day, int hour, int minute, int second = 0);
@@ -55,7 +31,7 @@ protected:
     CallEngine& engine();
     // Selects type and number (and rate index for Kiosque Micro), sets the
     // clock, runs the hour ranges and starts the call.
-    void startCall(const QString& type, const QString& number, const QDateTime& at,
+    void startCall(BasOrvalis::CommunicationType type, const QString& number, const QDateTime& at,
                    int rateIndex = 0);
     // One tick every second for `seconds` seconds.
     void runFor(int seconds);
@@ -64,11 +40,12 @@ protected:
 
     BasOrvalis::Settings settings;
     ManualClock clock;
-    ScriptedMessages messages;
+    // Questions are answered No unless a test scripts them.
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::No};
     CapturedLog log;
     RecordingHost host;
-    QTemporaryDir folder;
-    std::unique_ptr<SettingsStore> store;
+    TemporaryStore files;
+    SettingsStore& store = files.store();
 
 private:
     BasOrvalis::StartDate m_startDate;

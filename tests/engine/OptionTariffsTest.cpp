@@ -28,7 +28,7 @@ TEST_P(PrimalisteZone, PricesTheNumberInItsBandAtThreeQuarters) {
     settings.AboPrimaliste = 1;
     settings.NumerosPrimaliste[2] = QStringLiteral("01 40 00 00 02");
     settings.ZonesPrimaliste[2] = zone;
-    startCall(Types::Primaliste, settings.NumerosPrimaliste[2], At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Primaliste, settings.NumerosPrimaliste[2], At(2026, 12, 8, 10, 0));
     runFor(600);
     const float credit = settings.CreditTemps[static_cast<std::size_t>(zone - 1)];
     EXPECT_FLOAT_EQ(engine().state().CreditEnCours, credit);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, PrimalisteZone, ::testing::Values(1, 2, 3, 4, 5)
 TEST_F(EngineFixture, PrimalisteAtNightShowsTheCombinedReduction) {
     settings.AboPrimaliste = 1;
     settings.NumerosPrimaliste[1] = QStringLiteral("0140000001");
-    startCall(Types::Primaliste, settings.NumerosPrimaliste[1], At(2026, 12, 8, 21, 0));
+    startCall(CommunicationType::Primaliste, settings.NumerosPrimaliste[1], At(2026, 12, 8, 21, 0));
     runFor(600);
     EXPECT_EQ(engine().panel().indicators[2].text, QStringLiteral("62.5 %"));
     EXPECT_NEAR(engine().state().CoutAppel,
@@ -58,10 +58,11 @@ TEST_F(EngineFixture, PrimalisteZoneOutOfRangeKeepsThePreviousBand) {
     settings.AboPrimaliste = 1;
     settings.NumerosPrimaliste[1] = QStringLiteral("0140000001");
     settings.ZonesPrimaliste[1] = 9;
-    startCall(Types::Standard, Numbers::DistanceEntries().at(3), At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::DistanceEntries().at(3),
+              At(2026, 12, 8, 10, 0));
     runFor(10);
     engine().CmdStart_Stop_Click();
-    startCall(Types::Primaliste, settings.NumerosPrimaliste[1], At(2026, 12, 8, 11, 0));
+    startCall(CommunicationType::Primaliste, settings.NumerosPrimaliste[1], At(2026, 12, 8, 11, 0));
     runFor(100);
     EXPECT_FLOAT_EQ(engine().state().CreditEnCours, settings.CreditTemps[3]);
     EXPECT_FLOAT_EQ(engine().state().PrixSeconde, PerSecond(settings, 4));
@@ -70,7 +71,7 @@ TEST_F(EngineFixture, PrimalisteZoneOutOfRangeKeepsThePreviousBand) {
 TEST_F(EngineFixture, UnconfiguredPrimalisteNumberStopsTheCallAndOffersTheServices) {
     settings.AboPrimaliste = 1;
     messages.answers = {MessageAnswer::Yes};
-    startCall(Types::Primaliste, Numbers::NonConfigure, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Primaliste, Numbers::NonConfigure, At(2026, 12, 8, 10, 0));
     runFor(3);
     EXPECT_FALSE(engine().EnCours());
     ASSERT_EQ(messages.shown.size(), 1);
@@ -85,7 +86,7 @@ TEST_F(EngineFixture, UnconfiguredPrimalisteNumberStopsTheCallAndOffersTheServic
 
 TEST_F(EngineFixture, UnconfiguredNumberAnsweredNoOpensNothing) {
     settings.AboPrimalisteInternet = 1;
-    startCall(Types::PrimalisteInternet, Numbers::NonConfigure, At(2026, 12, 8, 23, 0));
+    startCall(CommunicationType::PrimalisteInternet, Numbers::NonConfigure, At(2026, 12, 8, 23, 0));
     runFor(1);
     EXPECT_FALSE(engine().EnCours());
     EXPECT_TRUE(host.pages.isEmpty());
@@ -103,7 +104,7 @@ protected:
 };
 
 TEST_F(PrimalisteInternet, IsRefusedByDayWithoutRecord) {
-    startCall(Types::PrimalisteInternet, number(), At(2026, 12, 8, 21, 59));
+    startCall(CommunicationType::PrimalisteInternet, number(), At(2026, 12, 8, 21, 59));
     runFor(1);
     EXPECT_FALSE(engine().EnCours());
     ASSERT_EQ(messages.shown.size(), 1);
@@ -116,7 +117,7 @@ TEST_F(PrimalisteInternet, IsRefusedByDayWithoutRecord) {
 }
 
 TEST_F(PrimalisteInternet, IsPricedAtAQuarterAfterHalfACreditAtNight) {
-    startCall(Types::PrimalisteInternet, number(), At(2026, 12, 8, 22, 0));
+    startCall(CommunicationType::PrimalisteInternet, number(), At(2026, 12, 8, 22, 0));
     runFor(179);
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, settings.TarifCreditTemps / 2);
     runFor(421);
@@ -129,7 +130,7 @@ TEST_F(PrimalisteInternet, IsPricedAtAQuarterAfterHalfACreditAtNight) {
 }
 
 TEST_F(PrimalisteInternet, IsStoppedAt8WithoutRecordAndItsCostStaysInTheTotal) {
-    startCall(Types::PrimalisteInternet, number(), At(2026, 12, 8, 7, 50));
+    startCall(CommunicationType::PrimalisteInternet, number(), At(2026, 12, 8, 7, 50));
     runFor(599); // 07:59:59
     const float cost = engine().state().CoutAppel;
     EXPECT_TRUE(engine().EnCours());
@@ -139,7 +140,7 @@ TEST_F(PrimalisteInternet, IsStoppedAt8WithoutRecordAndItsCostStaysInTheTotal) {
     EXPECT_EQ(messages.shown[0].title, 206);
     EXPECT_TRUE(log.records.isEmpty());
     EXPECT_FLOAT_EQ(settings.CoutTotal, cost);
-    EXPECT_FLOAT_EQ(ToSingle(store->read(Sections::Parametres, Keys::CoutTotal)), cost);
+    EXPECT_FLOAT_EQ(ToSingle(store.read(Sections::Parametres, Keys::CoutTotal)), cost);
 }
 
 // --- Temporalis --------------------------------------------------------------
@@ -158,7 +159,7 @@ class TemporalisSlice : public EngineFixture, public ::testing::WithParamInterfa
 
 TEST_P(TemporalisSlice, ShowsTheReductionOfTheLengthReached) {
     settings.AboTemporalis = 1;
-    startCall(Types::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(GetParam().seconds);
     EXPECT_EQ(engine().panel().indicators[1].text, GetParam().option);
     EXPECT_EQ(engine().panel().indicators[2].text, GetParam().combinedFull);
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, TemporalisSlice,
 
 TEST_F(EngineFixture, TemporalisTenMinutesWeighsTheSlices) {
     settings.AboTemporalis = 1;
-    startCall(Types::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(600);
     const auto& slices = engine().state().SecondesTemporalis;
     EXPECT_FLOAT_EQ(slices[0], 299.f);
@@ -185,19 +186,19 @@ TEST_F(EngineFixture, TemporalisTenMinutesWeighsTheSlices) {
 
 TEST_F(EngineFixture, TemporalisLateTickWeighsLikeTicksOnTime) {
     settings.AboTemporalis = 1;
-    startCall(Types::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     for (const int second : {10, 250, 700, 1000})
         tickAt(second);
     const float late = engine().state().CoutAppel;
     engine().CmdStart_Stop_Click();
-    startCall(Types::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 11, 0));
+    startCall(CommunicationType::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 11, 0));
     runFor(1000);
     EXPECT_FLOAT_EQ(late, engine().state().CoutAppel);
 }
 
 TEST_F(EngineFixture, TemporalisByNightCombinesWithTheReducedRate) {
     settings.AboTemporalis = 1;
-    startCall(Types::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 20, 0));
+    startCall(CommunicationType::Temporalis, Numbers::AppelLocal, At(2026, 12, 8, 20, 0));
     runFor(650);
     EXPECT_EQ(engine().panel().indicators[2].text, QStringLiteral("60 %"));
 }
@@ -205,7 +206,7 @@ TEST_F(EngineFixture, TemporalisByNightCombinesWithTheReducedRate) {
 // --- Numéris Itoo and the personalised tariff ---------------------------------
 
 TEST_F(EngineFixture, NumerisChargesSixTenthsOfTheCreditAndOfEverySecond) {
-    startCall(Types::Numeris, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Numeris, Numbers::AppelLocal, At(2026, 12, 8, 10, 0));
     runFor(180);
     EXPECT_NEAR(engine().state().CoutAppel, 0.4452f, 1e-6f);
     EXPECT_EQ(engine().panel().indicators[1].text, QStringLiteral("40 %"));
@@ -215,7 +216,7 @@ TEST_F(EngineFixture, NumerisChargesSixTenthsOfTheCreditAndOfEverySecond) {
 }
 
 TEST_F(EngineFixture, NumerisByNightShowsSeventyPercent) {
-    startCall(Types::Numeris, Numbers::AppelLocal, At(2026, 12, 8, 23, 0));
+    startCall(CommunicationType::Numeris, Numbers::AppelLocal, At(2026, 12, 8, 23, 0));
     runFor(1);
     EXPECT_EQ(engine().panel().indicators[2].text, QStringLiteral("70 %"));
 }
@@ -229,7 +230,7 @@ TEST_P(Perso, UsesItsOwnCreditAndPriceAndItsReductionsOnlyWhenAsked) {
     settings.PersoTarifCredit = 1.5f;
     settings.PersoCoutMinute = 3.f;
     settings.PersoReductions = GetParam();
-    startCall(Types::Perso, settings.PersoNumero, At(2026, 12, 12, 12, 0)); // Saturday
+    startCall(CommunicationType::Perso, settings.PersoNumero, At(2026, 12, 12, 12, 0)); // Saturday
     runFor(60);
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, 1.5f);
     runFor(60);

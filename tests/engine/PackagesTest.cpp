@@ -14,7 +14,7 @@ namespace {
 // What tells one package from the other in these tests.
 struct PackageCase {
     const char* name;
-    QString type;
+    CommunicationType type;
     int outTitle, outLine, outSecond;
     int emptyTitle, emptyLine, emptySecond;
     QString tempsKey;
@@ -26,7 +26,7 @@ struct PackageCase {
 };
 
 const PackageCase ForfaitLocal{"ForfaitLocal",
-                               Types::ForfaitLocal,
+                               CommunicationType::ForfaitLocal,
                                212,
                                312,
                                412,
@@ -40,7 +40,7 @@ const PackageCase ForfaitLocal{"ForfaitLocal",
                                319,
                                At(2026, 12, 8, 17, 59)};
 const PackageCase LibreAcces{"LibreAcces",
-                             Types::LibreAcces,
+                             CommunicationType::LibreAcces,
                              221,
                              321,
                              421,
@@ -67,12 +67,12 @@ protected:
         settings.AboLibreAcces = 1;
     }
     QTime& temps() {
-        return GetParam().type == Types::ForfaitLocal ? settings.TempsForfaitLocal
-                                                      : settings.TempsLibreAcces;
+        return GetParam().type == CommunicationType::ForfaitLocal ? settings.TempsForfaitLocal
+                                                                  : settings.TempsLibreAcces;
     }
     int& mois() {
-        return GetParam().type == Types::ForfaitLocal ? settings.MoisForfaitLocal
-                                                      : settings.MoisLibreAcces;
+        return GetParam().type == CommunicationType::ForfaitLocal ? settings.MoisForfaitLocal
+                                                                  : settings.MoisLibreAcces;
     }
     void expectMessage(int index, int title, int buttons, int line, int second) {
         ASSERT_GT(messages.shown.size(), index);
@@ -106,9 +106,10 @@ TEST_P(Package, InItsHoursIsFreeAndCountsDown) {
     EXPECT_EQ(engine().panel().indicators[1].text, LocaleFormats::clockText(left));
     engine().CmdStart_Stop_Click();
     EXPECT_EQ(temps(), left);
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(left));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(left));
     ASSERT_EQ(log.records.size(), 1);
-    EXPECT_EQ(log.records[0].Libelle, QString(p.type + QStringLiteral(": Appel N° Local")));
+    EXPECT_EQ(log.records[0].Libelle,
+              QString(TypeText(p.type) + QStringLiteral(": Appel N° Local")));
     EXPECT_EQ(log.records[0].Cout, QStringLiteral("0,00"));
 }
 
@@ -125,10 +126,10 @@ TEST_P(Package, ExhaustedGoesOnAsAStandardLocalCallWithItsOwnRecord) {
                   p.emptySecond);
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records[0].Duree, QStringLiteral("00:00:11"));
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), QStringLiteral("00:00:00"));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), QStringLiteral("00:00:00"));
 
     EXPECT_TRUE(engine().EnCours());
-    EXPECT_EQ(engine().selection().type(), Types::Standard);
+    EXPECT_EQ(engine().selection().type(), CommunicationType::Standard);
     EXPECT_EQ(engine().selection().number(), Numbers::AppelLocal);
     runFor(181);
     EXPECT_FLOAT_EQ(engine().state().CoutAppel,
@@ -157,7 +158,7 @@ TEST_P(Package, QuittingSavesTheRemainingTime) {
     startCall(p.type, Numbers::AppelLocal, At(2026, 12, 12, 10, 0));
     runFor(60);
     engine().Form_Unload();
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey),
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey),
               LocaleFormats::clockText(p.full.addSecs(-60)));
     EXPECT_EQ(log.records.size(), 1);
 }
@@ -172,8 +173,8 @@ TEST_P(Package, IsRenewedAtTheFirstStartOfANewMonth) {
     engine().Form_Load();
     EXPECT_EQ(temps(), p.full);
     EXPECT_EQ(mois(), 12);
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(p.full));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.tempsKey), LocaleFormats::clockText(p.full));
     ASSERT_EQ(messages.shown.size(), 1);
     expectMessage(0, p.renewTitle, MessageStyle::Information, p.renewLine, 0);
     // The panel shows the new time.
@@ -187,7 +188,7 @@ TEST_P(Package, KeepsItsTimeWithinTheMonth) {
     settings.MoisLibreAcces = 12;
     engine().Form_Load();
     EXPECT_EQ(temps(), QTime(1, 0));
-    EXPECT_TRUE(store->keys(Sections::ServicesFt).isEmpty());
+    EXPECT_TRUE(store.keys(Sections::ServicesFt).isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -197,8 +198,8 @@ TEST_P(Package, NeverRenewedNotesTheMonthOnly) {
     temps() = QTime(1, 0);
     mois() = 0;
     engine().Form_Load();
-    EXPECT_EQ(store->read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
-    EXPECT_FALSE(store->contains(Sections::ServicesFt, p.tempsKey));
+    EXPECT_EQ(store.read(Sections::ServicesFt, p.moisKey), QStringLiteral("12"));
+    EXPECT_FALSE(store.contains(Sections::ServicesFt, p.tempsKey));
     EXPECT_EQ(temps(), QTime(1, 0));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -209,7 +210,7 @@ TEST_P(Package, WithoutSubscriptionIsNeverRenewed) {
     settings.AboLibreAcces = 0;
     mois() = 5;
     engine().Form_Load();
-    EXPECT_TRUE(store->keys(Sections::ServicesFt).isEmpty());
+    EXPECT_TRUE(store.keys(Sections::ServicesFt).isEmpty());
     EXPECT_EQ(mois(), 5);
 }
 
@@ -218,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Packages, Package, ::testing::Values(ForfaitLocal, Libr
 
 TEST_F(EngineFixture, ForfaitLocalRunsFrom18) {
     settings.AboForfaitLocal = 1;
-    startCall(Types::ForfaitLocal, Numbers::AppelLocal, At(2026, 12, 8, 18, 0));
+    startCall(CommunicationType::ForfaitLocal, Numbers::AppelLocal, At(2026, 12, 8, 18, 0));
     runFor(5);
     EXPECT_TRUE(engine().EnCours());
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, 0.f);
@@ -226,7 +227,7 @@ TEST_F(EngineFixture, ForfaitLocalRunsFrom18) {
 
 TEST_F(EngineFixture, LibreAccesRunsOnWednesdayAfternoon) {
     settings.AboLibreAcces = 1;
-    startCall(Types::LibreAcces, Numbers::AppelLocal, At(2026, 12, 9, 15, 0));
+    startCall(CommunicationType::LibreAcces, Numbers::AppelLocal, At(2026, 12, 9, 15, 0));
     runFor(5);
     EXPECT_TRUE(engine().EnCours());
     EXPECT_FALSE(engine().panel().indicators[0].visible);

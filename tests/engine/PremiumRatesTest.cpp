@@ -37,7 +37,7 @@ class RateList : public EngineFixture, public ::testing::WithParamInterface<Rate
 
 TEST_P(RateList, IsFilledWhenTheNumberIsChosenAndSelectsTheFirstRate) {
     const RateListCase& c = GetParam();
-    engine().CboCommunication_Click(Types::Kiosque);
+    engine().CboCommunication_Click(CommunicationType::Kiosque);
     EXPECT_TRUE(engine().selection().ratesVisible());
     engine().CboNumero_Click(c.number);
     const QStringList& rates = engine().selection().rates();
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    QStringLiteral("Pas de réduction applicable")}));
 
 TEST_F(EngineFixture, RatesAreHiddenForOtherTypes) {
-    engine().CboCommunication_Click(Types::Kiosque);
-    engine().CboCommunication_Click(Types::Audiotel);
+    engine().CboCommunication_Click(CommunicationType::Kiosque);
+    engine().CboCommunication_Click(CommunicationType::Audiotel);
     EXPECT_FALSE(engine().selection().ratesVisible());
     EXPECT_TRUE(engine().selection().rates().isEmpty());
 }
@@ -88,7 +88,7 @@ class KiosquePrice : public EngineFixture, public ::testing::WithParamInterface<
 
 TEST_P(KiosquePrice, ChargesEveryStartedMinuteAndTheConnection) {
     const KiosqueCase& c = GetParam();
-    startCall(Types::Kiosque, Kiosque().at(c.number), c.start, c.rate);
+    startCall(CommunicationType::Kiosque, Kiosque().at(c.number), c.start, c.rate);
     runFor(c.seconds);
     EXPECT_NEAR(engine().state().CoutAppel, c.cost, 1e-5f);
 }
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EngineFixture, Kiosque1313FromReducedToFullRateChargesEachMinuteOnce) {
-    startCall(Types::Kiosque, Numbers::Kiosque1313, At(2026, 12, 7, 7, 58, 30));
+    startCall(CommunicationType::Kiosque, Numbers::Kiosque1313, At(2026, 12, 7, 7, 58, 30));
     runFor(89); // 07:59:59, two minutes started at the reduced rate
     EXPECT_FLOAT_EQ(engine().state().Unites[2], 1.f);
     const float beforeEight = engine().state().CoutAppel;
@@ -157,7 +157,8 @@ class AudiotelPrice : public EngineFixture, public ::testing::WithParamInterface
 
 TEST_P(AudiotelPrice, CountsTimeCreditsWithoutReduction) {
     const AudiotelCase& c = GetParam();
-    startCall(Types::Audiotel, Audiotel().at(c.prefix), At(2026, 12, 13, 23, 0)); // Sunday night
+    startCall(CommunicationType::Audiotel, Audiotel().at(c.prefix),
+              At(2026, 12, 13, 23, 0)); // Sunday night
     runFor(c.seconds);
     EXPECT_NEAR(engine().state().CoutAppel, c.cost, 1e-5f);
     EXPECT_EQ(engine().state().DiviseurReduit, 1);
@@ -172,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, AudiotelPrice,
                                            AudiotelCase{6, 90, 2 * 2.226f + 8.904f}));
 
 TEST_F(EngineFixture, AudiotelIsLoggedUnderItsPrefix) {
-    startCall(Types::Audiotel, Audiotel().at(6), At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Audiotel, Audiotel().at(6), At(2026, 12, 8, 10, 0));
     runFor(30);
     engine().CmdStart_Stop_Click();
     ASSERT_EQ(log.records.size(), 1);

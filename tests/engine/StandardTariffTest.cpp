@@ -24,7 +24,7 @@ float PerSecond(const Settings& settings, int band) {
 struct RangeCase {
     const char* name;
     QDateTime at;
-    QString type;
+    CommunicationType type;
     QString number;
     int diviseur;
     bool nuit;
@@ -60,33 +60,34 @@ TEST_P(HourRanges, SetTheReducedRateAndTheRangesFromTheClock) {
 // 2026-12-08 is a Tuesday.
 INSTANTIATE_TEST_SUITE_P(
     Standard, HourRanges,
-    ::testing::Values(RangeCase{"TuesdayMorning", At(2026, 12, 8, 10, 0), Types::Standard, Local, 1,
-                                false, false, false},
-                      RangeCase{"TuesdayBefore8", At(2026, 12, 8, 7, 59, 59), Types::Standard,
-                                Local, 2, true, true, true},
-                      RangeCase{"TuesdayAt8", At(2026, 12, 8, 8, 0), Types::Standard, Local, 1,
-                                false, false, false},
-                      RangeCase{"TuesdayAt18PackagesOnly", At(2026, 12, 8, 18, 0), Types::Standard,
-                                Local, 1, false, true, true},
-                      RangeCase{"TuesdayAt19", At(2026, 12, 8, 19, 0), Types::Standard, Local, 2,
-                                false, true, true},
+    ::testing::Values(RangeCase{"TuesdayMorning", At(2026, 12, 8, 10, 0),
+                                CommunicationType::Standard, Local, 1, false, false, false},
+                      RangeCase{"TuesdayBefore8", At(2026, 12, 8, 7, 59, 59),
+                                CommunicationType::Standard, Local, 2, true, true, true},
+                      RangeCase{"TuesdayAt8", At(2026, 12, 8, 8, 0), CommunicationType::Standard,
+                                Local, 1, false, false, false},
+                      RangeCase{"TuesdayAt18PackagesOnly", At(2026, 12, 8, 18, 0),
+                                CommunicationType::Standard, Local, 1, false, true, true},
+                      RangeCase{"TuesdayAt19", At(2026, 12, 8, 19, 0), CommunicationType::Standard,
+                                Local, 2, false, true, true},
                       RangeCase{"WednesdayAt15LibreAccesOnly", At(2026, 12, 9, 15, 0),
-                                Types::Standard, Local, 1, false, false, true},
-                      RangeCase{"WednesdayAt1359", At(2026, 12, 9, 13, 59), Types::Standard, Local,
-                                1, false, false, false},
-                      RangeCase{"SaturdayNoon", At(2026, 12, 12, 12, 0), Types::Standard, Local, 2,
-                                false, true, true},
-                      RangeCase{"FridayAt22Night", At(2026, 12, 11, 22, 0), Types::Standard, Local,
-                                2, true, true, true},
-                      RangeCase{"SundayKiosque1313", At(2026, 12, 13, 12, 0), Types::Kiosque,
-                                Numbers::Kiosque1313, 2, false, true, true},
-                      RangeCase{"PersoWithReductions", At(2026, 12, 13, 12, 0), Types::Perso,
-                                QString(), 2, false, true, true}),
+                                CommunicationType::Standard, Local, 1, false, false, true},
+                      RangeCase{"WednesdayAt1359", At(2026, 12, 9, 13, 59),
+                                CommunicationType::Standard, Local, 1, false, false, false},
+                      RangeCase{"SaturdayNoon", At(2026, 12, 12, 12, 0),
+                                CommunicationType::Standard, Local, 2, false, true, true},
+                      RangeCase{"FridayAt22Night", At(2026, 12, 11, 22, 0),
+                                CommunicationType::Standard, Local, 2, true, true, true},
+                      RangeCase{"SundayKiosque1313", At(2026, 12, 13, 12, 0),
+                                CommunicationType::Kiosque, Numbers::Kiosque1313, 2, false, true,
+                                true},
+                      RangeCase{"PersoWithReductions", At(2026, 12, 13, 12, 0),
+                                CommunicationType::Perso, QString(), 2, false, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FullRateCase {
     const char* name;
-    QString type;
+    CommunicationType type;
     QString number;
 };
 
@@ -118,12 +119,14 @@ TEST_P(AlwaysFullRate, OnASundayNightAndKeepTheRanges) {
     EXPECT_EQ(engine().state().PlageForfaitLocal, before.PlageForfaitLocal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Premium, AlwaysFullRate,
-    ::testing::Values(FullRateCase{"Audiotel", Types::Audiotel, Numbers::AudiotelPrefixes().at(0)},
-                      FullRateCase{"Kiosque1414", Types::Kiosque, Numbers::KiosqueNumbers().at(1)},
-                      FullRateCase{"PersoWithoutReductions", Types::Perso, QString()}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Premium, AlwaysFullRate,
+                         ::testing::Values(FullRateCase{"Audiotel", CommunicationType::Audiotel,
+                                                        Numbers::AudiotelPrefixes().at(0)},
+                                           FullRateCase{"Kiosque1414", CommunicationType::Kiosque,
+                                                        Numbers::KiosqueNumbers().at(1)},
+                                           FullRateCase{"PersoWithoutReductions",
+                                                        CommunicationType::Perso, QString()}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Public holidays -------------------------------------------------------
 
@@ -131,7 +134,7 @@ class Holiday : public EngineFixture, public ::testing::WithParamInterface<QDate
 
 TEST_P(Holiday, IsReducedAllDayWithBothPackagesOpen) {
     clock.setNow(QDateTime(GetParam(), QTime(11, 0)));
-    engine().CboCommunication_Click(Types::Standard);
+    engine().CboCommunication_Click(CommunicationType::Standard);
     engine().Timer1_Timer();
     EXPECT_EQ(engine().state().DiviseurReduit, 2);
     EXPECT_TRUE(engine().state().PlageForfaitLocal);
@@ -149,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Year2026, Holiday,
 
 TEST_F(EngineFixture, TheDayAfterEasterMondayIsAWorkingDay) {
     clock.setNow(At(2026, 4, 7, 11, 0));
-    engine().CboCommunication_Click(Types::Standard);
+    engine().CboCommunication_Click(CommunicationType::Standard);
     engine().Timer1_Timer();
     EXPECT_EQ(engine().state().DiviseurReduit, 1);
     EXPECT_FALSE(engine().state().PlageForfaitLocal);
@@ -162,7 +165,8 @@ class TimeCredit : public EngineFixture, public ::testing::WithParamInterface<in
 TEST_P(TimeCredit, CoversItsSecondsThenEverySecondIsCharged) {
     const int band = GetParam();
     const int credit = static_cast<int>(settings.CreditTemps[static_cast<std::size_t>(band - 1)]);
-    startCall(Types::Standard, Numbers::DistanceEntries().at(band - 1), At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Numbers::DistanceEntries().at(band - 1),
+              At(2026, 12, 8, 10, 0));
     runFor(1);
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, settings.TarifCreditTemps);
     runFor(credit - 1);
@@ -175,7 +179,7 @@ TEST_P(TimeCredit, CoversItsSecondsThenEverySecondIsCharged) {
 INSTANTIATE_TEST_SUITE_P(Bands, TimeCredit, ::testing::Values(1, 2, 3, 4, 5));
 
 TEST_F(EngineFixture, TenMinuteLocalCallByDayAndByNight) {
-    startCall(Types::Standard, Local, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 10, 0));
     runFor(600);
     EXPECT_NEAR(engine().state().CoutAppel, 2.702f, 1e-5f);
     EXPECT_EQ(engine().coutText(), QStringLiteral("2,702"));
@@ -183,14 +187,14 @@ TEST_F(EngineFixture, TenMinuteLocalCallByDayAndByNight) {
     EXPECT_EQ(engine().dureeText(), QStringLiteral("00:10:00"));
     engine().CmdStart_Stop_Click();
 
-    startCall(Types::Standard, Local, At(2026, 12, 8, 20, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 20, 0));
     runFor(600);
     EXPECT_NEAR(engine().state().CoutAppel, 1.722f, 1e-5f);
     EXPECT_NEAR(settings.CoutTotal, 2.702f + 1.722f, 1e-5f);
 }
 
 TEST_F(EngineFixture, CallCrossing19IsPricedInTwoPartsWithoutJump) {
-    startCall(Types::Standard, Local, At(2026, 12, 8, 18, 55));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 18, 55));
     runFor(299); // 18:59:59
     const float beforeSeven = engine().state().CoutAppel;
     EXPECT_FLOAT_EQ(engine().state().Unites[1], 119.f);
@@ -206,7 +210,7 @@ TEST_F(EngineFixture, CallCrossing19IsPricedInTwoPartsWithoutJump) {
 }
 
 TEST_F(EngineFixture, NationalCallCrossing8KeepsTheNightSecondsAtHalfRate) {
-    startCall(Types::Standard, National, At(2026, 12, 7, 7, 58));
+    startCall(CommunicationType::Standard, National, At(2026, 12, 7, 7, 58));
     runFor(119); // 07:59:59
     EXPECT_FLOAT_EQ(engine().state().Unites[2], 80.f);
     const float beforeEight = engine().state().CoutAppel;
@@ -221,26 +225,26 @@ TEST_F(EngineFixture, NationalCallCrossing8KeepsTheNightSecondsAtHalfRate) {
 }
 
 TEST_F(EngineFixture, LateTicksPriceLikeTicksOnTime) {
-    startCall(Types::Standard, Local, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 10, 0));
     for (const int second : {2, 5, 179, 183, 400, 600})
         tickAt(second);
     const float late = engine().state().CoutAppel;
     engine().CmdStart_Stop_Click();
 
-    startCall(Types::Standard, Local, At(2026, 12, 8, 11, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 11, 0));
     runFor(600);
     EXPECT_FLOAT_EQ(late, engine().state().CoutAppel);
 }
 
 TEST_F(EngineFixture, AFirstTickAfterTheCreditStillChargesIt) {
-    startCall(Types::Standard, Local, At(2026, 12, 8, 10, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 10, 0));
     tickAt(240);
     EXPECT_NEAR(engine().state().CoutAppel, settings.TarifCreditTemps + 60 * PerSecond(settings, 1),
                 1e-5f);
 }
 
 TEST_F(EngineFixture, CallCrossingMidnightKeepsCountingAndIsLoggedWithItsStartDate) {
-    startCall(Types::Standard, Local, At(2026, 12, 8, 23, 59, 30));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 8, 23, 59, 30));
     runFor(60);
     EXPECT_EQ(engine().dureeText(), QStringLiteral("00:01:00"));
     EXPECT_FLOAT_EQ(engine().state().CoutAppel, settings.TarifCreditTemps);
@@ -272,7 +276,7 @@ TEST(StandardTariff, UnknownBandKeepsTheValuesOfThePreviousCall) {
 
 TEST_F(EngineFixture, ADisplayThatWrapsAfterADayStillPricesTheWholeCall) {
     // Saturday 00:00 to Sunday 01:00: the week-end rate throughout.
-    startCall(Types::Standard, Local, At(2026, 12, 12, 0, 0));
+    startCall(CommunicationType::Standard, Local, At(2026, 12, 12, 0, 0));
     tickAt(25 * 3600);
     EXPECT_EQ(engine().dureeText(), QStringLiteral("01:00:00"));
     EXPECT_FLOAT_EQ(engine().state().DureeSecondes, 25.f * 3600);

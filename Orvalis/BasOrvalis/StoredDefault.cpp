@@ -1,0 +1,19 @@
+// Reading and checking the stored default selection.
+#include "BasOrvalis/StoredDefault.h"
+
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/LoadSettings.h"
+
+namespace BasOrvalis {
+
+StoredDefault ReadStoredDefault(const SettingsStore& store) {
+    const Settings settings = LoadSettings(store);
+    StoredDefault stored;
+    stored.type = settings.TypeDefaut;
+    stored.number = settings.NumeroDefaut;
+    stored.configured = settings.TypeDefaut != CommunicationType::FaitesUneSelection &&
+                        DefaultSelectionOffered(settings);
+    return stored;
+}
+
+} // namespace BasOrvalis
