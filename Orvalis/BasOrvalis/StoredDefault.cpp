@@ -11,7 +11,10 @@ StoredDefault ReadStoredDefault(const SettingsStore& store) {
     StoredDefault stored;
     stored.type = settings.TypeDefaut;
     stored.number = settings.NumeroDefaut;
+    // An unset Primaliste number is offered by its list, yet a call on it
+    // stops at once.
     stored.configured = settings.TypeDefaut != CommunicationType::FaitesUneSelection &&
+                        settings.NumeroDefaut != Numbers::NonConfigure &&
                         DefaultSelectionOffered(settings);
     return stored;
 }

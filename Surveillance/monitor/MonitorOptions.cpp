@@ -2,8 +2,8 @@
 #include "monitor/MonitorOptions.h"
 
 #include "BasOrvalis/SettingsKeys.h"
+#include "BasOrvalis/StoredDefault.h"
 #include "monitor/AutostartEntry.h"
-#include "monitor/DefaultCall.h"
 #include "monitor/MonitorMessages.h"
 #include "platform/SettingsStore.h"
 
@@ -98,7 +98,7 @@ void MonitorOptions::ApplyStartOrvalis(bool checked) {
 }
 
 void MonitorOptions::ApplyStartCalcul(bool checked) {
-    if (checked && !DefaultCallConfigured(m_store)) {
+    if (checked && !BasOrvalis::ReadStoredDefault(m_store).configured) {
         m_messages.information(
             QStringLiteral("Surveillance Modem"),
             QStringLiteral("Type de Communication ou Numéro par défaut non configurés"));

@@ -54,7 +54,7 @@ protected:
             GTEST_SKIP() << "needs a session bus (scripts/test)";
         SettingsStore store(run.storePath());
         store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-        store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+        store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
         store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
         for (const char* key : {"StartOrvalis", "StartCalcul", "StartReduit"})
             store.write(Sections::Surveillance, QLatin1String(key), QStringLiteral("-1"));
