@@ -2,6 +2,7 @@
 #include "BasOrvalis/CallDescription.h"
 
 #include "BasOrvalis/CommunicationLists.h"
+#include "common/CallRecord.h"
 
 #include <QStringList>
 
@@ -29,6 +30,26 @@ QString AudiotelLabel(const QString& numberText) {
         return numberText;
     const QString prefix = numberText.section(QLatin1Char(' '), -1);
     return prefix + QStringLiteral("-XX-XX");
+}
+
+// The band that a number label names: a distance label of the log, or a
+// distance entry as a premium or package type logs it; a label cut by the
+// field counts when it begins exactly one of them.
+int BandOfLabel(const QString& label, bool cut) {
+    int found = 0;
+    for (int band = 1; band <= BandCount; ++band) {
+        for (const QString& name :
+             {DistanceLabels().at(band - 1), Numbers::DistanceEntries().at(band - 1)}) {
+            if (name == label)
+                return band;
+            if (cut && name.startsWith(label)) {
+                if (found != 0 && found != band)
+                    return 0;
+                found = band;
+            }
+        }
+    }
+    return found;
 }
 
 } // namespace
@@ -72,6 +93,24 @@ QString NumberLabel(CommunicationType type, const QString& numberText, const QSt
 QString CallDescription(CommunicationType type, const QString& numberText,
                         const QString& persoNumero) {
     return TypeWord(type) + QStringLiteral(": ") + NumberLabel(type, numberText, persoNumero);
+}
+
+DescribedCall ReadCallDescription(const QString& libelle) {
+    static const QString separator = QStringLiteral(": ");
+    const QString text = libelle.trimmed();
+    const bool cut = text.size() >= CallRecord::FieldWidths[1];
+    DescribedCall described;
+    const qsizetype colon = text.indexOf(separator);
+    if (colon < 0)
+        return described;
+    const QString word = text.left(colon);
+    for (const CommunicationType type : AllCommunicationTypes) {
+        if (type != CommunicationType::FaitesUneSelection && TypeWord(type) == word)
+            described.type = type;
+    }
+    if (described.type)
+        described.band = BandOfLabel(text.mid(colon + separator.size()), cut);
+    return described;
 }
 
 } // namespace BasOrvalis

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace BasOrvalis {
 
 // The word that names `type` in the log ("Standard", "Primaliste NET"...).
@@ -17,5 +19,19 @@ QString NumberLabel(CommunicationType type, const QString& numberText, const QSt
 // TypeWord, ": ", NumberLabel joined, uncut.
 QString CallDescription(CommunicationType type, const QString& numberText,
                         const QString& persoNumero);
+
+// What a logged description tells of its call.
+struct DescribedCall {
+    // The type its word names; none for a reset or a text of another kind.
+    std::optional<CommunicationType> type;
+    // The distance band (1 local .. 5 national) its label names, whatever
+    // the type; 0 when it names none (a Primaliste or premium number).
+    int band = 0;
+};
+
+// Reads a description as the log holds it: spaces that pad it are ignored,
+// and a label cut at the end of the field still names its band when no
+// other band label begins the same way.
+DescribedCall ReadCallDescription(const QString& libelle);
 
 } // namespace BasOrvalis

@@ -2,6 +2,7 @@
 // reset record byte by byte.
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/CallDescription.h"
+#include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/MoneyTexts.h"
 #include "common/Cp1252.h"
@@ -25,6 +26,23 @@ class CallDescriptionTest : public ::testing::TestWithParam<DescriptionCase> {};
 TEST_P(CallDescriptionTest, TypeWordAndNumberLabel) {
     const DescriptionCase& c = GetParam();
     EXPECT_EQ(CallDescription(c.type, c.number, PersoNumero), c.description);
+}
+
+// As the log holds it, cut or padded to its field.
+TEST_P(CallDescriptionTest, ReadBackFromTheLog) {
+    const DescriptionCase& c = GetParam();
+    const DescribedCall read = ReadCallDescription(c.description.leftJustified(30, u' ', true));
+    EXPECT_EQ(read.type, c.type);
+    EXPECT_EQ(read.band, DistanceBandOf(c.number));
+}
+
+TEST(ReadCallDescription, ACutLabelNamesItsBandAndAResetNoType) {
+    const QString cut =
+        CallDescription(CommunicationType::Numeris, Numbers::DistanceEntries().at(1), QString())
+            .left(30);
+    EXPECT_EQ(ReadCallDescription(cut).band, 2);
+    EXPECT_EQ(ReadCallDescription(QStringLiteral("Numéris Itoo: Appel N° ")).band, 0);
+    EXPECT_FALSE(ReadCallDescription(BuildResetRecord(QDate(1999, 3, 2)).Libelle).type);
 }
 
 INSTANTIATE_TEST_SUITE_P(
