@@ -40,7 +40,9 @@ void quitOnTermination(QCoreApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
-        QCoreApplication::quit();
+        // Not quit(), which first asks every window to close: a question
+        // that nobody is left to answer would keep the program alive.
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

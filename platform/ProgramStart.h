@@ -8,8 +8,9 @@ namespace ProgramStart {
 // Qt's own texts (standard buttons, file dialogs) in the user's language.
 void installQtTranslations(QCoreApplication& app);
 
-// A terminating signal (SIGTERM at logout, SIGINT, SIGHUP) ends the program
-// as a normal quit does, so what it saves at the end is saved.
+// A terminating signal (SIGTERM at logout, SIGINT, SIGHUP) ends the event
+// loop, whatever the windows would ask before closing, and the program ends
+// as after a normal quit, so what it saves at the end is saved.
 void quitOnTermination(QCoreApplication& app);
 
 } // namespace ProgramStart

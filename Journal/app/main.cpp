@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(Journal::JournalIcons::programIcon());
     ProgramStart::installQtTranslations(app);
 
+    ProgramStart::quitOnTermination(app);
     SingleInstance instance(QStringLiteral("Journal"));
     if (!instance.acquire())
         return 0;
