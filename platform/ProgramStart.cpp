@@ -1,7 +1,10 @@
 // Translations of Qt's own texts and a clean end on a terminating signal.
 #include "platform/ProgramStart.h"
 
+#include "platform/AppFolders.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -26,11 +29,21 @@ void onTerminationSignal(int) {
 
 } // namespace
 
+QStringList qtTranslationFolders(const QString& programFolder) {
+    return {QDir::cleanPath(
+                QDir(programFolder).filePath(QStringLiteral(ORVALIS_TRANSLATIONS_FROM_BIN))),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
 void installQtTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    for (const QString& folder : qtTranslationFolders(AppFolders::programFolder())) {
+        if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
 }
 
 void quitOnTermination(QCoreApplication& app) {

@@ -1,9 +1,16 @@
 // What every program of the suite does as it starts, before its windows.
 #pragma once
 
+#include <QStringList>
+
 class QCoreApplication;
 
 namespace ProgramStart {
+
+// Where Qt's own translations are looked for, in order: those installed with
+// the suite (share/Orvalis/translations beside the programs' bin folder),
+// then Qt's own folder.
+QStringList qtTranslationFolders(const QString& programFolder);
 
 // Qt's own texts (standard buttons, file dialogs) in the user's language.
 void installQtTranslations(QCoreApplication& app);

@@ -18,9 +18,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Journal"));
     QApplication::setApplicationVersion(QStringLiteral("3.04"));
     QApplication::setWindowIcon(Journal::JournalIcons::programIcon());
+    QApplication::setDesktopFileName(QStringLiteral("org.orvalis.Journal"));
     ProgramStart::installQtTranslations(app);
-
     ProgramStart::quitOnTermination(app);
+
     SingleInstance instance(QStringLiteral("Journal"));
     if (!instance.acquire())
         return 0;

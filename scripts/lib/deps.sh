@@ -9,6 +9,7 @@ ORVALIS_PACKAGES=(
     xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick
     fonts-dejavu-core qt6-translations-l10n
     weston qt6-wayland trayer
+    desktop-file-utils appstream
 )
 
 orvalis_install_deps() {
