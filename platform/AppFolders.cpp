@@ -21,9 +21,11 @@ QString logFolder() {
     const QString overridden = qEnvironmentVariable("ORVALIS_JOURNAUX");
     if (!overridden.isEmpty())
         return overridden;
-    const QString besidePrograms = resolveInFolder(programFolder(), LogFolderName);
-    if (QFileInfo(besidePrograms).isDir())
-        return besidePrograms;
+    // An installed suite's folder is not the user's to write: logs there
+    // would fail at every call.
+    const QFileInfo besidePrograms(resolveInFolder(programFolder(), LogFolderName));
+    if (besidePrograms.isDir() && besidePrograms.isWritable())
+        return besidePrograms.filePath();
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(dataHome).filePath(QStringLiteral("Orvalis/") + LogFolderName);
 }

@@ -11,7 +11,8 @@ namespace AppFolders {
 QString programFolder();
 
 // The log folder: $ORVALIS_JOURNAUX when set; else "Journaux" beside the
-// executables when it exists; else $XDG_DATA_HOME/Orvalis/Journaux.
+// executables when it exists and can be written; else
+// $XDG_DATA_HOME/Orvalis/Journaux.
 QString logFolder();
 
 // True for a bare file name: not empty, no path separator, not "." or "..".

@@ -1,7 +1,10 @@
 // Translations of Qt's own texts and a clean end on a terminating signal.
 #include "platform/ProgramStart.h"
 
+#include "platform/AppFolders.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -26,11 +29,21 @@ void onTerminationSignal(int) {
 
 } // namespace
 
+QStringList qtTranslationFolders(const QString& programFolder) {
+    return {QDir::cleanPath(
+                QDir(programFolder).filePath(QStringLiteral(ORVALIS_TRANSLATIONS_FROM_BIN))),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
 void installQtTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    for (const QString& folder : qtTranslationFolders(AppFolders::programFolder())) {
+        if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
 }
 
 void quitOnTermination(QCoreApplication& app) {
@@ -40,7 +53,9 @@ void quitOnTermination(QCoreApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
-        QCoreApplication::quit();
+        // Not quit(), which first asks every window to close: a question
+        // that nobody is left to answer would keep the program alive.
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Journal"));
     QApplication::setApplicationVersion(QStringLiteral("3.04"));
     QApplication::setWindowIcon(Journal::JournalIcons::programIcon());
+    QApplication::setDesktopFileName(QStringLiteral("org.orvalis.Journal"));
     ProgramStart::installQtTranslations(app);
+    ProgramStart::quitOnTermination(app);
 
     const QStringList arguments = QApplication::arguments().mid(1);
     SingleInstance instance(QStringLiteral("Journal"));

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         return 0;
 
     app.setWindowIcon(QIcon(QStringLiteral(":/Orvalis/Orvalis.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("org.orvalis.Orvalis"));
     ProgramStart::installQtTranslations(app);
     ProgramStart::quitOnTermination(app);
 

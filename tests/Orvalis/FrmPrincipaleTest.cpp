@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Orvalis;
 
@@ -194,6 +195,29 @@ TEST_F(FrmPrincipaleTest, QuittingBehindTheCompactWindowStillLogsTheCall) {
     EXPECT_EQ(store.read(Sections::Parametres, Keys::FenetreReduitePosH), QStringLiteral("0"));
     frm.close();
     EXPECT_EQ(log.records.size(), 1);
+}
+
+TEST_F(FrmPrincipaleTest, SessionEndedByTheSessionManagerLogsTheCallAndSavesTheTotal) {
+    FrmPrincipale& frm = window(WeekdayMorning());
+    frm.show();
+    press(frm, Path::Remote, true);
+    ASSERT_TRUE(frm.ddeServer().Execute(QStringLiteral("reduite=1")));
+    tickAfter(40);
+
+    // What Qt does when the session manager ends the session: the
+    // application is told to quit, which first closes every window.
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    ASSERT_EQ(log.records.size(), 1);
+    EXPECT_EQ(log.records.first().Total.trimmed(), frm.engine().totalText());
+    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+              LocaleFormats::plainNumber(settings.CoutTotal));
+    EXPECT_GT(settings.CoutTotal, 0.f);
+
+    // The quit also told this test process's event loops to end; one turn
+    // of the application's loop clears that for the tests that follow.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 TEST_F(FrmPrincipaleTest, MinimisedWindowShowsCostAndDurationInItsCaption) {

@@ -77,23 +77,43 @@ QString CalculatorRun::logFolder() const {
     return QDir(m_home.path()).filePath(QStringLiteral("Journaux"));
 }
 
+QString CalculatorRun::dataFolder() const {
+    return QDir(m_home.path()).filePath(QStringLiteral("data"));
+}
+
 QString CalculatorRun::runtimeFolder() const {
     return QDir(m_home.path()).filePath(QStringLiteral("runtime"));
 }
 
-void CalculatorRun::start(QProcess& process) const {
-    startProgram(process, QStringLiteral("Orvalis"));
+QString CalculatorRun::lockPath(const QString& name) const {
+    return QDir(runtimeFolder()).filePath(QStringLiteral("orvalis-%1.lock").arg(name));
 }
 
-void CalculatorRun::startProgram(QProcess& process, const QString& program,
-                                 const QStringList& arguments) const {
+bool CalculatorRun::waitForLock(const QString& name, qint64 pid, int timeoutMs) const {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        // The lock file's first line is the process that holds it.
+        QFile lock(lockPath(name));
+        if (lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == pid)
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+QString CalculatorRun::builtProgram(const QString& name) {
+    return QDir(qEnvironmentVariable("ORVALIS_BIN_DIR")).filePath(name);
+}
+
+void CalculatorRun::start(QProcess& process, const QString& program,
+                          const QStringList& arguments) const {
     process.setProcessEnvironment(m_environment);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(qEnvironmentVariable("ORVALIS_BIN_DIR") + QLatin1Char('/') + program, arguments);
+    process.start(program, arguments);
 }
 
-bool CalculatorRun::startAndWaitForBus(int timeoutMs) {
-    start(m_process);
+bool CalculatorRun::startAndWaitForBus(int timeoutMs, const QString& program) {
+    start(m_process, program);
     if (!m_process.waitForStarted(timeoutMs))
         return false;
     const QDeadlineTimer deadline(timeoutMs);

@@ -33,16 +33,26 @@ public:
     void removeEnvironment(const QString& name);
     QProcessEnvironment environment() const { return m_environment; }
 
+    // The built program of that name ("Orvalis", "Journal", "Tavelnor").
+    static QString builtProgram(const QString& name);
+
     QString storePath() const;
     QString logFolder() const;
+    QString dataFolder() const;
     QString runtimeFolder() const;
-    // Starts a copy of the calculator (this run's first, or a second one).
-    void start(QProcess& process) const;
-    // Starts another program of the suite ("Journal") in the same home.
-    void startProgram(QProcess& process, const QString& program,
-                      const QStringList& arguments = {}) const;
-    // Starts the first copy and waits until it answers on the bus.
-    bool startAndWaitForBus(int timeoutMs);
+    // The single-instance lock of the program of that name.
+    QString lockPath(const QString& name) const;
+    // Waits until the copy `pid` of the program holds its lock.
+    bool waitForLock(const QString& name, qint64 pid, int timeoutMs) const;
+
+    // Starts a copy of a program, the calculator unless told (this run's
+    // first, or another one).
+    void start(QProcess& process, const QString& program = builtProgram(QStringLiteral("Orvalis")),
+               const QStringList& arguments = {}) const;
+    // Starts the first copy of the calculator and waits until it answers on
+    // the bus.
+    bool startAndWaitForBus(int timeoutMs,
+                            const QString& program = builtProgram(QStringLiteral("Orvalis")));
     QProcess& process() { return m_process; }
 
 private:

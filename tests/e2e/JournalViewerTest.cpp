@@ -36,7 +36,7 @@ TEST(JournalViewerTest, JournalGOpensTheFileManagerInTheRunningViewer) {
         GTEST_SKIP() << "needs an X display and a session bus";
     CalculatorRun run;
     QProcess viewer;
-    run.startProgram(viewer, QStringLiteral("Journal"));
+    run.start(viewer, CalculatorRun::builtProgram(QStringLiteral("Journal")));
     ASSERT_TRUE(viewer.waitForStarted(10000));
     ASSERT_TRUE(waitFor(
         [] {
@@ -50,7 +50,8 @@ TEST(JournalViewerTest, JournalGOpensTheFileManagerInTheRunningViewer) {
     EXPECT_EQ(windowsCaptioned(QStringLiteral("*Orvalis - Gestion*")), 0);
 
     QProcess second;
-    run.startProgram(second, QStringLiteral("Journal"), {QStringLiteral("/G")});
+    run.start(second, CalculatorRun::builtProgram(QStringLiteral("Journal")),
+              {QStringLiteral("/G")});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);

@@ -1,7 +1,9 @@
-// A terminating signal ends the event loop as a normal quit does.
+// A terminating signal ends the event loop as a normal quit does; Qt's
+// translations are found beside an installed suite first.
 #include "platform/ProgramStart.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTimer>
 
 #include <csignal>
@@ -26,6 +28,12 @@ TEST(ProgramStart, TerminationSignalQuitsTheEventLoop) {
     EXPECT_EQ(app.exec(), 0);
     EXPECT_TRUE(aboutToQuit);
     QObject::disconnect(seen);
+}
+
+TEST(ProgramStart, QtTranslationsInstalledWithTheSuiteComeFirst) {
+    EXPECT_EQ(ProgramStart::qtTranslationFolders(QStringLiteral("/opt/orvalis/bin")),
+              (QStringList{QStringLiteral("/opt/orvalis/share/Orvalis/translations"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)}));
 }
 
 } // namespace

@@ -101,7 +101,7 @@ protected:
         ASSERT_TRUE(run.startAndWaitForBus(15000));
         m_monitor.setProcessEnvironment(run.environment());
         m_monitor.setReadChannel(QProcess::StandardError);
-        m_monitor.start(qEnvironmentVariable("ORVALIS_BIN_DIR") + QStringLiteral("/Tavelnor"), {});
+        m_monitor.start(CalculatorRun::builtProgram(QStringLiteral("Tavelnor")), {});
         ASSERT_TRUE(m_monitor.waitForStarted(5000));
         // Watching (its first tick runs as it tells there is no tray), the
         // link still down: the call waits for the link.
