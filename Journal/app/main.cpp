@@ -40,7 +40,6 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    ProgramStart::quitOnTermination(app);
     SettingsStore store;
     Journal::FrmPrincipale frame(AppFolders::logFolder(), store);
     Journal::ViewerService service(frame);

@@ -210,7 +210,7 @@ TEST_F(FrmPrincipaleTest, SessionEndedByTheSessionManagerLogsTheCallAndSavesTheT
     QCoreApplication::sendEvent(qApp, &quit);
     ASSERT_EQ(log.records.size(), 1);
     EXPECT_EQ(log.records.first().Total.trimmed(), frm.engine().totalText());
-    EXPECT_EQ(store->read(Sections::Parametres, Keys::CoutTotal),
+    EXPECT_EQ(store.read(Sections::Parametres, Keys::CoutTotal),
               LocaleFormats::plainNumber(settings.CoutTotal));
     EXPECT_GT(settings.CoutTotal, 0.f);
 

@@ -149,7 +149,7 @@ TEST_F(Installed, EntriesStartTheInstalledPrograms) {
     run.removeEnvironment(QStringLiteral("ORVALIS_JOURNAUX"));
     SettingsStore store(run.storePath());
     store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-    store.write(Sections::Parametres, Keys::TypeDefaut, Types::Standard);
+    store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
     store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
 
     EXPECT_EQ(startedBy(OrvalisEntry), path(QStringLiteral("bin/Orvalis")));
