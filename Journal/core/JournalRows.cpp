@@ -72,15 +72,20 @@ QString JournalRows::field(int row, int fieldIndex) const {
 
 void JournalRows::readField(int row, int fieldIndex, QString* text) const {
     const int width = CallRecord::FieldWidths[fieldIndex];
-    const int offset = FieldOffsets[fieldIndex];
-    const int stored = qBound(0, available(row) - offset, width);
-    const auto* data = reinterpret_cast<const uchar*>(m_bytes.constData()) +
-                       qint64(row) * CallRecord::SlotSize + offset;
+    const QByteArrayView stored = storedBytes(row, fieldIndex);
+    const auto* data = reinterpret_cast<const uchar*>(stored.data());
     const QChar* table = characters().constData();
     text->resize(width);
     QChar* out = text->data();
     for (int i = 0; i < width; ++i)
-        out[i] = i < stored ? table[data[i]] : QLatin1Char(' ');
+        out[i] = i < stored.size() ? table[data[i]] : QLatin1Char(' ');
+}
+
+QByteArrayView JournalRows::storedBytes(int row, int fieldIndex) const {
+    const int width = CallRecord::FieldWidths[fieldIndex];
+    const int offset = FieldOffsets[fieldIndex];
+    const int stored = qBound(0, available(row) - offset, width);
+    return {m_bytes.constData() + qint64(row) * CallRecord::SlotSize + offset, stored};
 }
 
 void JournalRows::append(const JournalRows& from, int row) {

@@ -6,6 +6,7 @@
 #include "common/CallRecord.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVector>
 
@@ -25,6 +26,8 @@ public:
     QString field(int row, int fieldIndex) const;
     // The same text as field(), written into *text so that its storage is reused.
     void readField(int row, int fieldIndex, QString* text) const;
+    // The bytes stored for a field: fewer than its width when the file ends within it.
+    QByteArrayView storedBytes(int row, int fieldIndex) const;
 
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);

@@ -1,7 +1,8 @@
-// Opening and searching a log of one million records (94 MB), beside the
-// time to read the same file's bytes once.
+// Opening, searching and summing up a log of one million records (94 MB),
+// beside the time to read the same file's bytes once.
 #include "common/CallRecord.h"
 #include "core/JournalSearch.h"
+#include "core/JournalStatistics.h"
 #include "core/LogModel.h"
 
 #include <QCoreApplication>
@@ -87,12 +88,25 @@ void Search(benchmark::State& state, const char* value, int column) {
     }
 }
 
+// The figures of the statistics window, from the rows of the open log.
+void Statistics(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        const auto statistics = BasJournal::JournalStatistics::compute(
+            model.rows(), QLocale(QLocale::French, QLocale::France));
+        state.counters["calls"] = statistics.total.calls;
+        state.counters["days"] = double(statistics.byDay.size());
+    }
+}
+
 } // namespace
 
 BENCHMARK(ReadBytesOnce)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(OpenIntoModel)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Descriptions, "kiosque", 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Durations, "0?", 5)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(Statistics)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
