@@ -18,12 +18,14 @@ const QLatin1String LineEnd("\r\n");
 // The text gathered before each write.
 constexpr int WriteSize = 1 << 20;
 
-// A field holding the separator, a quote or a line break is quoted, its
-// quotes doubled.
+// A field holding the separator, a comma, a quote or a line break is
+// quoted, its quotes doubled. Spreadsheets split unquoted fields on commas
+// too unless told otherwise (LibreOffice does by default): quoted, a decimal
+// comma stays in its number.
 QString quoted(const QString& text) {
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar ch) {
-        return ch == Separator || ch == QLatin1Char('"') || ch == QLatin1Char('\r') ||
-               ch == QLatin1Char('\n');
+        return ch == Separator || ch == QLatin1Char(',') || ch == QLatin1Char('"') ||
+               ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
     });
     if (plain)
         return text;
@@ -65,18 +67,18 @@ bool write(const JournalRows& rows, QIODevice& out, const QLocale& locale) {
         text += QString::number(row + 1);
         for (int column = int(JournalColumn::Date); column < JournalColumns::Count; ++column) {
             rows.readField(row, JournalColumns::fieldOf(column), &field);
-            text += Separator;
             switch (static_cast<JournalColumn>(column)) {
             case JournalColumn::Duree:
-                text += seconds(readDurationSeconds(field));
+                field = seconds(readDurationSeconds(field));
                 break;
             case JournalColumn::Cout:
             case JournalColumn::Total:
-                text += amount(readAmount(field), numbers);
+                field = amount(readAmount(field), numbers);
                 break;
             default:
-                text += quoted(field.trimmed());
+                field = field.trimmed();
             }
+            text += Separator + quoted(field);
         }
         text += LineEnd;
         if (text.size() >= WriteSize && !flush(&text, out))

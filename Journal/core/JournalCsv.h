@@ -1,7 +1,8 @@
 // A journal as a spreadsheet reads it: UTF-8 text, one header line, fields
 // separated by ";", durations in seconds and amounts as numbers with the
 // locale's decimal separator; a field a record cannot give as a number (the
-// placeholders of a reset) is left empty.
+// placeholders of a reset) is left empty. A field that holds a comma is
+// quoted, so that a decimal comma is never taken for a separator.
 #pragma once
 
 #include "core/JournalRows.h"
