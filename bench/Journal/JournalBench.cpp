@@ -1,6 +1,7 @@
-// Opening, searching and summing up a log of one million records (94 MB),
-// beside the time to read the same file's bytes once.
+// Opening, searching, summing up and exporting a log of one million records
+// (94 MB), beside the time to read the same file's bytes once.
 #include "common/CallRecord.h"
+#include "core/JournalCsv.h"
 #include "core/JournalSearch.h"
 #include "core/JournalStatistics.h"
 #include "core/LogModel.h"
@@ -100,6 +101,19 @@ void Statistics(benchmark::State& state) {
     }
 }
 
+// "Exporter..." as CSV, into a file of the same folder.
+void ExportCsv(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        QFile file(largeLog().path() + QStringLiteral(".csv"));
+        file.open(QIODevice::WriteOnly);
+        BasJournal::JournalCsv::write(model.rows(), file,
+                                      QLocale(QLocale::French, QLocale::France));
+        state.counters["megabytes"] = double(file.size()) / (1 << 20);
+    }
+}
+
 } // namespace
 
 BENCHMARK(ReadBytesOnce)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -107,6 +121,7 @@ BENCHMARK(OpenIntoModel)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Descriptions, "kiosque", 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Durations, "0?", 5)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Statistics)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ExportCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
