@@ -3,6 +3,7 @@
 
 #include "common/Cp1252.h"
 #include "common/LogFile.h"
+#include "core/FieldCache.h"
 
 #include <array>
 
@@ -62,6 +63,23 @@ bool JournalRows::isEmpty() const {
 CallRecord JournalRows::record(int row) const {
     return CallRecord::fromBytes(m_bytes.constData() + qint64(row) * CallRecord::SlotSize,
                                  available(row));
+}
+
+QVector<CallRecord> JournalRows::records() const {
+    std::array<FieldCache<QString>, CallRecord::FieldCount> texts;
+    QVector<CallRecord> all;
+    all.reserve(m_count);
+    for (int row = 0; row < m_count; ++row) {
+        CallRecord& record = all.emplace_back();
+        for (int f = 0; f < CallRecord::FieldCount; ++f) {
+            const int width = CallRecord::FieldWidths[f];
+            record.field(f) = texts[f].value(storedBytes(row, f), [width](QString text) {
+                text.resize(width, QLatin1Char(' '));
+                return text;
+            });
+        }
+    }
+    return all;
 }
 
 QString JournalRows::field(int row, int fieldIndex) const {

@@ -23,6 +23,8 @@ public:
     int count() const;
     bool isEmpty() const;
     CallRecord record(int row) const;
+    // Every record in row order; texts that repeat share their storage.
+    QVector<CallRecord> records() const;
     QString field(int row, int fieldIndex) const;
     // The same text as field(), written into *text so that its storage is reused.
     void readField(int row, int fieldIndex, QString* text) const;
