@@ -2,6 +2,7 @@
 // that follow the active window, search results and their saving.
 #include "gui/FrmPrincipale.h"
 
+#include "BasOrvalis/LoadSettings.h"
 #include "common/LogFile.h"
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
@@ -45,6 +46,7 @@ const QString FrmPrincipale::Caption =
 FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent)
     : QMainWindow(parent)
     , m_folder(logFolder)
+    , m_store(store)
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
     , m_menus(new JournalMenus(m_mdiArea, this))
@@ -463,7 +465,8 @@ void FrmPrincipale::showSearch() {
 void FrmPrincipale::showStatistics(FrmJournal* journal) {
     auto* window = journal->findChild<FrmStatistiques*>();
     if (!window) {
-        window = new FrmStatistiques(journal->windowTitle(), journal->model().rows(), journal);
+        window = new FrmStatistiques(journal->windowTitle(), journal->model().rows(),
+                                     BasOrvalis::LoadSettings(m_store), journal);
         window->show();
     }
     window->raise();

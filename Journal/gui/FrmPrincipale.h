@@ -127,6 +127,7 @@ private:
     void popUpWindowMenu(const QPoint& globalPos);
 
     BasJournal::LogFolder m_folder;
+    SettingsStore& m_store;
     BasJournal::RecentFiles m_recent;
     BasJournal::JournalSlots m_slots;
     BasJournal::ResultCaptions m_resultCaptions;

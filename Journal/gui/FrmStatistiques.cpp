@@ -3,6 +3,7 @@
 
 #include "core/CostCharts.h"
 #include "core/StatisticsTexts.h"
+#include "core/WhatIf.h"
 #include "gui/CostChartView.h"
 #include "gui/JournalIcons.h"
 
@@ -67,7 +68,7 @@ QGroupBox* framed(const QString& title, QWidget* content) {
 } // namespace
 
 FrmStatistiques::FrmStatistiques(const QString& caption, BasJournal::JournalRows rows,
-                                 QWidget* parent)
+                                 const BasOrvalis::Settings& settings, QWidget* parent)
     : QDialog(parent, Qt::Window)
     , m_rows(std::move(rows))
     , m_stop(std::make_shared<std::atomic_bool>(false))
@@ -87,7 +88,13 @@ FrmStatistiques::FrmStatistiques(const QString& caption, BasJournal::JournalRows
                                  {QStringLiteral("N°"), QStringLiteral("Date"),
                                   QStringLiteral("Type de Communication"), QStringLiteral("Début"),
                                   QStringLiteral("Durée"), QStringLiteral("Coût")},
-                                 5, 2)) {
+                                 5, 2))
+    , m_lblEtSi(new QLabel(QStringLiteral("Calcul en cours...")))
+    , m_tblEtSi(createTable(QStringLiteral("tblEtSi"),
+                            {QStringLiteral("Type de communication"), QStringLiteral("Appels"),
+                             QStringLiteral("Coût enregistré"), QStringLiteral("Aurait coûté"),
+                             QStringLiteral("Économie")},
+                            1, 0)) {
     setObjectName(QStringLiteral("FrmStatistiques"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Statistiques - %1").arg(caption));
@@ -101,6 +108,7 @@ FrmStatistiques::FrmStatistiques(const QString& caption, BasJournal::JournalRows
     m_tabs->addTab(createChartsPage(), QStringLiteral("Graphiques"));
     m_tabs->addTab(createSharesPage(), QStringLiteral("Répartition"));
     m_tabs->addTab(m_tblPlusChers, QStringLiteral("Les dix appels les plus chers"));
+    m_tabs->addTab(createWhatIfPage(), QStringLiteral("Et si..."));
     m_tabs->setEnabled(false);
 
     auto* cmdFermer = new QPushButton(QStringLiteral("Fermer"));
@@ -116,20 +124,30 @@ FrmStatistiques::FrmStatistiques(const QString& caption, BasJournal::JournalRows
     layout->addLayout(buttons);
     resize(900, 720);
 
-    connect(&m_watcher, &QFutureWatcher<BasJournal::JournalStatistics>::finished, this,
-            [this] { showStatistics(m_watcher.result()); });
-    m_watcher.setFuture(QtConcurrent::run([rows = m_rows, stop = m_stop, locale = QLocale()] {
+    // The tasks keep copies of what they read: a window closed meanwhile
+    // leaves them to end on their own.
+    connect(&m_statistics, &QFutureWatcher<BasJournal::JournalStatistics>::finished, this,
+            [this] { showStatistics(m_statistics.result()); });
+    m_statistics.setFuture(QtConcurrent::run([rows = m_rows, stop = m_stop, locale = QLocale()] {
         return BasJournal::JournalStatistics::compute(rows, locale, stop.get());
+    }));
+    connect(&m_repricing, &QFutureWatcher<Repricing::Totals>::finished, this,
+            [this] { showWhatIf(m_repricing.result()); });
+    m_repricing.setFuture(QtConcurrent::run([rows = m_rows, caption, settings, locale = QLocale()] {
+        return BasJournal::WhatIf::reprice(rows, caption, settings, locale);
     }));
 }
 
 FrmStatistiques::~FrmStatistiques() {
     *m_stop = true;
-    m_watcher.waitForFinished();
 }
 
 bool FrmStatistiques::isReady() const {
     return m_ready;
+}
+
+bool FrmStatistiques::isWhatIfReady() const {
+    return m_whatIfReady;
 }
 
 QWidget* FrmStatistiques::createChartsPage() {
@@ -145,6 +163,16 @@ QWidget* FrmStatistiques::createSharesPage() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(framed(QStringLiteral("Par type de communication"), m_tblTypes));
     layout->addWidget(framed(QStringLiteral("Par distance"), m_tblDistances));
+    return page;
+}
+
+QWidget* FrmStatistiques::createWhatIfPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    m_lblEtSi->setObjectName(QStringLiteral("lblEtSi"));
+    m_lblEtSi->setWordWrap(true);
+    layout->addWidget(m_lblEtSi);
+    layout->addWidget(m_tblEtSi, 1);
     return page;
 }
 
@@ -189,6 +217,25 @@ void FrmStatistiques::showDearest(const BasJournal::JournalStatistics& statistic
                      record.HeureDebut.trimmed(), record.Duree.trimmed(), amountText(call.cost)});
     }
     fillTable(m_tblPlusChers, rows);
+}
+
+void FrmStatistiques::showWhatIf(const Repricing::Totals& totals) {
+    const QLocale locale;
+    m_lblEtSi->setText(
+        QStringLiteral("Ce que les appels du journal auraient coûté avec chaque type de "
+                       "communication, aux tarifs de la configuration : Numéris Itoo ne compte "
+                       "que les appels locaux, Forfait Local les appels locaux passés dans ses "
+                       "heures.\nAppels re-tarifés : %1     Enregistrements écartés (remises à "
+                       "zéro, numéros sans distance ou lignes illisibles) : %2")
+            .arg(locale.toString(totals.calls), locale.toString(totals.skipped)));
+    QVector<QStringList> rows;
+    for (const Repricing::AlternativeTotal& total : totals.alternatives)
+        rows.append({BasOrvalis::TypeText(total.type), locale.toString(total.calls),
+                     amountText(total.logged), amountText(total.cost),
+                     amountText(BasJournal::WhatIf::saving(total))});
+    fillTable(m_tblEtSi, rows);
+    m_whatIfReady = true;
+    emit whatIfReady();
 }
 
 } // namespace Journal

@@ -1,10 +1,11 @@
-// Opening, searching, summing up and exporting a log of one million records
-// (94 MB), beside the time to read the same file's bytes once.
+// Opening, searching, summing up, re-pricing and exporting a log of one
+// million records (94 MB), beside the time to read the same file's bytes once.
 #include "common/CallRecord.h"
 #include "core/JournalCsv.h"
 #include "core/JournalSearch.h"
 #include "core/JournalStatistics.h"
 #include "core/LogModel.h"
+#include "core/WhatIf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -101,6 +102,18 @@ void Statistics(benchmark::State& state) {
     }
 }
 
+// "Et si...": the calls re-priced as the four types, with the default tariffs.
+void WhatIf(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        const auto totals = BasJournal::WhatIf::reprice(
+            model.rows(), QStringLiteral("DÉC.2026.CCM"), BasOrvalis::Settings(),
+            QLocale(QLocale::French, QLocale::France));
+        state.counters["calls"] = totals.calls;
+    }
+}
+
 // "Exporter..." as CSV, into a file of the same folder.
 void ExportCsv(benchmark::State& state) {
     BasJournal::LogModel model;
@@ -121,6 +134,7 @@ BENCHMARK(OpenIntoModel)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Descriptions, "kiosque", 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Durations, "0?", 5)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Statistics)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WhatIf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ExportCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {

@@ -38,7 +38,7 @@ QVector<QStringList> tableTexts(const QTableWidget* table) {
 TEST_F(FrameFixture, TheStatisticsOfTheActiveJournalShowInOneWindowThatClosesWithIt) {
     ASSERT_TRUE(JournalLogs::appendAll(
         QDir(m_logs).filePath(QStringLiteral("mars2027.ccm")),
-        {callOn("01/03/27", "Standard: Appel Local", "09:15:00", "0,74"),
+        {callOn("01/03/27", "Standard: Appel Local", "19:15:00", "0,74"),
          callOn("01/03/27", "* Remise à zéro du Coût Total *", "##:##:##", "#.##"),
          callOn("03/03/27", "Temporalis: Appel National", "21:00:00", "3,50")}));
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("mars2027.ccm")));
@@ -72,7 +72,20 @@ TEST_F(FrameFixture, TheStatisticsOfTheActiveJournalShowInOneWindowThatClosesWit
     EXPECT_EQ(tableTexts(window->findChild<QTableWidget*>(QStringLiteral("tblPlusChers"))),
               (QVector<QStringList>{
                   {"3", "03/03/27", "Temporalis: Appel National", "21:00:00", "00:01:05", "3,50"},
-                  {"1", "01/03/27", "Standard: Appel Local", "09:15:00", "00:01:05", "0,74"}}));
+                  {"1", "01/03/27", "Standard: Appel Local", "19:15:00", "00:01:05", "0,74"}}));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isWhatIfReady(); }, 10000));
+    const QVector<QStringList> etSi =
+        tableTexts(window->findChild<QTableWidget*>(QStringLiteral("tblEtSi")));
+    QVector<QStringList> whatIf;
+    for (const QStringList& row : etSi)
+        whatIf.append(row.mid(0, 3));
+    EXPECT_EQ(whatIf, (QVector<QStringList>{{"Communication standard", "2", "4,24"},
+                                            {"Temporalis", "2", "4,24"},
+                                            {"Forfait Local", "1", "0,74"},
+                                            {"Numéris Itoo", "1", "0,74"}}));
+    // An evening local call within the month's six hours is free: all of it is saved.
+    EXPECT_EQ(etSi.value(2).mid(3), (QStringList{"0,00", "0,74"}));
 
     command(Command::Statistics)->trigger();
     EXPECT_EQ(journal->findChildren<FrmStatistiques*>().size(), 1);
