@@ -1,6 +1,9 @@
 // Minimal ordered JSON text.
 #include "cli/JsonText.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace JsonText {
 
 QString quoted(const QString& text) {
@@ -34,6 +37,26 @@ QString quoted(const QString& text) {
 
 QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
+}
+
+namespace {
+
+template <typename Number> QString ShortestText(Number value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("null");
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return QString::fromLatin1(text, result.ptr - text);
+}
+
+} // namespace
+
+QString exactNumber(float value) {
+    return ShortestText(value);
+}
+
+QString exactNumber(double value) {
+    return ShortestText(value);
 }
 
 Object& Object::add(const QString& name, const QString& jsonValue) {

@@ -9,6 +9,10 @@ namespace JsonText {
 
 QString quoted(const QString& text);
 QString number(double value, int decimals);
+// The shortest text that reads back as the same value, of single or double
+// precision; null when the value is not a number.
+QString exactNumber(float value);
+QString exactNumber(double value);
 
 // {"a": 1, "b": "x"} from members already written as JSON values.
 class Object final {

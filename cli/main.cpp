@@ -1,6 +1,7 @@
 // orvalis-cli: the command-line companion of the suite.
 #include "cli/LogShowCommand.h"
 #include "cli/PriceCommand.h"
+#include "cli/RepriceCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -10,7 +11,9 @@ namespace {
 int usage() {
     QTextStream(stderr) << "usage : orvalis-cli log show FICHIER [--format json|csv|text]\n"
                            "        orvalis-cli price --type TEXTE --number TEXTE --start DATE"
-                           " --end DATE [--rate TEXTE] [--config FICHIER] [--yes]\n";
+                           " --end DATE [--rate TEXTE] [--config FICHIER] [--yes]\n"
+                           "        orvalis-cli reprice FICHIER... --as TYPE [--as TYPE...]"
+                           " [--config FICHIER]\n";
     return 2;
 }
 
@@ -24,5 +27,7 @@ int main(int argc, char** argv) {
         return LogShowCommand::run(arguments.mid(2));
     if (!arguments.isEmpty() && arguments.at(0) == QLatin1String("price"))
         return PriceCommand::run(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.at(0) == QLatin1String("reprice"))
+        return RepriceCommand::run(arguments.mid(1));
     return usage();
 }

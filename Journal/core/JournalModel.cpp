@@ -55,11 +55,7 @@ CallRecord JournalModel::record(int row) const {
 }
 
 QVector<CallRecord> JournalModel::records() const {
-    QVector<CallRecord> all;
-    all.reserve(m_rows.count());
-    for (int row = 0; row < m_rows.count(); ++row)
-        all.append(m_rows.record(row));
-    return all;
+    return m_rows.records();
 }
 
 void JournalModel::setRows(JournalRows rows) {

@@ -3,6 +3,7 @@
 
 #include "common/Cp1252.h"
 #include "common/LogFile.h"
+#include "core/FieldCache.h"
 
 #include <array>
 
@@ -64,6 +65,23 @@ CallRecord JournalRows::record(int row) const {
                                  available(row));
 }
 
+QVector<CallRecord> JournalRows::records() const {
+    std::array<FieldCache<QString>, CallRecord::FieldCount> texts;
+    QVector<CallRecord> all;
+    all.reserve(m_count);
+    for (int row = 0; row < m_count; ++row) {
+        CallRecord& record = all.emplace_back();
+        for (int f = 0; f < CallRecord::FieldCount; ++f) {
+            const int width = CallRecord::FieldWidths[f];
+            record.field(f) = texts[f].value(storedBytes(row, f), [width](QString text) {
+                text.resize(width, QLatin1Char(' '));
+                return text;
+            });
+        }
+    }
+    return all;
+}
+
 QString JournalRows::field(int row, int fieldIndex) const {
     QString text;
     readField(row, fieldIndex, &text);
@@ -72,15 +90,20 @@ QString JournalRows::field(int row, int fieldIndex) const {
 
 void JournalRows::readField(int row, int fieldIndex, QString* text) const {
     const int width = CallRecord::FieldWidths[fieldIndex];
-    const int offset = FieldOffsets[fieldIndex];
-    const int stored = qBound(0, available(row) - offset, width);
-    const auto* data = reinterpret_cast<const uchar*>(m_bytes.constData()) +
-                       qint64(row) * CallRecord::SlotSize + offset;
+    const QByteArrayView stored = storedBytes(row, fieldIndex);
+    const auto* data = reinterpret_cast<const uchar*>(stored.data());
     const QChar* table = characters().constData();
     text->resize(width);
     QChar* out = text->data();
     for (int i = 0; i < width; ++i)
-        out[i] = i < stored ? table[data[i]] : QLatin1Char(' ');
+        out[i] = i < stored.size() ? table[data[i]] : QLatin1Char(' ');
+}
+
+QByteArrayView JournalRows::storedBytes(int row, int fieldIndex) const {
+    const int width = CallRecord::FieldWidths[fieldIndex];
+    const int offset = FieldOffsets[fieldIndex];
+    const int stored = qBound(0, available(row) - offset, width);
+    return {m_bytes.constData() + qint64(row) * CallRecord::SlotSize + offset, stored};
 }
 
 void JournalRows::append(const JournalRows& from, int row) {

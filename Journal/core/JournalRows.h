@@ -6,6 +6,7 @@
 #include "common/CallRecord.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVector>
 
@@ -22,9 +23,13 @@ public:
     int count() const;
     bool isEmpty() const;
     CallRecord record(int row) const;
+    // Every record in row order; texts that repeat share their storage.
+    QVector<CallRecord> records() const;
     QString field(int row, int fieldIndex) const;
     // The same text as field(), written into *text so that its storage is reused.
     void readField(int row, int fieldIndex, QString* text) const;
+    // The bytes stored for a field: fewer than its width when the file ends within it.
+    QByteArrayView storedBytes(int row, int fieldIndex) const;
 
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);

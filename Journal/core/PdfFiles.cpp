@@ -8,9 +8,6 @@
 
 namespace BasPrint {
 
-namespace {
-
-// The journal's name without its extension, in lower case.
 QString documentName(const QString& caption) {
     QString name = BasJournal::ResultCaptions::isResultCaption(caption)
                        ? BasJournal::ResultCaptions::proposedFileName(caption)
@@ -19,8 +16,6 @@ QString documentName(const QString& caption) {
         name.chop(4);
     return name.toLower();
 }
-
-} // namespace
 
 QString pdfPathFor(const QString& folder, const QString& caption) {
     const QDir dir(folder);

@@ -7,9 +7,12 @@
 
 namespace BasPrint {
 
-// "févr.2027.pdf" for the log "FÉVR.2027.CCM", "recherche3.pdf" for the
-// third search result; "févr.2027 (2).pdf", "févr.2027 (3).pdf"... when the
-// folder holds the name already.
+// The journal's name without its extension, in lower case: "févr.2027" for
+// the log "FÉVR.2027.CCM", "recherche3" for the third search result.
+QString documentName(const QString& caption);
+
+// The document's name and ".pdf": "févr.2027.pdf"; "févr.2027 (2).pdf",
+// "févr.2027 (3).pdf"... when the folder holds the name already.
 QString pdfPathFor(const QString& folder, const QString& caption);
 
 } // namespace BasPrint

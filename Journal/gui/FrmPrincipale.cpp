@@ -2,6 +2,7 @@
 // that follow the active window, search results and their saving.
 #include "gui/FrmPrincipale.h"
 
+#include "BasOrvalis/LoadSettings.h"
 #include "common/LogFile.h"
 #include "core/LogModel.h"
 #include "core/ResultModel.h"
@@ -10,6 +11,7 @@
 #include "gui/FrmJournal.h"
 #include "gui/FrmPropos.h"
 #include "gui/FrmRecherche.h"
+#include "gui/FrmStatistiques.h"
 #include "gui/JournalIcons.h"
 #include "gui/JournalMenus.h"
 
@@ -44,10 +46,12 @@ const QString FrmPrincipale::Caption =
 FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWidget* parent)
     : QMainWindow(parent)
     , m_folder(logFolder)
+    , m_store(store)
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
     , m_menus(new JournalMenus(m_mdiArea, this))
-    , m_printer(this) {
+    , m_printer(this)
+    , m_export(m_printer, this) {
     setObjectName(QStringLiteral("FrmPrincipale"));
     setWindowIcon(JournalIcons::programIcon());
     setCentralWidget(m_mdiArea);
@@ -76,8 +80,9 @@ void FrmPrincipale::createToolBar() {
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(24, 24));
-    const Command buttons[] = {Command::Open,  Command::Count, Command::Save,  Command::Gerer,
-                               Command::Count, Command::Print, Command::Count, Command::Find};
+    const Command buttons[] = {Command::Open,  Command::Count,     Command::Save,  Command::Gerer,
+                               Command::Count, Command::Print,     Command::Count, Command::Find,
+                               Command::Count, Command::Statistics};
     for (Command command : buttons) {
         if (command == Command::Count) {
             toolBar->addSeparator();
@@ -104,10 +109,18 @@ void FrmPrincipale::connectCommands() {
             journal->close();
     });
     on(Command::Find, [this] { showSearch(); });
+    on(Command::Statistics, [this] {
+        if (FrmJournal* journal = currentJournal())
+            showStatistics(journal);
+    });
     on(Command::PrintConf, [this] { m_printer.showPrinterSetup(); });
     on(Command::Print, [this] {
         if (FrmJournal* journal = currentJournal())
             printJournal(journal);
+    });
+    on(Command::Export, [this] {
+        if (FrmJournal* journal = currentJournal())
+            m_export.exportJournal(journal);
     });
     on(Command::Quit, [this] { close(); });
     on(Command::TileHorizontal, [this] { tileHorizontally(); });
@@ -361,7 +374,8 @@ void FrmPrincipale::UpdateToolbarState(const FrmJournal* journal) {
     // a disabled button shows its image of the same key followed by "1".
     const bool active = journal != nullptr;
     m_menus->action(Command::Save)->setEnabled(active && m_slots.isUnsaved(journal->index()));
-    for (Command command : {Command::Close, Command::Print, Command::Find})
+    for (Command command :
+         {Command::Close, Command::Print, Command::Find, Command::Statistics, Command::Export})
         m_menus->action(command)->setEnabled(active);
 }
 
@@ -446,6 +460,17 @@ void FrmPrincipale::showSearch() {
     FrmRecherche dialog(&active->model(), all, this);
     if (dialog.exec() == QDialog::Accepted)
         showSearchResult(dialog.matches());
+}
+
+void FrmPrincipale::showStatistics(FrmJournal* journal) {
+    auto* window = journal->findChild<FrmStatistiques*>();
+    if (!window) {
+        window = new FrmStatistiques(journal->windowTitle(), journal->model().rows(),
+                                     BasOrvalis::LoadSettings(m_store), journal);
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
 }
 
 void FrmPrincipale::showAbout() {

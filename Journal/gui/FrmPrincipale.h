@@ -9,6 +9,7 @@
 #include "core/LogFolder.h"
 #include "core/RecentFiles.h"
 #include "core/ResultCaptions.h"
+#include "gui/JournalExport.h"
 #include "gui/JournalPrinter.h"
 
 #include <QFileDialog>
@@ -114,6 +115,9 @@ private:
     void OpenLogDialog();
     void SaveSearchResult(FrmJournal* journal);
     void showSearch();
+    // The statistics of the journal, in a window of its own that closes
+    // with the journal's; brought to the front when it is open already.
+    void showStatistics(FrmJournal* journal);
     void showAbout();
     void tileHorizontally();
     // Where the strip of minimised windows begins; the area's height when none is minimised.
@@ -123,6 +127,7 @@ private:
     void popUpWindowMenu(const QPoint& globalPos);
 
     BasJournal::LogFolder m_folder;
+    SettingsStore& m_store;
     BasJournal::RecentFiles m_recent;
     BasJournal::JournalSlots m_slots;
     BasJournal::ResultCaptions m_resultCaptions;
@@ -131,6 +136,7 @@ private:
     JournalMenus* m_menus;
     QPointer<FrmGestion> m_gestion;
     JournalPrinter m_printer;
+    JournalExport m_export;
 };
 
 } // namespace Journal

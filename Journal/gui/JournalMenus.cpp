@@ -37,10 +37,13 @@ JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
     createAction(Command::Close, QStringLiteral("MnuFileClose"), QStringLiteral("&Fermer"));
     createAction(Command::Find, QStringLiteral("MnuFileFind"), QStringLiteral("&Rechercher"),
                  QKeySequence(Qt::CTRL | Qt::Key_F));
+    createAction(Command::Statistics, QStringLiteral("MnuFileStats"),
+                 QStringLiteral("&Statistiques..."));
     createAction(Command::PrintConf, QStringLiteral("MnuFilePrintConf"),
                  QStringLiteral("&Configuration de l'impression"));
     createAction(Command::Print, QStringLiteral("MnuFilePrint"), QStringLiteral("&Imprimer..."),
                  QKeySequence(Qt::CTRL | Qt::Key_P));
+    createAction(Command::Export, QStringLiteral("MnuFileExport"), QStringLiteral("E&xporter..."));
     createAction(Command::Quit, QStringLiteral("MnuFileEnd"), QStringLiteral("&Quitter"),
                  QKeySequence(Qt::CTRL | Qt::Key_Q));
     createAction(Command::TileHorizontal, QStringLiteral("MnuWindowHor"),
@@ -64,7 +67,9 @@ JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
         {Command::Save, "Save", QStringLiteral("Enregistrer"), QStringLiteral("Enregistrer")},
         {Command::Gerer, "Gerer", QStringLiteral("Gérer"), QStringLiteral("Gestion des journaux")},
         {Command::Print, "Print", QStringLiteral("Imprimer"), QStringLiteral("Imprimer")},
-        {Command::Find, "Find", QStringLiteral("Rechercher"), QStringLiteral("Rechercher")}};
+        {Command::Find, "Find", QStringLiteral("Rechercher"), QStringLiteral("Rechercher")},
+        {Command::Statistics, "Stats", QStringLiteral("Statistiques"),
+         QStringLiteral("Statistiques")}};
     for (const auto& button : buttons) {
         QAction* a = action(button.command);
         a->setIconText(button.text);
@@ -142,9 +147,11 @@ void JournalMenus::createJournalMenus(QWidget* frame) {
         file->addAction(action(command));
     file->addSeparator();
     file->addAction(action(Command::Find));
+    file->addAction(action(Command::Statistics));
     file->addSeparator();
     file->addAction(action(Command::PrintConf));
     file->addAction(action(Command::Print));
+    file->addAction(action(Command::Export));
     file->addSeparator();
     file->addAction(action(Command::Quit));
     m_journalRecent = addRecentItems(file);

@@ -33,6 +33,10 @@ void JournalPrinter::setDocumentsFolder(const QString& folder) {
     m_documentsFolder = folder;
 }
 
+const QString& JournalPrinter::documentsFolder() const {
+    return m_documentsFolder;
+}
+
 void JournalPrinter::showPrinterSetup() {
     if (refusePrintingTwice())
         return;
@@ -52,12 +56,33 @@ void JournalPrinter::showPrinterSetup() {
 void JournalPrinter::PrintJournal(FrmJournal* journal) {
     if (refusePrintingTwice())
         return;
+    PrintOutput output(m_printer.get(), m_documentsFolder);
+    QString pdfPath;
+    if (run(journal, output, QStringLiteral("Le journal « %1 » n'a pas pu être imprimé : %2"),
+            &pdfPath) &&
+        !pdfPath.isEmpty())
+        QMessageBox::information(
+            m_parent, ProgramTitle,
+            QStringLiteral("Aucune imprimante n'est installée : le journal "
+                           "« %1 » a été imprimé dans le fichier %2.")
+                .arg(journal->windowTitle(), QDir::toNativeSeparators(pdfPath)));
+}
+
+void JournalPrinter::exportPdf(FrmJournal* journal, const QString& path, const QString& failure) {
+    if (refusePrintingTwice())
+        return;
+    PrintOutput output(path);
+    QString pdfPath;
+    run(journal, output, failure, &pdfPath);
+}
+
+bool JournalPrinter::run(FrmJournal* journal, PrintOutput& output, const QString& failure,
+                         QString* pdfPath) {
     const QScopedValueRollback<bool> printing(m_printing, true);
     // What the window shows now is printed, whatever is done meanwhile; the
     // window stays open until the run ends.
     const QString caption = journal->windowTitle();
     journal->holdOpen(true);
-    PrintOutput output(m_printer.get(), m_documentsFolder);
     const PagePainter painter;
     BasPrint::JournalPrint print(journal->model().rows(), caption, output.pageTwips(), painter);
     FrmMsgImp window(caption, m_parent);
@@ -75,20 +100,13 @@ void JournalPrinter::PrintJournal(FrmJournal* journal) {
     }
     journal->holdOpen(false);
     if (window.cancelled())
-        return;
-    QString pdfPath;
+        return false;
     QString error;
-    const bool sent = output.send(print.pages(), painter, caption, &pdfPath, &error);
+    const bool sent = output.send(print.pages(), painter, caption, pdfPath, &error);
     window.hide();
     if (!sent)
-        QMessageBox::warning(
-            m_parent, ProgramTitle,
-            QStringLiteral("Le journal « %1 » n'a pas pu être imprimé : %2").arg(caption, error));
-    else if (!pdfPath.isEmpty())
-        QMessageBox::information(m_parent, ProgramTitle,
-                                 QStringLiteral("Aucune imprimante n'est installée : le journal "
-                                                "« %1 » a été imprimé dans le fichier %2.")
-                                     .arg(caption, QDir::toNativeSeparators(pdfPath)));
+        QMessageBox::warning(m_parent, ProgramTitle, failure.arg(caption, error));
+    return sent;
 }
 
 bool JournalPrinter::refusePrintingTwice() {

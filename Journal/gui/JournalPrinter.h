@@ -1,6 +1,7 @@
 // The printing of journals for the session: the printer chosen in
 // "Configuration de l'impression", the documents folder that takes a PDF
-// where the system has no printer, and one print run at a time.
+// where the system has no printer, and one print run at a time, to a
+// printer or, for an export, to the PDF file the user chose.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,7 @@ class QWidget;
 namespace Journal {
 
 class FrmJournal;
+class PrintOutput;
 
 class JournalPrinter final {
 public:
@@ -22,6 +24,7 @@ public:
     Q_DISABLE_COPY_MOVE(JournalPrinter)
 
     void setDocumentsFolder(const QString& folder);
+    const QString& documentsFolder() const;
 
     // "Configuration de l'impression": the printer chosen is kept for the session.
     void showPrinterSetup();
@@ -29,8 +32,15 @@ public:
     // and offers to cancel; the window stays open until the run ends. A
     // second print is refused while one runs.
     void PrintJournal(FrmJournal* journal);
+    // The same run into the PDF file `path`, which it replaces; `failure`
+    // tells of a file that could not be written (the caption, then the reason).
+    void exportPdf(FrmJournal* journal, const QString& path, const QString& failure);
 
 private:
+    // Lays out and sends the journal's pages; false when cancelled or, after
+    // saying so with `failure` (the caption, then the reason), when they
+    // could not be sent. *pdfPath names the PDF written, if any.
+    bool run(FrmJournal* journal, PrintOutput& output, const QString& failure, QString* pdfPath);
     // True, after saying so, while a print runs.
     bool refusePrintingTwice();
 

@@ -42,6 +42,10 @@ PrintOutput::PrintOutput(QPrinter* chosen, const QString& documentsFolder)
     , m_printer(chosen ? chosen : m_systemPrinter.get())
     , m_documentsFolder(documentsFolder) {}
 
+PrintOutput::PrintOutput(const QString& pdfPath)
+    : m_printer(nullptr)
+    , m_pdfPath(pdfPath) {}
+
 PrintOutput::~PrintOutput() = default;
 
 QSize PrintOutput::pageTwips() const {
@@ -67,11 +71,12 @@ QPageLayout PrintOutput::layout() const {
 
 bool PrintOutput::sendToPdf(const QVector<BasPrint::PrintedPage>& pages, const PagePainter& painter,
                             const QString& caption, QString* pdfPath, QString* error) const {
-    if (!AppFolders::ensureFolder(m_documentsFolder)) {
+    if (m_pdfPath.isEmpty() && !AppFolders::ensureFolder(m_documentsFolder)) {
         *error = QStringLiteral("Le dossier %1 ne peut pas être créé.").arg(m_documentsFolder);
         return false;
     }
-    QSaveFile file(BasPrint::pdfPathFor(m_documentsFolder, caption));
+    QSaveFile file(m_pdfPath.isEmpty() ? BasPrint::pdfPathFor(m_documentsFolder, caption)
+                                       : m_pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;

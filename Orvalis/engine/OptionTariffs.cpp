@@ -32,6 +32,10 @@ void PrimalisteInternetTarif(CallState& state, const Settings& settings) {
 
 int CalculTemporalis(CallState& state, const Settings& settings, const QString& number) {
     SetBand(state, settings, DistanceBandOf(number));
+    return TemporalisTarif(state, settings);
+}
+
+int TemporalisTarif(CallState& state, const Settings& settings) {
     // Each slice is taken from the elapsed time itself, so that a late tick
     // weighs the seconds it skipped like ticks on time would have.
     const float e = state.DureeSecondes;

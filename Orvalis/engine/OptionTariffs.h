@@ -24,6 +24,8 @@ void PrimalisteInternetTarif(CallState& state, const BasOrvalis::Settings& setti
 // Temporalis: the band from the number text, the length slices, then the
 // split pricing of the weighted seconds. Returns the slice in force (0..3).
 int CalculTemporalis(CallState& state, const BasOrvalis::Settings& settings, const QString& number);
+// The same once the band is set.
+int TemporalisTarif(CallState& state, const BasOrvalis::Settings& settings);
 
 // Numéris Itoo: local band, 0.6 of the credit and of every second.
 void CalculNumeris(CallState& state, const BasOrvalis::Settings& settings);

@@ -1,8 +1,11 @@
-// Opening and searching a log of one million records (94 MB), beside the
-// time to read the same file's bytes once.
+// Opening, searching, summing up, re-pricing and exporting a log of one
+// million records (94 MB), beside the time to read the same file's bytes once.
 #include "common/CallRecord.h"
+#include "core/JournalCsv.h"
 #include "core/JournalSearch.h"
+#include "core/JournalStatistics.h"
 #include "core/LogModel.h"
+#include "core/WhatIf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -87,12 +90,52 @@ void Search(benchmark::State& state, const char* value, int column) {
     }
 }
 
+// The figures of the statistics window, from the rows of the open log.
+void Statistics(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        const auto statistics = BasJournal::JournalStatistics::compute(
+            model.rows(), QLocale(QLocale::French, QLocale::France));
+        state.counters["calls"] = statistics.total.calls;
+        state.counters["days"] = double(statistics.byDay.size());
+    }
+}
+
+// "Et si...": the calls re-priced as the four types, with the default tariffs.
+void WhatIf(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        const auto totals = BasJournal::WhatIf::reprice(
+            model.rows(), QStringLiteral("DÉC.2026.CCM"), BasOrvalis::Settings(),
+            QLocale(QLocale::French, QLocale::France));
+        state.counters["calls"] = totals.calls;
+    }
+}
+
+// "Exporter..." as CSV, into a file of the same folder.
+void ExportCsv(benchmark::State& state) {
+    BasJournal::LogModel model;
+    model.load(largeLog().path());
+    for (auto _ : state) {
+        QFile file(largeLog().path() + QStringLiteral(".csv"));
+        file.open(QIODevice::WriteOnly);
+        BasJournal::JournalCsv::write(model.rows(), file,
+                                      QLocale(QLocale::French, QLocale::France));
+        state.counters["megabytes"] = double(file.size()) / (1 << 20);
+    }
+}
+
 } // namespace
 
 BENCHMARK(ReadBytesOnce)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(OpenIntoModel)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Descriptions, "kiosque", 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Search, Durations, "0?", 5)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(Statistics)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WhatIf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ExportCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -46,6 +46,7 @@ TEST_F(FrameFixture, StartsAsTheBareFrame) {
     EXPECT_EQ(m_frame->windowTitle(), Base);
     EXPECT_FALSE(button("Print")->isEnabled());
     EXPECT_FALSE(button("Find")->isEnabled());
+    EXPECT_FALSE(button("Stats")->isEnabled());
     EXPECT_FALSE(button("Save")->isEnabled());
     EXPECT_TRUE(button("Open")->isEnabled());
     EXPECT_FALSE(fileMenu()->actions().contains(command(Command::Save)));
@@ -58,13 +59,26 @@ TEST_F(FrameFixture, TheFrameAndTheJournalWindowsHaveTheirOwnMenus) {
               (QStringList{"&Fichier", "  &Ouvrir...|Ctrl+O", "  &Gérer les journaux|Ctrl+G", "  -",
                            "  &Quitter|Ctrl+Q", "Fe&nêtre", "?", "  À &propos du Journal|"}));
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
-    EXPECT_EQ(
-        menuBarText(m_frame->menuBar()),
-        (QStringList{"&Fichier", "  &Ouvrir...|Ctrl+O", "  &Gérer les journaux|Ctrl+G",
-                     "  &Enregistrer|Ctrl+S", "  &Fermer|", "  -", "  &Rechercher|Ctrl+F", "  -",
-                     "  &Configuration de l'impression|", "  &Imprimer...|Ctrl+P", "  -",
-                     "  &Quitter|Ctrl+Q", "Fe&nêtre", "  Mosaïque &horizontale|", "  En &cascade|",
-                     "  &Réorganiser les icônes|", "?", "  A propos du Journal...|"}));
+    EXPECT_EQ(menuBarText(m_frame->menuBar()), (QStringList{"&Fichier",
+                                                            "  &Ouvrir...|Ctrl+O",
+                                                            "  &Gérer les journaux|Ctrl+G",
+                                                            "  &Enregistrer|Ctrl+S",
+                                                            "  &Fermer|",
+                                                            "  -",
+                                                            "  &Rechercher|Ctrl+F",
+                                                            "  &Statistiques...|",
+                                                            "  -",
+                                                            "  &Configuration de l'impression|",
+                                                            "  &Imprimer...|Ctrl+P",
+                                                            "  E&xporter...|",
+                                                            "  -",
+                                                            "  &Quitter|Ctrl+Q",
+                                                            "Fe&nêtre",
+                                                            "  Mosaïque &horizontale|",
+                                                            "  En &cascade|",
+                                                            "  &Réorganiser les icônes|",
+                                                            "?",
+                                                            "  A propos du Journal...|"}));
 }
 
 TEST_F(FrameFixture, TheShortcutsReachTheFrameAndTheJournalWindows) {
@@ -86,11 +100,18 @@ TEST_F(FrameFixture, TheShortcutsReachTheFrameAndTheJournalWindows) {
 TEST_F(FrameFixture, TheToolbarHoldsItsButtonsByIndex) {
     const QList<QAction*> actions =
         m_frame->findChild<QToolBar*>(QStringLiteral("Toolbar"))->actions();
-    ASSERT_EQ(actions.size(), 8);
-    const QList<QAction*> expected{
-        command(Command::Open),  nullptr, command(Command::Save), command(Command::Gerer), nullptr,
-        command(Command::Print), nullptr, command(Command::Find)};
-    for (int i = 0; i < 8; ++i) {
+    ASSERT_EQ(actions.size(), 10);
+    const QList<QAction*> expected{command(Command::Open),
+                                   nullptr,
+                                   command(Command::Save),
+                                   command(Command::Gerer),
+                                   nullptr,
+                                   command(Command::Print),
+                                   nullptr,
+                                   command(Command::Find),
+                                   nullptr,
+                                   command(Command::Statistics)};
+    for (int i = 0; i < 10; ++i) {
         if (expected[i])
             EXPECT_EQ(actions[i], expected[i]) << "button " << i + 1;
         else
@@ -112,6 +133,7 @@ TEST_F(FrameFixture, OpeningALogShowsItsRowsAndNamesTheFrame) {
     EXPECT_EQ(m_frame->windowTitle(), Base + QStringLiteral(" - NOV.2026.CCM"));
     EXPECT_TRUE(button("Print")->isEnabled());
     EXPECT_TRUE(button("Find")->isEnabled());
+    EXPECT_TRUE(button("Stats")->isEnabled());
     EXPECT_FALSE(button("Save")->isEnabled());
     EXPECT_TRUE(fileMenu()->actions().contains(command(Command::Save)));
     EXPECT_EQ(recentEntries(fileMenu()), QStringList{"NOV.2026.CCM"});

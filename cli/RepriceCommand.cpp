@@ -1,0 +1,172 @@
+// Re-pricing logs from the command line.
+#include "cli/RepriceCommand.h"
+
+#include "cli/JsonText.h"
+#include "reprice/Reprice.h"
+
+#include "BasOrvalis/CommunicationLists.h"
+#include "BasOrvalis/LoadSettings.h"
+#include "common/LogFile.h"
+#include "platform/SettingsStore.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace RepriceCommand {
+
+using namespace BasOrvalis;
+using Repricing::Alternatives;
+
+namespace {
+
+struct RepriceRequest {
+    QStringList files;
+    QVector<CommunicationType> types;
+    QString config;
+};
+
+QString AlternativeTexts() {
+    QStringList texts;
+    for (const CommunicationType type : Alternatives())
+        texts << QStringLiteral("« %1 »").arg(TypeText(type));
+    return texts.join(QStringLiteral(", "));
+}
+
+int fail(int status, const QString& message) {
+    QTextStream(stderr) << "orvalis-cli reprice : " << message << '\n';
+    if (status == 2)
+        QTextStream(stderr) << "usage : orvalis-cli reprice FICHIER... --as TYPE [--as TYPE...]"
+                               " [--config FICHIER]\n";
+    return status;
+}
+
+bool parse(const QStringList& arguments, RepriceRequest& request, QString& error) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool valued =
+            argument == QLatin1String("--as") || argument == QLatin1String("--config");
+        if (!valued && argument.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("argument inconnu « %1 »").arg(argument);
+            return false;
+        }
+        if (!valued) {
+            request.files << argument;
+            continue;
+        }
+        if (i + 1 >= arguments.size()) {
+            error = QStringLiteral("valeur manquante après %1").arg(argument);
+            return false;
+        }
+        const QString value = arguments.at(++i);
+        if (argument == QLatin1String("--config")) {
+            request.config = value;
+            continue;
+        }
+        const std::optional<CommunicationType> type = TypeOfText(value);
+        if (!type || !Alternatives().contains(*type)) {
+            error = QStringLiteral("type de communication inconnu : « %1 » (%2)")
+                        .arg(value, AlternativeTexts());
+            return false;
+        }
+        request.types << *type;
+    }
+    if (request.files.isEmpty()) {
+        error = QStringLiteral("aucun fichier journal");
+        return false;
+    }
+    if (request.types.isEmpty()) {
+        error = QStringLiteral("--as est obligatoire");
+        return false;
+    }
+    return true;
+}
+
+bool Readable(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
+QString CallJson(const Repricing::RepricedCall& call, const CallRecord& record,
+                 const QVector<CommunicationType>& types) {
+    JsonText::Object repriced;
+    for (const CommunicationType type : types) {
+        const std::optional<float> cost = call.cost(type);
+        repriced.add(TypeText(type), cost ? JsonText::exactNumber(*cost) : QStringLiteral("null"));
+    }
+    return JsonText::Object()
+        .add(QStringLiteral("index"), QString::number(call.index))
+        .addText(QStringLiteral("date"), record.Date.trimmed())
+        .addText(QStringLiteral("debut"), record.HeureDebut.trimmed())
+        .addText(QStringLiteral("duree"), record.Duree.trimmed())
+        .addText(QStringLiteral("band"), Numbers::DistanceEntries().at(call.band - 1))
+        .add(QStringLiteral("logged"), JsonText::exactNumber(call.logged))
+        .add(QStringLiteral("repriced"), repriced.toString())
+        .toString();
+}
+
+QString LogJson(const Repricing::RepricedLog& log, const QVector<CallRecord>& records,
+                const QVector<CommunicationType>& types) {
+    QStringList calls;
+    for (const Repricing::RepricedCall& call : log.calls)
+        calls << CallJson(call, records.at(call.index - 1), types);
+    QStringList skipped;
+    for (const Repricing::SkippedRecord& record : log.skipped)
+        skipped << JsonText::Object()
+                       .add(QStringLiteral("index"), QString::number(record.index))
+                       .addText(QStringLiteral("reason"), record.reason)
+                       .toString();
+    return JsonText::Object()
+        .addText(QStringLiteral("file"), log.fileName)
+        .add(QStringLiteral("calls"), JsonText::array(calls))
+        .add(QStringLiteral("skipped"), JsonText::array(skipped))
+        .toString();
+}
+
+QString TotalsJson(const Repricing::Totals& totals) {
+    JsonText::Object repriced;
+    for (const Repricing::AlternativeTotal& total : totals.alternatives)
+        repriced.add(TypeText(total.type), JsonText::exactNumber(total.cost));
+    return JsonText::Object()
+        .add(QStringLiteral("calls"), QString::number(totals.calls))
+        .add(QStringLiteral("skipped"), QString::number(totals.skipped))
+        .add(QStringLiteral("logged"), JsonText::exactNumber(totals.logged))
+        .add(QStringLiteral("repriced"), repriced.toString())
+        .toString();
+}
+
+} // namespace
+
+int run(const QStringList& arguments) {
+    RepriceRequest request;
+    QString error;
+    if (!parse(arguments, request, error))
+        return fail(2, error);
+    const QString config =
+        request.config.isEmpty() ? SettingsStore::userStorePath() : request.config;
+    // The user's store may not exist yet: its defaults price the calls.
+    if (!request.config.isEmpty() && !Readable(config))
+        return fail(1, QStringLiteral("fichier de configuration illisible : %1").arg(config));
+    const Settings settings = LoadSettings(SettingsStore(config));
+
+    QVector<Repricing::LogInput> logs;
+    for (const QString& path : request.files) {
+        Repricing::LogInput log;
+        log.fileName = QFileInfo(path).fileName();
+        if (!Readable(path) || !LogFile::readAll(path, &log.records, &error))
+            return fail(1, QStringLiteral("fichier journal illisible : %1").arg(path));
+        logs << log;
+    }
+    const Repricing::Repriced repriced = Repricing::Reprice(logs, request.types, settings);
+
+    QStringList files;
+    for (int i = 0; i < logs.size(); ++i)
+        files << LogJson(repriced.logs.at(i), logs.at(i).records, repriced.alternatives);
+    QTextStream(stdout) << JsonText::Object()
+                               .add(QStringLiteral("files"), JsonText::array(files))
+                               .add(QStringLiteral("totals"), TotalsJson(repriced.totals))
+                               .toString()
+                        << '\n';
+    return 0;
+}
+
+} // namespace RepriceCommand
