@@ -1,7 +1,8 @@
 // A call timed over the remote control by the real calculator: "start", a
 // few seconds, "stop", and the record appended to the month's log is the
 // one the tariff engine builds for the same start, duration and end. A
-// second copy started meanwhile leaves without a window or a write.
+// second copy started meanwhile leaves without a window or a write. A call
+// whose calculator is killed is logged at the next start.
 #include "e2e/CalculatorRun.h"
 #include "support/CapturedLog.h"
 #include "support/ScriptedMessages.h"
@@ -14,11 +15,13 @@
 #include "desktop/CaptionSearch.h"
 #include "engine/CallEngine.h"
 #include "engine/ManualClock.h"
+#include "engine/RecoveryFile.h"
 #include "platform/LocaleFormats.h"
 
 #include <QCryptographicHash>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -116,6 +119,22 @@ void expectLoggedAsTheEngineBuildsIt(const CalculatorRun& run, const QDate& mont
     EXPECT_EQ(LocaleFormats::fixed(ToSingle(saved), 2), written.Total.trimmed());
 }
 
+// The duration logged in the one record of the log of `month`.
+int loggedSeconds(const CalculatorRun& run, const QDate& month) {
+    QVector<CallRecord> records;
+    LogFile::readAll(QDir(run.logFolder()).filePath(LogFile::monthlyName(month)), &records);
+    return records.size() == 1
+               ? QTime(0, 0).secsTo(LocaleFormats::readClockText(records.first().Duree))
+               : -1;
+}
+
+bool waitUntilGone(const QString& path, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (QFile::exists(path) && !deadline.hasExpired())
+        QThread::msleep(100);
+    return !QFile::exists(path);
+}
+
 std::unique_ptr<QDBusInterface> connectControl() {
     return std::make_unique<QDBusInterface>(
         QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
@@ -202,5 +221,45 @@ TEST_F(OrvalisEndToEnd, CallInProgressAtLogoutIsLogged) {
     ASSERT_TRUE(run.process().waitForFinished(10000));
     EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
     const QDate today = QDate::currentDate();
+    expectLoggedAsTheEngineBuildsIt(run, today, today);
+}
+
+TEST_F(OrvalisEndToEnd, CallKilledWithTheCalculatorIsLoggedAtTheNextStart) {
+    if (CalculatorRun::fakeTimeLibrary().isEmpty())
+        GTEST_SKIP() << "needs libfaketime";
+    const QString kept = RecoveryFile::pathUnder(run.dataFolder());
+    // Ten times faster: 95 seconds of the calculator's clock pass in 9.5.
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2026-03-10 10:00:00 x10")));
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
+    QThread::msleep(9500);
+    EXPECT_TRUE(QFile::exists(kept));
+    ASSERT_TRUE(run.killAndWaitForBus(10000));
+
+    const QDate march(2026, 3, 10);
+    EXPECT_FALSE(QFile::exists(QDir(run.logFolder()).filePath(LogFile::monthlyName(march))));
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2026-03-10 11:00:00")));
+    ASSERT_TRUE(waitUntilGone(kept, 15000));
+    expectLoggedAsTheEngineBuildsIt(run, march, march);
+    EXPECT_GE(loggedSeconds(run, march), 85);
+}
+
+TEST_F(OrvalisEndToEnd, KillRightAfterAStopLeavesNothingToRecover) {
+    const QString kept = RecoveryFile::pathUnder(run.dataFolder());
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
+    QThread::msleep(3500);
+    ASSERT_TRUE(execute(control(), QStringLiteral("stop")));
+    ASSERT_TRUE(run.killAndWaitForBus(10000));
+    EXPECT_FALSE(QFile::exists(kept));
+
+    const QDate today = QDate::currentDate();
+    const QString log = QDir(run.logFolder()).filePath(LogFile::monthlyName(today));
+    const QByteArray logged = fileDigest(log);
+    const QByteArray stored = fileDigest(run.storePath());
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    // Answered once the load is over.
+    EXPECT_EQ(request(control()), QStringLiteral("start"));
+    EXPECT_EQ(fileDigest(log), logged);
+    EXPECT_EQ(fileDigest(run.storePath()), stored);
     expectLoggedAsTheEngineBuildsIt(run, today, today);
 }
