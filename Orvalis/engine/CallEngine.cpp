@@ -177,6 +177,8 @@ void CallEngine::recoverInterruptedCall() {
     m_settings.CoutTotal = call.total;
     saveTotal(call.type, kept->tempsRestant);
     m_recovery->remove();
+    // The total display shows the call's cost under the message.
+    emit changed();
     if (record)
         m_messages.ShowMessage(230, MessageStyle::Information, 330, 430);
 }
