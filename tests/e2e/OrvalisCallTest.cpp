@@ -4,17 +4,13 @@
 // second copy started meanwhile leaves without a window or a write. A call
 // whose calculator is killed is logged at the next start.
 #include "e2e/CalculatorRun.h"
-#include "support/CapturedLog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TemporaryStore.h"
+#include "support/ReferenceCall.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/ToSingle.h"
 #include "common/LogFile.h"
 #include "desktop/CaptionSearch.h"
-#include "engine/CallEngine.h"
-#include "engine/ManualClock.h"
 #include "engine/RecoveryFile.h"
 #include "platform/LocaleFormats.h"
 
@@ -39,29 +35,6 @@ QByteArray fileDigest(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-// The record that the engine writes for a local standard call started at
-// `debut`, last priced `duree` seconds later and stopped at `fin`.
-CallRecord expectedRecord(const QDateTime& debut, int duree, const QDateTime& fin) {
-    Settings settings;
-    const StartDate startDate = StartDateOf(debut.date());
-    const Holidays joursFeries = ComputeHolidays(debut.date().year());
-    TemporaryStore store;
-    ManualClock clock(debut);
-    ScriptedMessages messages{MessageAnswer::No};
-    CapturedLog log;
-    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
-                      nullptr);
-    engine.CboCommunication_Click(CommunicationType::Standard);
-    engine.CboNumero_Click(0);
-    engine.CalculPlagesHoraires();
-    engine.StartStop(true);
-    clock.setNow(debut.addSecs(duree));
-    engine.Timer1_Timer();
-    clock.setNow(fin);
-    engine.StartStop(false);
-    return log.records.value(0);
 }
 
 QString request(QDBusInterface& control) {
@@ -112,7 +85,9 @@ void expectLoggedAsTheEngineBuildsIt(const CalculatorRun& run, const QDate& mont
     EXPECT_GE(elapsed, 3);
 
     EXPECT_EQ(written.Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
-    EXPECT_EQ(bytes, expectedRecord(start, priced, end).toBytes().left(CallRecord::DataSize));
+    EXPECT_EQ(bytes, RunReferenceCall(Numbers::AppelLocal, start, priced, end)
+                         .record.toBytes()
+                         .left(CallRecord::DataSize));
     // The total is saved at the stop, with the call's cost.
     const QString saved =
         SettingsStore(run.storePath()).read(Sections::Parametres, Keys::CoutTotal);
@@ -237,7 +212,8 @@ TEST_F(OrvalisEndToEnd, CallKilledWithTheCalculatorIsLoggedAtTheNextStart) {
 
     const QDate march(2026, 3, 10);
     EXPECT_FALSE(QFile::exists(QDir(run.logFolder()).filePath(LogFile::monthlyName(march))));
-    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2026-03-10 11:00:00")));
+    // Started again years later: the call still goes to the log of its month.
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2029-01-15 09:00:00")));
     ASSERT_TRUE(waitUntilGone(kept, 15000));
     expectLoggedAsTheEngineBuildsIt(run, march, march);
     EXPECT_GE(loggedSeconds(run, march), 85);

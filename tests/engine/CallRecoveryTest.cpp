@@ -2,6 +2,7 @@
 // next start after a kill exactly as the engine would have logged it then,
 // its cost counted once; a file that cannot be read is set aside.
 #include "engine/EngineFixture.h"
+#include "support/ReferenceCall.h"
 
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/SettingsKeys.h"
@@ -23,54 +24,13 @@ protected:
     // The duration the file holds.
     QTime keptDuration() const { return recovery.read().value_or(CallInProgress()).call.duration; }
 
-    // The calculator started again on the same store and file after the
-    // first was killed, up to the end of its load.
-    void restartAt(const QDateTime& now) {
-        clock.setNow(now);
-        m_settings = LoadSettings(store);
-        m_startDate = StartDateOf(now.date());
-        m_joursFeries = ComputeHolidays(now.date().year());
-        m_restarted = std::make_unique<CallEngine>(m_settings, m_startDate, m_joursFeries, store,
-                                                   clock, messages, log, &host);
-        m_restarted->setRecoveryFile(&recovery);
-        m_restarted->Form_Load();
-    }
+    void restartAt(const QDateTime& now) { EngineFixture::restartAt(now, &recovery); }
     float storedTotal() const {
         return ToSingle(store.read(Sections::Parametres, Keys::CoutTotal));
     }
-    const Settings& restartedSettings() const { return m_settings; }
 
     RecoveryFile recovery{files.filePath(QStringLiteral("Orvalis/AppelEnCours.json"))};
-
-private:
-    Settings m_settings;
-    StartDate m_startDate;
-    Holidays m_joursFeries{};
-    std::unique_ptr<CallEngine> m_restarted;
 };
-
-// The record of the same national call stopped at `seconds`, and the total
-// after it, from an engine that was not killed.
-std::pair<CallRecord, float> stoppedAt(const QDateTime& start, int seconds, float total) {
-    Settings settings;
-    settings.CoutTotal = total;
-    const StartDate startDate = StartDateOf(start.date());
-    const Holidays joursFeries = ComputeHolidays(start.date().year());
-    TemporaryStore store;
-    ManualClock clock(start);
-    ScriptedMessages messages{MessageAnswer::No};
-    CapturedLog log;
-    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
-                      nullptr);
-    engine.CboCommunication_Click(CommunicationType::Standard);
-    engine.CboNumero_Click(static_cast<int>(engine.selection().numbers().indexOf(National)));
-    engine.CalculPlagesHoraires();
-    engine.StartStop(true);
-    clock.setNow(start.addSecs(seconds));
-    engine.Timer1_Timer();
-    engine.StartStop(false);
-    return {log.records.value(0), settings.CoutTotal};
-}
 
 TEST_F(CallRecoveryTest, TheCallIsKeptAtItsStartThenEveryTenSecondsOfTheClock) {
     startCall(CommunicationType::Standard, National, At(2026, 12, 8, 10, 0));
@@ -103,7 +63,9 @@ class KilledCallTest : public CallRecoveryTest, public ::testing::WithParamInter
 
 TEST_P(KilledCallTest, IsLoggedAtTheNextStartAtItsLastInstantAndCountedOnce) {
     const QDateTime start = At(2026, 12, 31, 23, 59);
-    const auto [expected, expectedTotal] = stoppedAt(start, 90, 5.f);
+    // The same call stopped at its last instant kept by an engine not killed.
+    const auto [expected, expectedTotal] =
+        RunReferenceCall(National, start, 90, start.addSecs(90), 5.f);
     settings.CoutTotal = 5.f;
     SaveSetting(store, settings, Sections::Parametres, Keys::CoutTotal);
     startCall(CommunicationType::Standard, National, start);
