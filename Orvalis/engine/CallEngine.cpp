@@ -12,6 +12,7 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/MoneyTexts.h"
+#include "BasOrvalis/MonthlyBudget.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
@@ -90,6 +91,7 @@ void CallEngine::Timer1_Timer() {
         if (m_state.EnCours && qAbs(m_kept.secsTo(now)) >= KeepPeriod)
             keepCallInProgress(callSummary(now));
     }
+    checkBudget();
     emit changed();
 }
 
@@ -469,6 +471,20 @@ void CallEngine::VerifierRazAuto() {
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
+}
+
+void CallEngine::checkBudget() {
+    const int share = BudgetShare(m_settings.CoutTotal, m_settings.BudgetMensuel);
+    if (share == m_settings.AlerteBudget)
+        return;
+    const bool reached = share > m_settings.AlerteBudget;
+    m_settings.AlerteBudget = share;
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::AlerteBudget);
+    if (!reached)
+        return;
+    const ShownMessage message = BudgetMessage(share);
+    m_messages.ShowNotice(message.title, message.buttons, message.line, message.second);
+    emit budgetWarning(share);
 }
 
 void CallEngine::AfficherTotal() {

@@ -66,8 +66,8 @@ public:
     // time, and logs a call still in progress.
     void Form_Unload();
     // One tick: the hour ranges, then, during a call, duration, pricing and
-    // displays. The duration is the time elapsed since the start, so a late
-    // tick loses nothing.
+    // displays, then the watch of the monthly budget. The duration is the
+    // time elapsed since the start, so a late tick loses nothing.
     void Timer1_Timer();
     // The single start (true) / stop (false) of a call; every path ends here.
     void StartStop(bool start);
@@ -143,6 +143,8 @@ signals:
     void changed();
     void callStarted();
     void callStopped();
+    // The total has reached `share` percent (80 or 100) of the budget.
+    void budgetWarning(int share);
 
 private:
     // A package's hours, remaining time and messages.
@@ -188,6 +190,13 @@ private:
     void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
     void appendCallRecord(const BasOrvalis::CallSummary& call);
     void calculForfait(const Forfait& forfait);
+    // The user is told once when the total reaches 80 %, then 100 %, of the
+    // monthly budget, in a notice that holds nothing up, and budgetWarning()
+    // is sent. A total that falls back under a share (a reset of the total,
+    // a budget raised) makes its warning due again. The warnings given are
+    // stored, so a new start does not repeat them.
+    void checkBudget();
+
     void renewPackage(const Package& package);
 
     BasOrvalis::Settings& m_settings;
