@@ -1,6 +1,6 @@
 // The watch of the monthly budget during the ticks: each share told once,
 // in a notice, and sent; the warnings remembered across a start; a reset of
-// the total makes them due again; no budget, no word.
+// the total makes them due again.
 #include "engine/EngineFixture.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
@@ -68,13 +68,4 @@ TEST_F(BudgetWatchTest, TheAutomaticResetOfTheTotalMakesTheWarningsDueAgain) {
     settings.CoutTotal = 6.f;
     callFiveMinutes(At(2026, 12, 8, 11, 0));
     EXPECT_EQ(budgetMessages(), (QVector<ShownMessage>{Near, Reached, Near, Reached}));
-}
-
-TEST_F(BudgetWatchTest, WithoutABudgetNothingIsSaidOrStored) {
-    settings.CoutTotal = 1000.f;
-    QSignalSpy sent(&engine(), &CallEngine::budgetWarning);
-    callFiveMinutes(At(2026, 12, 8, 10, 0));
-    EXPECT_TRUE(budgetMessages().isEmpty());
-    EXPECT_EQ(sent.count(), 0);
-    EXPECT_FALSE(store.contains(Sections::Parametres, Keys::AlerteBudget));
 }
