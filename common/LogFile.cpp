@@ -2,6 +2,7 @@
 #include "common/LogFile.h"
 
 #include "platform/AppFolders.h"
+#include "platform/DiskSync.h"
 #include "platform/LocaleFormats.h"
 
 #include <QFile>
@@ -55,7 +56,13 @@ bool append(const QString& path, const CallRecord& record, QString* error) {
     // The next slot after every byte the file holds: a record is never
     // written over, even in a file whose end is damaged.
     const qint64 offset = recordCount(file.size()) * CallRecord::SlotSize;
-    const bool written = writeAt(file, offset, record.toBytes(), error);
+    bool written = writeAt(file, offset, record.toBytes(), error);
+    // A record reported written is on the disk, and so is the entry of a
+    // file it created: a power cut cannot take them.
+    if (written && !(DiskSync::flush(file) && (offset > 0 || DiskSync::syncFolderOf(path)))) {
+        setError(error, QStringLiteral("%1 n'a pas pu être écrit sur le disque").arg(path));
+        written = false;
+    }
     file.close();
     return written && file.error() == QFile::NoError;
 }

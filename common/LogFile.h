@@ -20,7 +20,8 @@ qint64 recordCount(qint64 length);
 
 // Appends one record after the last slot of the file, creating the file and
 // its folder when missing. The 84 data bytes go in one write; no existing
-// byte is touched. On failure returns false and sets *error when given.
+// byte is touched; the record is on the disk when this returns true. On
+// failure returns false and sets *error when given.
 bool append(const QString& path, const CallRecord& record, QString* error = nullptr);
 
 // Writes a whole file from scratch, records in order (a saved search result).

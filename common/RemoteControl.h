@@ -1,6 +1,7 @@
 // The calculator's remote control as both ends speak it: where it is on the
-// session bus, the item that tells whether a call runs, and the four execute
-// commands. The words are compared here and nowhere else.
+// session bus, the item that tells whether a call runs, the four execute
+// commands, and the signal of the monthly budget. The words are compared
+// here and nowhere else.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,9 @@ inline const QString ObjectPath = QStringLiteral("/FrmPrincipale");
 inline const QString InterfaceName = QStringLiteral("org.orvalis.Dde");
 // The link item: "start" while the calculator is idle, "stop" during a call.
 inline const QString StatusItem = QStringLiteral("TxtDDE");
+// The signal BudgetWarning(i share) of the interface, sent when the running
+// total reaches `share` percent (80, then 100) of the monthly budget.
+inline const QString BudgetWarningSignal = QStringLiteral("BudgetWarning");
 
 enum class Command {
     Start,       // "start": a call on the default type and number

@@ -1,6 +1,8 @@
 // The per-user settings store on a QSettings INI file.
 #include "platform/SettingsStore.h"
 
+#include "platform/DiskSync.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -65,4 +67,12 @@ void SettingsStore::remove(const QString& section, const QString& key) {
 void SettingsStore::removeSection(const QString& section) {
     m_settings.remove(section);
     m_settings.sync();
+}
+
+bool SettingsStore::syncToDisk() {
+    m_settings.sync();
+    // The file is replaced whole on each write: its new entry in the folder
+    // must reach the disk as well as its bytes.
+    return m_settings.status() == QSettings::NoError && DiskSync::syncPath(filePath()) &&
+           DiskSync::syncFolderOf(filePath());
 }

@@ -25,6 +25,10 @@ public:
     void write(const QString& section, const QString& key, const QString& text);
     void remove(const QString& section, const QString& key);
     void removeSection(const QString& section);
+    // Writes the store through to the disk (the file and its folder entry),
+    // so that a value reported saved survives a power cut. False when the
+    // store cannot be written.
+    bool syncToDisk();
 
 private:
     mutable QSettings m_settings;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int DateWidth = CallRecord::FieldWidths[0];
 constexpr int LibelleWidth = CallRecord::FieldWidths[1];
+constexpr int TimeWidth = CallRecord::FieldWidths[2];
 
 // A call with nothing to price leaves no record; Primaliste Internet is
 // refused outside the night range.
@@ -26,6 +27,13 @@ QString DateField(const QDate& date, const QLocale& locale) {
     return LocaleFormats::shortDate(date, locale).left(DateWidth);
 }
 
+// The locale's long time when it fits the field; otherwise ("2:05:07 PM")
+// the 24-hour time, which a cut would rob of its AM or PM.
+QString TimeField(const QTime& time, const QLocale& locale) {
+    const QString longTime = LocaleFormats::longTime(time, locale);
+    return longTime.size() <= TimeWidth ? longTime : LocaleFormats::clockText(time);
+}
+
 } // namespace
 
 std::optional<CallRecord> BuildCallRecord(const CallSummary& call, const QLocale& locale) {
@@ -34,8 +42,8 @@ std::optional<CallRecord> BuildCallRecord(const CallSummary& call, const QLocale
     CallRecord record;
     record.Date = DateField(call.start.date(), locale);
     record.Libelle = CallDescription(call.type, call.number, call.persoNumero).left(LibelleWidth);
-    record.HeureDebut = LocaleFormats::longTime(call.start.time(), locale);
-    record.HeureFin = LocaleFormats::longTime(call.end.time(), locale);
+    record.HeureDebut = TimeField(call.start.time(), locale);
+    record.HeureFin = TimeField(call.end.time(), locale);
     record.Duree = LocaleFormats::clockText(call.duration);
     record.Cout = LoggedCostText(call.cost, locale);
     record.Total = TotalDisplayText(call.total, locale);

@@ -40,6 +40,12 @@ public:
     // Beeps, shows the message and returns the button chosen (an answer
     // code). secondNumber 0 means a single line.
     virtual int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) = 0;
+    // Beeps and shows a message that waits for no answer and holds nothing
+    // up: the call goes on being priced while it is shown. A presenter that
+    // can only wait shows it as any other message.
+    virtual void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber) {
+        ShowMessage(titleNumber, buttons, messageNumber, secondNumber);
+    }
 };
 
 } // namespace BasOrvalis

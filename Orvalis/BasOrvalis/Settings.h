@@ -9,6 +9,7 @@
 #include <QTime>
 
 #include <array>
+#include <optional>
 
 namespace BasOrvalis {
 
@@ -52,6 +53,11 @@ struct Settings {
     float PersoTarifCredit = 0.f;
     float PersoCoutMinute = 0.f;
     bool PersoReductions = false;
+    // The monthly budget in francs; none when the user set none.
+    std::optional<float> BudgetMensuel;
+    // The share of the budget, in percent (0, 80 or 100), that the user was
+    // last warned the total had reached.
+    int AlerteBudget = 0;
 };
 
 // The day the program started: day and month, and the year in two digits

@@ -99,6 +99,10 @@ std::vector<SettingsKey> BuildTable() {
                           &Settings::PersoCoutMinute));
     table.push_back(Entry(QStringLiteral("PersoReductions"), Tarification, Keys::PersoReductions,
                           &Settings::PersoReductions));
+    table.push_back(Entry(QStringLiteral("BudgetMensuel"), Parametres, Keys::BudgetMensuel,
+                          &Settings::BudgetMensuel));
+    table.push_back(Entry(QStringLiteral("AlerteBudget"), Parametres, Keys::AlerteBudget,
+                          &Settings::AlerteBudget));
     return table;
 }
 
@@ -112,6 +116,9 @@ struct TextOfValue {
     QString operator()(const QTime* value) const { return StoredText::fromTime(*value); }
     QString operator()(const QDate* value) const { return StoredText::fromDate(*value, locale); }
     QString operator()(const bool* value) const { return StoredText::fromBoolean(*value); }
+    QString operator()(const std::optional<float>* value) const {
+        return StoredText::fromAmountOrNone(*value, locale);
+    }
 };
 
 // Reads a text into the field a pointer reaches; what cannot be read leaves
@@ -128,6 +135,9 @@ struct ReadIntoField {
         *value = StoredText::toDate(text, locale).value_or(*value);
     }
     void operator()(bool* value) const { *value = StoredText::toBoolean(text).value_or(*value); }
+    void operator()(std::optional<float>* value) const {
+        *value = StoredText::toAmountOrNone(text, locale);
+    }
 };
 
 } // namespace

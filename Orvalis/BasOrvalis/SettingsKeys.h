@@ -44,6 +44,8 @@ inline const QString NumeroDefaut = QStringLiteral("Defaut Numero");
 inline const QString Initialisation = QStringLiteral("Initialisation");
 inline const QString FenetreReduitePosH = QStringLiteral("Fenetre reduite Pos.H");
 inline const QString FenetreReduitePosV = QStringLiteral("Fenetre reduite Pos.V");
+inline const QString BudgetMensuel = QStringLiteral("Budget Mensuel");
+inline const QString AlerteBudget = QStringLiteral("Budget Mensuel : Alerte");
 
 // "Services FT"
 inline const QString AboPrimaliste = QStringLiteral("Abonnement Primaliste");
@@ -63,9 +65,10 @@ inline const QString MoisLibreAcces = QStringLiteral("Libre Acces : Mois");
 
 // Where one stored value lives in Settings; its type gives its text form:
 // float Single, int flag/Long/Integer, QTime time, QDate date, bool Boolean,
-// QString text, CommunicationType the text of the type.
-using FieldPointer =
-    std::variant<float*, int*, QString*, CommunicationType*, QTime*, QDate*, bool*>;
+// QString text, CommunicationType the text of the type, optional float an
+// amount that may be unset.
+using FieldPointer = std::variant<float*, int*, QString*, CommunicationType*, QTime*, QDate*, bool*,
+                                  std::optional<float>*>;
 
 struct SettingsKey {
     QString field; // the field's name; an array element's carries its index: "CreditTemps(0)"

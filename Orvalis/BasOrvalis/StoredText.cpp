@@ -20,6 +20,17 @@ QString fromResetTotal(float total, const QLocale& locale) {
     return LocaleFormats::fixed(total, 3, locale);
 }
 
+QString fromAmountOrNone(const std::optional<float>& amount, const QLocale& locale) {
+    return amount ? fromSingle(*amount, locale) : QString();
+}
+
+std::optional<float> toAmountOrNone(const QString& text, const QLocale& locale) {
+    const float amount = toSingle(text.trimmed(), locale);
+    if (amount > 0.f)
+        return amount;
+    return std::nullopt;
+}
+
 QString fromInteger(int value) {
     return QString::number(value);
 }

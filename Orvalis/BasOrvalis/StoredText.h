@@ -20,6 +20,12 @@ float toSingle(const QString& text, const QLocale& locale = QLocale());
 // as a Single.
 QString fromResetTotal(float total, const QLocale& locale = QLocale());
 
+// Amounts that may be unset (the monthly budget): the text of a Single, or
+// an empty text for none. A text that is no number, or no amount above
+// zero, reads as none.
+QString fromAmountOrNone(const std::optional<float>& amount, const QLocale& locale = QLocale());
+std::optional<float> toAmountOrNone(const QString& text, const QLocale& locale = QLocale());
+
 // Flags, Longs and Integers: decimal integers.
 QString fromInteger(int value);
 std::optional<int> toInteger(const QString& text);

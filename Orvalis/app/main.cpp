@@ -3,6 +3,7 @@
 #include "BasOrvalis/Startup.h"
 #include "desktop/SystemDesktop.h"
 #include "engine/MonthlyLogSink.h"
+#include "engine/RecoveryFile.h"
 #include "engine/SystemClock.h"
 #include "forms/DdeServer.h"
 #include "forms/FrmPrincipale.h"
@@ -31,10 +32,13 @@ int main(int argc, char** argv) {
     BasOrvalis::StartupState state = BasOrvalis::RunStartup(store, QDate::currentDate());
 
     const SystemClock clock;
-    MonthlyLogSink log(clock);
+    MonthlyLogSink log;
+    // The call in progress outlives a crash or a power cut of this copy.
+    RecoveryFile recovery(RecoveryFile::userPath());
     SystemDesktop desktop;
     Orvalis::FrmPrincipale window(Orvalis::MainWindowContext{
         state.settings, state.startDate, state.joursFeries, store, clock, log, desktop});
+    window.engine().setRecoveryFile(&recovery);
     // On the bus before the load, whose messages may wait for an answer: a
     // command sent meanwhile is held until the message is closed. Without a
     // session bus the calculator still runs; it cannot be driven.

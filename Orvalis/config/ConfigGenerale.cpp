@@ -51,6 +51,7 @@ ConfigGeneraleValues ConfigGenerale::valeursInitiales() const {
     values.razAuto = m_settings.RazAutoTotal == 1;
     values.periode = m_settings.RazPeriode;
     values.date = m_settings.RazDate;
+    values.budget = StoredText::fromAmountOrNone(m_settings.BudgetMensuel, m_locale);
     values.perso = m_settings.TarifPerso == 1;
     values.persoTextes = {m_settings.PersoNumero,
                           LocaleFormats::plainNumber(m_settings.PersoDureeCredit, m_locale),
@@ -79,6 +80,10 @@ ConfigGenerale::Saisie ConfigGenerale::ControleNouveauTotal(const QString& text,
         return Saisie::Invalide;
     *totalActuel = TotalDisplayText(ToSingle(text, m_locale), m_locale);
     return Saisie::Valide;
+}
+
+bool ConfigGenerale::ControleBudget(const QString& text) {
+    return text.isEmpty() || isNumber(text);
 }
 
 std::optional<int> ConfigGenerale::ControlePerso(const std::array<QString, 4>& persoTextes) {
@@ -155,6 +160,8 @@ void ConfigGenerale::storeTotal(const ConfigGeneraleValues& values) {
         save(Sections::Parametres, Keys::RazPeriode);
         save(Sections::Parametres, Keys::RazDate);
     }
+    m_settings.BudgetMensuel = StoredText::toAmountOrNone(values.budget, m_locale);
+    save(Sections::Parametres, Keys::BudgetMensuel);
     m_host.AfficherTotal();
 }
 

@@ -30,6 +30,7 @@ struct ConfigGeneraleValues {
     bool razAuto = false;                                  // ChkRazAutoTotal
     QString periode;                                       // CboPeriode
     QString date;                                          // CboDate
+    QString budget;                                        // TxtBudget, empty for none
     bool perso = false;                                    // ChkPerso
     // txtPerso(1..4): number, credit duration, credit price, price per minute.
     std::array<QString, 4> persoTextes;
@@ -59,6 +60,10 @@ public:
     // The new total losing the focus; for a valid number, *totalActuel
     // receives it with two decimals. The message is shown when invalid.
     Saisie ControleNouveauTotal(const QString& text, QString* totalActuel);
+
+    // The monthly budget losing the focus: false, after the
+    // decimal-separator message, when it is neither empty nor a number.
+    bool ControleBudget(const QString& text);
 
     // The personalised boxes 2, 3 and 4 (indices 1..3 of `persoTextes`)
     // examined in order: the index of the first one that is neither empty

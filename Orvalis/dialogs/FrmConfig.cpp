@@ -84,6 +84,8 @@ FrmConfig::FrmConfig(Settings& settings, SettingsStore& store, MessagePresenter&
     for (QLineEdit* box : m_TxtTotal)
         keys->watch(box);
     m_TxtTotal[1]->installEventFilter(this);
+    keys->watch(m_TxtBudget);
+    m_TxtBudget->installEventFilter(this);
     for (QLineEdit* box : m_txtPerso) {
         keys->watch(box);
         box->installEventFilter(this);
@@ -158,6 +160,7 @@ QWidget* FrmConfig::createCoutTotal() {
     auto* contents = new QVBoxLayout;
     contents->addWidget(createModificationTotal());
     contents->addLayout(createRazAuto());
+    contents->addWidget(createBudget());
     contents->addStretch();
     return Tab(2, QStringLiteral(":/config/total.svg"), contents);
 }
@@ -219,6 +222,23 @@ QLayout* FrmConfig::createRazAuto() {
     return razGrid;
 }
 
+QWidget* FrmConfig::createBudget() {
+    m_TxtBudget = Box(QStringLiteral("Budget mensuel de vos communications, en francs"),
+                      QStringLiteral("TxtBudget"));
+    QGroupBox* frame = Frame(QStringLiteral("Budget mensuel"), QStringLiteral("FraBudget"));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(Label(QStringLiteral("Budget mensuel"), QStringLiteral("LblBudget")), 0, 0);
+    grid->addWidget(m_TxtBudget, 0, 1);
+    grid->addWidget(Label(QStringLiteral("Francs"), QStringLiteral("LblBudgetFrancs")), 0, 2);
+    grid->addWidget(HelpText(QStringLiteral("Orvalis vous prévient quand le Coût Total atteint "
+                                            "80\u00a0%, puis 100\u00a0%, de ce budget. Laissez la "
+                                            "zone vide pour n'en fixer aucun."),
+                             QStringLiteral("LblAideBudget")),
+                    1, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
 QWidget* FrmConfig::createPersonnalisee() {
     m_ChkPerso = Check(QStringLiteral("Activer la tarification personnalisée"), QString(),
                        QStringLiteral("ChkPerso"));
@@ -267,6 +287,7 @@ void FrmConfig::Form_Load() {
 
     m_TxtTotal[0]->setText(initial.totalActuel);
     enableTotal(false);
+    m_TxtBudget->setText(initial.budget);
 
     m_CboPeriode->addItems(RazLists::Periodes());
     if (initial.razAuto) {
@@ -375,6 +396,14 @@ void FrmConfig::CmdRAZTotal_Click() {
     m_TxtTotal[1]->clear();
 }
 
+void FrmConfig::TxtBudget_LostFocus() {
+    if (m_config.ControleBudget(m_TxtBudget->text()))
+        return;
+    m_SSTab->setCurrentIndex(ConfigGenerale::CoutTotal);
+    m_TxtBudget->clear();
+    m_TxtBudget->setFocus();
+}
+
 void FrmConfig::ChkRazAutoTotal_Click() {
     const bool enabled = m_ChkRazAutoTotal->isChecked();
     m_CboPeriode->setEnabled(enabled);
@@ -419,6 +448,7 @@ ConfigGeneraleValues FrmConfig::values() const {
     values.razAuto = m_ChkRazAutoTotal->isChecked();
     values.periode = m_CboPeriode->currentText();
     values.date = m_CboDate->currentText();
+    values.budget = m_TxtBudget->text();
     values.perso = m_ChkPerso->isChecked();
     for (int i = 0; i < int(m_txtPerso.size()); ++i)
         values.persoTextes[i] = m_txtPerso[i]->text();
@@ -447,6 +477,8 @@ bool FrmConfig::eventFilter(QObject* watched, QEvent* event) {
             TxtParamUT_LostFocus(box);
         else if (box == m_TxtTotal[1])
             TxtTotal_LostFocus();
+        else if (box == m_TxtBudget)
+            TxtBudget_LostFocus();
         else if (box != m_txtPerso[0])
             txtPerso_LostFocus();
     }

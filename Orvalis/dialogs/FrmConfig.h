@@ -44,6 +44,8 @@ private:
     // The frame "Modification du Coût Total" and the automatic reset.
     QWidget* createModificationTotal();
     QLayout* createRazAuto();
+    // The frame of the monthly budget.
+    QWidget* createBudget();
     QWidget* createPersonnalisee();
     void Form_Load();
 
@@ -63,6 +65,8 @@ private:
     void enableTotal(bool enabled);
     void TxtTotal_LostFocus();
     void CmdRAZTotal_Click();
+
+    void TxtBudget_LostFocus();
 
     void ChkRazAutoTotal_Click();
     void CboPeriode_Click();
@@ -89,6 +93,7 @@ private:
     QCheckBox* m_ChkRazAutoTotal = nullptr;
     QComboBox* m_CboPeriode = nullptr;
     QComboBox* m_CboDate = nullptr;
+    QLineEdit* m_TxtBudget = nullptr;
     QCheckBox* m_ChkPerso = nullptr;
     // txtPerso(1..4) at indices 0..3.
     std::array<QLineEdit*, 4> m_txtPerso{};

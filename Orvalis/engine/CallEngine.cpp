@@ -12,9 +12,12 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/MoneyTexts.h"
+#include "BasOrvalis/MonthlyBudget.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
+
+#include <QDebug>
 
 #include <algorithm>
 
@@ -54,6 +57,7 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
 }
 
 void CallEngine::Form_Load() {
+    recoverInterruptedCall();
     CalculPlagesHoraires();
     FillCommunicationTypes();
     Timer1_Timer();
@@ -64,11 +68,11 @@ void CallEngine::Form_Load() {
 }
 
 void CallEngine::Form_Unload() {
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
-    savePackageTime();
-    // The total saved above already holds the cost of a call in progress.
+    // A call in progress is logged as if stopped now, the total saved with it.
     if (m_state.EnCours)
-        appendCallRecord();
+        endCall();
+    else
+        saveTotal(m_selection.type(), m_tempsRestant);
 }
 
 void CallEngine::Timer1_Timer() {
@@ -77,12 +81,17 @@ void CallEngine::Timer1_Timer() {
         // The call is priced on the time really elapsed since its start, so
         // a late tick, midnight or a change of the clock to summer time
         // neither loses nor adds a second; the display wraps after 24 hours.
-        const qint64 elapsed = std::max<qint64>(0, m_debut.secsTo(m_clock.now()));
+        const QDateTime now = m_clock.now();
+        const qint64 elapsed = std::max<qint64>(0, m_debut.secsTo(now));
         m_duree = QTime(0, 0).addSecs(static_cast<int>(elapsed % SecondsPerDay));
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
         updateTotal();
+        // A clock set back counts as time passed too.
+        if (m_state.EnCours && qAbs(m_kept.secsTo(now)) >= KeepPeriod)
+            keepCallInProgress(callSummary(now));
     }
+    checkBudget();
     emit changed();
 }
 
@@ -116,12 +125,64 @@ void CallEngine::beginCall() {
     m_state.CoutAppel = 0.f;
     m_state.DureeSecondes = 0.f;
     m_duree = QTime(0, 0);
+    keepCallInProgress(callSummary(now));
 }
 
 void CallEngine::endCall() {
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
-    savePackageTime();
-    appendCallRecord();
+    // The file first holds the call exactly as it is logged now, so that a
+    // stop cut short is finished at the next start as it would have been.
+    const CallSummary call = callSummary(m_clock.now());
+    keepCallInProgress(call);
+    saveTotal(call.type, m_tempsRestant);
+    appendCallRecord(call);
+    if (m_recovery)
+        m_recovery->remove();
+}
+
+CallSummary CallEngine::callSummary(const QDateTime& end) const {
+    CallSummary call;
+    call.type = m_selection.type();
+    call.number = m_selection.number();
+    call.persoNumero = m_settings.PersoNumero;
+    call.start = m_debut;
+    call.end = end;
+    call.duration = m_duree;
+    call.cost = m_state.CoutAppel;
+    call.total = m_settings.CoutTotal;
+    call.plageNuit = m_state.PlageNuit;
+    return call;
+}
+
+void CallEngine::keepCallInProgress(const CallSummary& call) {
+    if (!m_recovery)
+        return;
+    m_kept = call.end;
+    m_recovery->keep({call, m_state.TotalAuDebut, m_tempsRestant});
+}
+
+void CallEngine::recoverInterruptedCall() {
+    if (!m_recovery || !m_recovery->exists())
+        return;
+    const std::optional<CallInProgress> kept = m_recovery->read();
+    if (!kept) {
+        m_recovery->setAside(m_clock.now());
+        m_messages.ShowMessage(231, MessageStyle::Exclamation, 331, 431);
+        return;
+    }
+    // The store holds the total of the call's start, or, when the
+    // calculator died within its stop, the total with the call: the total
+    // kept with the call counts it once either way.
+    const CallSummary& call = kept->call;
+    const std::optional<CallRecord> record = BuildCallRecord(call);
+    if (record)
+        m_log.append(*record, call.end);
+    m_settings.CoutTotal = call.total;
+    saveTotal(call.type, kept->tempsRestant);
+    m_recovery->remove();
+    // The total display shows the call's cost under the message.
+    emit changed();
+    if (record)
+        m_messages.ShowMessage(230, MessageStyle::Information, 330, 430);
 }
 
 void CallEngine::releaseButton() {
@@ -404,12 +465,26 @@ void CallEngine::VerifierRazAuto() {
     if (notDue)
         return;
     m_settings.CoutTotal = 0.f;
-    m_log.append(BuildResetRecord(today));
+    m_log.append(BuildResetRecord(today), m_clock.now());
     m_store.write(Sections::Parametres, Keys::CoutTotal,
                   StoredText::fromResetTotal(m_settings.CoutTotal));
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
+}
+
+void CallEngine::checkBudget() {
+    const int share = BudgetShare(m_settings.CoutTotal, m_settings.BudgetMensuel);
+    if (share == m_settings.AlerteBudget)
+        return;
+    const bool reached = share > m_settings.AlerteBudget;
+    m_settings.AlerteBudget = share;
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::AlerteBudget);
+    if (!reached)
+        return;
+    const ShownMessage message = BudgetMessage(share);
+    m_messages.ShowNotice(message.title, message.buttons, message.line, message.second);
+    emit budgetWarning(share);
 }
 
 void CallEngine::AfficherTotal() {
@@ -426,30 +501,23 @@ void CallEngine::refreshCombined(int temporalisSlice) {
         m_selection.type(), m_state.DiviseurReduit, temporalisSlice);
 }
 
-void CallEngine::savePackageTime() {
-    const CommunicationType type = m_selection.type();
+void CallEngine::saveTotal(CommunicationType type, const QTime& tempsRestant) {
+    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
     if (type == CommunicationType::ForfaitLocal) {
-        m_settings.TempsForfaitLocal = m_tempsRestant;
+        m_settings.TempsForfaitLocal = tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
     } else if (type == CommunicationType::LibreAcces) {
-        m_settings.TempsLibreAcces = m_tempsRestant;
+        m_settings.TempsLibreAcces = tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
     }
+    if (!m_store.syncToDisk())
+        qWarning().noquote() << "Orvalis: le Coût Total n'a pas pu être écrit sur le disque dans"
+                             << m_store.filePath();
 }
 
-void CallEngine::appendCallRecord() {
-    CallSummary call;
-    call.type = m_selection.type();
-    call.number = m_selection.number();
-    call.persoNumero = m_settings.PersoNumero;
-    call.start = m_debut;
-    call.end = m_clock.now();
-    call.duration = m_duree;
-    call.cost = m_state.CoutAppel;
-    call.total = m_settings.CoutTotal;
-    call.plageNuit = m_state.PlageNuit;
+void CallEngine::appendCallRecord(const CallSummary& call) {
     if (const auto record = BuildCallRecord(call))
-        m_log.append(*record);
+        m_log.append(*record, call.end);
 }
 
 QString CallEngine::coutText() const {

@@ -5,7 +5,8 @@
 // reads here and forwards its events to the methods named after them.
 //
 // Use: build it with the program's settings, start date, holidays, store,
-// clock, message presenter, log sink and host; call Form_Load() once, then
+// clock, message presenter, log sink and host; give it the recovery file
+// when the calls must outlive a crash; call Form_Load() once, then
 // Timer1_Timer() every second; connect changed() to refresh the window;
 // Form_Unload() when the program ends.
 #pragma once
@@ -15,6 +16,7 @@
 #include "engine/CallState.h"
 #include "engine/Clock.h"
 #include "engine/EngineHost.h"
+#include "engine/RecoveryFile.h"
 #include "engine/ReductionPanel.h"
 
 #include "BasOrvalis/Holidays.h"
@@ -47,16 +49,25 @@ public:
                QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CallEngine)
 
+    // The call in progress is kept in `file` while it runs (at its start,
+    // then at least every KeepPeriod seconds of the clock), and the file is
+    // removed when it ends; a call that a calculator killed before its end
+    // left there is logged by Form_Load. Without a file (null, the default)
+    // nothing is kept.
+    void setRecoveryFile(RecoveryFile* file) { m_recovery = file; }
+    static constexpr int KeepPeriod = 10;
+
     // --- Window events -------------------------------------------------
-    // The load of the window: displays, hour ranges, type list with the
-    // default selection, one tick, the monthly renewals, the automatic reset.
+    // The load of the window: a call left by a calculator that did not end
+    // normally logged, displays, hour ranges, type list with the default
+    // selection, one tick, the monthly renewals, the automatic reset.
     void Form_Load();
     // The end of the program: saves the total and the remaining package
     // time, and logs a call still in progress.
     void Form_Unload();
     // One tick: the hour ranges, then, during a call, duration, pricing and
-    // displays. The duration is the time elapsed since the start, so a late
-    // tick loses nothing.
+    // displays, then the watch of the monthly budget. The duration is the
+    // time elapsed since the start, so a late tick loses nothing.
     void Timer1_Timer();
     // The single start (true) / stop (false) of a call; every path ends here.
     void StartStop(bool start);
@@ -132,6 +143,8 @@ signals:
     void changed();
     void callStarted();
     void callStopped();
+    // The total has reached `share` percent (80 or 100) of the budget.
+    void budgetWarning(int share);
 
 private:
     // A package's hours, remaining time and messages.
@@ -159,15 +172,31 @@ private:
 
     void beginCall();
     void endCall();
+    // The call in progress as the stop would log it at `end`.
+    BasOrvalis::CallSummary callSummary(const QDateTime& end) const;
+    void keepCallInProgress(const BasOrvalis::CallSummary& call);
+    // Logs the call kept in the recovery file and stores its total, once,
+    // whatever the dead calculator had stored; an unreadable file is set
+    // aside. Each is told in a message.
+    void recoverInterruptedCall();
     // Releases the button: the call stops through StartStop once.
     void releaseButton();
     void priceCall();
     // During a call the total holds the cost so far.
     void updateTotal();
     void refreshCombined(int temporalisSlice = 0);
-    void savePackageTime();
-    void appendCallRecord();
+    // The total and the package time left of `type`, saved through to the
+    // disk.
+    void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
+    void appendCallRecord(const BasOrvalis::CallSummary& call);
     void calculForfait(const Forfait& forfait);
+    // The user is told once when the total reaches 80 %, then 100 %, of the
+    // monthly budget, in a notice that holds nothing up, and budgetWarning()
+    // is sent. A total that falls back under a share (a reset of the total,
+    // a budget raised) makes its warning due again. The warnings given are
+    // stored, so a new start does not repeat them.
+    void checkBudget();
+
     void renewPackage(const Package& package);
 
     BasOrvalis::Settings& m_settings;
@@ -178,6 +207,7 @@ private:
     BasOrvalis::MessagePresenter& m_messages;
     CallLogSink& m_log;
     EngineHost* m_host;
+    RecoveryFile* m_recovery = nullptr;
 
     CallState m_state;
     // Date and time at which the call started.
@@ -187,4 +217,6 @@ private:
     QTime m_duree{0, 0};
     // The package's time left, while a package type is shown.
     QTime m_tempsRestant;
+    // When the call in progress was last kept in the recovery file.
+    QDateTime m_kept;
 };

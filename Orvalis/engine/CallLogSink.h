@@ -4,10 +4,13 @@
 
 #include "common/CallRecord.h"
 
+#include <QDateTime>
+
 class CallLogSink {
 public:
     virtual ~CallLogSink() = default;
-    // Appends one record (a call, or a reset of the total). A record that
+    // Appends one record (a call, or a reset of the total) written at
+    // `writtenAt`: it goes to the log of that instant's month. A record that
     // cannot be written is lost; the calculator goes on either way.
-    virtual void append(const CallRecord& record) = 0;
+    virtual void append(const CallRecord& record, const QDateTime& writtenAt) = 0;
 };

@@ -59,7 +59,7 @@ int CallSimulation::ShowMessage(int titleNumber, int buttons, int messageNumber,
     return m_answerYes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void CallSimulation::append(const CallRecord& record) {
+void CallSimulation::append(const CallRecord& record, const QDateTime&) {
     m_lastRecord = record;
 }
 

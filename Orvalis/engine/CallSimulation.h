@@ -55,7 +55,7 @@ public:
 
 private:
     int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
-    void append(const CallRecord& record) override;
+    void append(const CallRecord& record, const QDateTime& writtenAt) override;
     void onStarted();
     void onStopped();
 

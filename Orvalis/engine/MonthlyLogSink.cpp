@@ -5,11 +5,8 @@
 
 #include <QDebug>
 
-MonthlyLogSink::MonthlyLogSink(const Clock& clock)
-    : m_clock(clock) {}
-
-void MonthlyLogSink::append(const CallRecord& record) {
+void MonthlyLogSink::append(const CallRecord& record, const QDateTime& writtenAt) {
     m_lastError.clear();
-    if (!BasOrvalis::AppendToMonthlyLog(record, m_clock.now(), &m_lastError))
+    if (!BasOrvalis::AppendToMonthlyLog(record, writtenAt, &m_lastError))
         qWarning().noquote() << "Orvalis: enregistrement perdu, journal non écrit:" << m_lastError;
 }

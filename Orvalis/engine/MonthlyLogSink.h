@@ -3,20 +3,16 @@
 #pragma once
 
 #include "engine/CallLogSink.h"
-#include "engine/Clock.h"
 
 #include <QString>
 
 class MonthlyLogSink final : public CallLogSink {
 public:
-    explicit MonthlyLogSink(const Clock& clock);
-
     // A record that cannot be written is lost: the reason is kept and told
     // once on the program's error output; the calculator goes on.
-    void append(const CallRecord& record) override;
+    void append(const CallRecord& record, const QDateTime& writtenAt) override;
     const QString& lastError() const { return m_lastError; }
 
 private:
-    const Clock& m_clock;
     QString m_lastError;
 };

@@ -14,12 +14,24 @@ DdeServer::DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent)
 }
 
 bool DdeServer::registerOn(QDBusConnection connection) {
-    if (!connection.isConnected())
-        return false;
-    if (!connection.registerObject(RemoteControl::ObjectPath, this,
+    return publishOn(connection) && connection.registerService(RemoteControl::ServiceName);
+}
+
+bool DdeServer::publishOn(QDBusConnection connection) {
+    if (!connection.isConnected() ||
+        !connection.registerObject(RemoteControl::ObjectPath, this,
                                    QDBusConnection::ExportScriptableSlots))
         return false;
-    return connection.registerService(RemoteControl::ServiceName);
+    m_connection = connection;
+    return true;
+}
+
+void DdeServer::sendBudgetWarning(int share) {
+    QDBusMessage signal =
+        QDBusMessage::createSignal(RemoteControl::ObjectPath, RemoteControl::InterfaceName,
+                                   RemoteControl::BudgetWarningSignal);
+    signal << share;
+    m_connection.send(signal);
 }
 
 QString DdeServer::Request(const QString& item) {

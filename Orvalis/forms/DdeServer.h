@@ -3,7 +3,8 @@
 // Request("TxtDDE") reads the state; Execute runs "start", "stop",
 // "reduite=1" or "reduite=0" (any case) and refuses anything else. A command
 // that arrives while the window is busy (a tick, a message box waiting) is
-// held and run, and answered, once the window is free.
+// held and run, and answered, once the window is free. The calculator also
+// sends the signal BudgetWarning(i) there.
 #pragma once
 
 #include "common/RemoteControl.h"
@@ -28,9 +29,15 @@ public:
     DdeServer(DdeTarget& target, BusyGate& gate, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(DdeServer)
 
-    // Takes the service name and publishes the object; false when the bus
+    // Publishes the object and takes the service name; false when the bus
     // cannot be reached or the name is taken.
     bool registerOn(QDBusConnection connection);
+    // Publishes the object alone.
+    bool publishOn(QDBusConnection connection);
+
+    // Sends the signal that the total reached `share` percent of the
+    // monthly budget, where the object is published.
+    void sendBudgetWarning(int share);
 
     // Commands held until the window is free.
     int pendingCount() const { return static_cast<int>(m_pending.size()); }
@@ -52,6 +59,8 @@ private:
     DdeTarget& m_target;
     BusyGate& m_gate;
     QList<Pending> m_pending;
+    // Where the object is published; none until it is.
+    QDBusConnection m_connection{QString()};
 };
 
 } // namespace Orvalis

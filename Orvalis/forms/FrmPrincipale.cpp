@@ -172,6 +172,7 @@ QLayout* FrmPrincipale::createButtons(QWidget* central) {
 
 void FrmPrincipale::connectControls() {
     connect(&m_engine, &CallEngine::changed, this, &FrmPrincipale::refresh);
+    connect(&m_engine, &CallEngine::budgetWarning, m_dde, &DdeServer::sendBudgetWarning);
     connect(&m_Timer1, &QTimer::timeout, this, &FrmPrincipale::Timer1_Timer);
     connect(m_CmdStart_Stop, &QPushButton::clicked, this, &FrmPrincipale::CmdStart_Stop_Click);
     connect(m_CmdReduit, &QPushButton::clicked, this, &FrmPrincipale::CmdReduit_Click);

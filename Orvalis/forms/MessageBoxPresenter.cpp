@@ -56,4 +56,14 @@ int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNu
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+void MessageBoxPresenter::ShowNotice(int titleNumber, int buttons, int messageNumber,
+                                     int secondNumber) {
+    QApplication::beep();
+    auto* box = new QMessageBox(iconOf(buttons), StringTable::text(titleNumber),
+                                messageText(messageNumber, secondNumber), QMessageBox::Ok, m_owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 } // namespace Orvalis

@@ -20,6 +20,9 @@ public:
     Q_DISABLE_COPY_MOVE(MessageBoxPresenter)
 
     int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+    // A box that is not modal and leaves the gate free: the ticks and the
+    // remote commands go on while it is open. It goes when it is closed.
+    void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
 
     // The text of a message: its line, and the second line under it.
     static QString messageText(int messageNumber, int secondNumber);

@@ -2,6 +2,7 @@
 // icon and the watcher of the dial-up link, which drives the calculator over
 // the session bus. It shows no window: it ends by its menu or a signal.
 #include "monitor/AutostartEntry.h"
+#include "monitor/BudgetWarnings.h"
 #include "monitor/BusCalculatorClient.h"
 #include "monitor/CalculatorFinder.h"
 #include "monitor/ConnectionWatcher.h"
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
     ConnectionWatcher watcher(link, finder, client, options);
     MonitorMenu menu(options, watcher, finder);
     Surveillance::FrmSurveillance form(menu, watcher, finder);
+    BudgetWarnings budget(QDBusConnection::sessionBus());
+    QObject::connect(&budget, &BudgetWarnings::warned, &form,
+                     &Surveillance::FrmSurveillance::showBudgetWarning);
     form.Form_Load();
     return app.exec();
 }

@@ -5,6 +5,10 @@
 #include "monitor/ConnectionWatcher.h"
 #include "monitor/MonitorMenu.h"
 
+#include "BasOrvalis/MessageText.h"
+#include "BasOrvalis/MonthlyBudget.h"
+#include "common/StringTable.h"
+
 #include <QApplication>
 #include <QPixmap>
 
@@ -124,6 +128,13 @@ void FrmSurveillance::MnuOptions_Click(int index) {
     }
     m_menu.MnuOptions_Click(index);
     updateMenu();
+}
+
+void FrmSurveillance::showBudgetWarning(int share) {
+    const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage(share);
+    m_trayIcon.showMessage(StringTable::text(message.title),
+                           BasOrvalis::MessageText(message.line, message.second),
+                           QSystemTrayIcon::Warning);
 }
 
 void FrmSurveillance::trayActivated(QSystemTrayIcon::ActivationReason reason) {

@@ -31,6 +31,10 @@ public:
     void Form_Load();
 
     QSystemTrayIcon& trayIcon() { return m_trayIcon; }
+
+    // The calculator's warning that the total reached `share` percent of the
+    // monthly budget, shown as a notification of the icon.
+    void showBudgetWarning(int share);
     QMenu& MnuContextuel() { return m_MnuContextuel; }
     QAction* MnuOptions(int index) const {
         return m_MnuOptions.at(static_cast<std::size_t>(index));

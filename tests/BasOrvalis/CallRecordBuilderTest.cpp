@@ -120,6 +120,16 @@ TEST_F(CallRecordTest, CostIsTheDisplayedCostRoundedToCentimes) {
     EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("3.43"));
 }
 
+// "2:05:07 PM" does not fit its 8 characters: the 24-hour time does.
+TEST_F(CallRecordTest, TimesTooLongForTheirFieldAreWrittenIn24Hours) {
+    m_call.start = QDateTime(QDate(1999, 3, 2), QTime(14, 5, 7));
+    m_call.end = QDateTime(QDate(1999, 3, 2), QTime(9, 15, 0));
+    const CallRecord record =
+        *BuildCallRecord(m_call, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(record.HeureDebut, QStringLiteral("14:05:07"));
+    EXPECT_EQ(record.HeureFin, QStringLiteral("09:15:00"));
+}
+
 TEST_F(CallRecordTest, CallAcrossMidnightKeepsItsStartDate) {
     m_call.start = QDateTime(QDate(1999, 3, 31), QTime(23, 50, 0));
     m_call.end = QDateTime(QDate(1999, 4, 1), QTime(0, 5, 0));

@@ -44,6 +44,8 @@ Settings SampleSettings() {
     s.PersoTarifCredit = 0.5f;
     s.PersoCoutMinute = 0.15f;
     s.PersoReductions = true;
+    s.BudgetMensuel = 150.5f;
+    s.AlerteBudget = 80;
     return s;
 }
 
@@ -101,6 +103,8 @@ const StoredKey SampleStore[] = {
     {"Tarification", "Perso - Tarif Credit Temps", "0,5"},
     {"Tarification", "Perso - Cout a la minute", "0,15"},
     {"Tarification", "Perso - Reduction applicables", "True"},
+    {"Parametres", "Budget Mensuel", "150,5"},
+    {"Parametres", "Budget Mensuel : Alerte", "80"},
 };
 
 void SaveAll(SettingsStore& store, const Settings& settings, const QLocale& locale) {
@@ -139,6 +143,8 @@ void ExpectSameFields(const Settings& actual, const Settings& expected) {
     EXPECT_FLOAT_EQ(actual.PersoTarifCredit, expected.PersoTarifCredit);
     EXPECT_FLOAT_EQ(actual.PersoCoutMinute, expected.PersoCoutMinute);
     EXPECT_EQ(actual.PersoReductions, expected.PersoReductions);
+    EXPECT_EQ(actual.BudgetMensuel, expected.BudgetMensuel);
+    EXPECT_EQ(actual.AlerteBudget, expected.AlerteBudget);
 }
 
 TEST(SettingsKeys, EveryFieldOnceUnderItsOwnKey) {
@@ -235,6 +241,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     store.write(Sections::Parametres, Keys::DerniereRaz, QStringLiteral("hier"));
     store.write(Sections::Tarification, Keys::PersoReductions, QStringLiteral("peut-être"));
     store.write(Sections::ServicesFt, Keys::AboTemporalis, QString());
+    store.write(Sections::Parametres, Keys::BudgetMensuel, QStringLiteral("0"));
 
     const Settings loaded = LoadSettings(store);
     EXPECT_FLOAT_EQ(loaded.CoutTotal, 0.f);
@@ -244,6 +251,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     EXPECT_EQ(loaded.DerniereRaz, QDate(1899, 12, 30));
     EXPECT_FALSE(loaded.PersoReductions);
     EXPECT_EQ(loaded.AboTemporalis, 0);
+    EXPECT_FALSE(loaded.BudgetMensuel);
 }
 
 TEST(LoadSettings, ZoneOutsideTheBandsReadsAsLocal) {

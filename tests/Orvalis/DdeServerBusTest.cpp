@@ -1,9 +1,11 @@
 // The remote control over a real session bus: a command that arrives while
-// the window is busy gets its answer once the command has run.
+// the window is busy gets its answer once the command has run; the monitor
+// hears the warnings of the monthly budget.
 #include "Orvalis/MainWindowFixture.h"
 
 #include "common/RemoteControl.h"
 #include "forms/DdeServer.h"
+#include "monitor/BudgetWarnings.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -12,6 +14,7 @@
 #include <QDBusPendingReply>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QSignalSpy>
 
 #include <functional>
 #include <optional>
@@ -32,19 +35,26 @@ protected:
     }
 
     // The control published on a connection of its own, without taking the
-    // program's name, and a call to it from another connection.
-    QDBusPendingCall callExecute(FrmPrincipale& frm, const QString& command) {
+    // program's name.
+    static QDBusConnection publish(FrmPrincipale& frm) {
         QDBusConnection server = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
                                                                QStringLiteral("orvalis-server"));
-        EXPECT_TRUE(server.registerObject(RemoteControl::ObjectPath, &frm.ddeServer(),
-                                          QDBusConnection::ExportScriptableSlots));
-        QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
-                                                               QStringLiteral("orvalis-client"));
+        EXPECT_TRUE(frm.ddeServer().publishOn(server));
+        return server;
+    }
+    static QDBusConnection client() {
+        return QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                             QStringLiteral("orvalis-client"));
+    }
+
+    // A call to the control from another connection.
+    QDBusPendingCall callExecute(FrmPrincipale& frm, const QString& command) {
+        const QDBusConnection server = publish(frm);
         QDBusMessage call =
             QDBusMessage::createMethodCall(server.baseService(), RemoteControl::ObjectPath,
                                            RemoteControl::InterfaceName, QStringLiteral("Execute"));
         call << command;
-        return client.asyncCall(call);
+        return client().asyncCall(call);
     }
 
     static void processUntil(const std::function<bool()>& done) {
@@ -85,4 +95,23 @@ TEST_F(DdeServerBusTest, RefusedCommandIsAnsweredAtOnceEvenWhenBusy) {
     ASSERT_TRUE(reply.isValid());
     EXPECT_FALSE(reply.value());
     EXPECT_EQ(frm.ddeServer().pendingCount(), 0);
+}
+
+TEST_F(DdeServerBusTest, TheMonitorHearsEachWarningOfTheBudget) {
+    settings.BudgetMensuel = 10.f;
+    settings.CoutTotal = 7.f;
+    FrmPrincipale& frm = window(WeekdayMorning());
+    const QDBusConnection server = publish(frm);
+    BudgetWarnings monitor(client(), server.baseService());
+    ASSERT_TRUE(monitor.isListening());
+    QSignalSpy heard(&monitor, &BudgetWarnings::warned);
+
+    settings.CoutTotal = 8.f;
+    tickAfter(1);
+    settings.CoutTotal = 10.f;
+    tickAfter(1);
+    processUntil([&] { return heard.count() == 2; });
+    ASSERT_EQ(heard.count(), 2);
+    EXPECT_EQ(heard.at(0).at(0).toInt(), 80);
+    EXPECT_EQ(heard.at(1).at(0).toInt(), 100);
 }

@@ -65,3 +65,22 @@ TEST(MessageBoxPresenter, AnswersWithTheCalculatorsCodes) {
     EXPECT_EQ(seen.title, QStringLiteral("Erreur Calcul"));
     EXPECT_FALSE(gate.busy());
 }
+
+// A notice leaves the window free: it is shown, not waited for.
+TEST(MessageBoxPresenter, ANoticeHoldsNothingUp) {
+    BusyGate gate;
+    MessageBoxPresenter presenter(nullptr, gate);
+    presenter.ShowNotice(232, MessageStyle::Exclamation, 332, 0);
+    EXPECT_FALSE(gate.busy());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QMessageBox* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            shown = box;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("Budget mensuel"));
+    EXPECT_EQ(shown->text(), QStringLiteral("Le Coût Total a atteint 80\u00a0% de votre budget "
+                                            "mensuel."));
+    shown->button(QMessageBox::Ok)->click();
+}

@@ -44,6 +44,7 @@ TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
     v.typeCommunication = BasOrvalis::CommunicationType::Standard;
     v.numero = QStringLiteral("Appel N° Local");
     v.paramUT[0] = QStringLiteral("0,8");
+    v.budget = QStringLiteral("150,5");
 
     EXPECT_FALSE(config().CmdOk(v).has_value());
 
@@ -56,6 +57,7 @@ TEST_F(ConfigGeneraleTest, OkStoresEveryKeyInItsTextForm) {
                    {QStringLiteral("Parametres/Defaut Numero"), QStringLiteral("Appel N° Local")},
                    {QStringLiteral("Parametres/Cout Total"), QStringLiteral("3,5")},
                    {QStringLiteral("Parametres/RAZ Auto Total"), QStringLiteral("0")},
+                   {QStringLiteral("Parametres/Budget Mensuel"), QStringLiteral("150,5")},
                    {QStringLiteral("Tarification/Tarification personnalisée"), QStringLiteral("0")},
                });
     EXPECT_EQ(files.contents(), expected);

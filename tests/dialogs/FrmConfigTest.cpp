@@ -223,9 +223,40 @@ TEST_F(FrmConfigTest, NewTotalIsRoundedToTwoDecimalsAndStored) {
         Merged(DefaultTariffKeys(),
                {{QStringLiteral("Parametres/Cout Total"), QStringLiteral("12,35")},
                 {QStringLiteral("Parametres/RAZ Auto Total"), QStringLiteral("0")},
+                {QStringLiteral("Parametres/Budget Mensuel"), QString()},
                 {QStringLiteral("Tarification/Tarification personnalisée"), QStringLiteral("0")}}));
     EXPECT_EQ(host.fills, 1);
     EXPECT_TRUE(mainWindow.isVisible());
+}
+
+// The budget box of the total's tab: filtered as the other numeric boxes,
+// checked when it loses the focus, stored as typed; emptied, no budget.
+TEST_F(FrmConfigTest, MonthlyBudgetIsTypedCheckedAndStored) {
+    settings.BudgetMensuel = 300.f;
+    open();
+    tabs()->setCurrentIndex(2);
+    QLineEdit* budget = control<QLineEdit>(QStringLiteral("TxtBudget"));
+    EXPECT_EQ(budget->text(), QStringLiteral("300"));
+
+    TypeInto(budget, QStringLiteral("1.5"));
+    TabOut(budget);
+    EXPECT_EQ(messages.shown, (QList<ShownMessage>{{204, 48, 304, 404}}));
+    EXPECT_TRUE(budget->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), budget);
+
+    TypeInto(budget, QStringLiteral("1F50,5"));
+    clickButton("CmdOk");
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(files.contents().value(QStringLiteral("Parametres/Budget Mensuel")),
+              QStringLiteral("150,5"));
+    EXPECT_EQ(settings.BudgetMensuel, 150.5f);
+
+    open();
+    TypeInto(control<QLineEdit>(QStringLiteral("TxtBudget")), QString());
+    clickButton("CmdOk");
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(files.contents().value(QStringLiteral("Parametres/Budget Mensuel")).isEmpty());
+    EXPECT_FALSE(settings.BudgetMensuel);
 }
 
 TEST_F(FrmConfigTest, InvalidNewTotalIsEmptiedAndKeepsTheFocus) {

@@ -19,7 +19,7 @@ CalculatorRun::CalculatorRun()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                          home.filePath(QStringLiteral("config")));
-    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder());
     m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder());
     m_environment.insert(QStringLiteral("ORVALIS_JOURNAUX"), logFolder());
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -112,16 +112,29 @@ void CalculatorRun::start(QProcess& process, const QString& program,
     process.start(program, arguments);
 }
 
-bool CalculatorRun::startAndWaitForBus(int timeoutMs, const QString& program) {
-    start(m_process, program);
-    if (!m_process.waitForStarted(timeoutMs))
-        return false;
+namespace {
+
+bool waitForBusName(bool registered, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(
-                RemoteControl::ServiceName))
+        if (QDBusConnection::sessionBus()
+                .interface()
+                ->isServiceRegistered(RemoteControl::ServiceName)
+                .value() == registered)
             return true;
         QThread::msleep(100);
     }
     return false;
+}
+
+} // namespace
+
+bool CalculatorRun::startAndWaitForBus(int timeoutMs, const QString& program) {
+    start(m_process, program);
+    return m_process.waitForStarted(timeoutMs) && waitForBusName(true, timeoutMs);
+}
+
+bool CalculatorRun::killAndWaitForBus(int timeoutMs) {
+    m_process.kill();
+    return m_process.waitForFinished(timeoutMs) && waitForBusName(false, timeoutMs);
 }

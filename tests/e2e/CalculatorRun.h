@@ -23,8 +23,9 @@ public:
     static QString fakeTimeLibrary();
 
     // The copies started from now on see the clock start at `instant`
-    // ("2026-12-31 23:59:57") and run at its normal pace; their timers keep
-    // the true monotonic clock.
+    // ("2026-12-31 23:59:57") and run at its normal pace, or faster when the
+    // instant is followed by a speed ("2026-03-10 10:00:00 x10"); their
+    // timers keep the true monotonic clock.
     void fakeTime(const QString& instant);
 
     // What the programs started from now on find in their environment, for
@@ -38,6 +39,7 @@ public:
 
     QString storePath() const;
     QString logFolder() const;
+    // $XDG_DATA_HOME of the programs.
     QString dataFolder() const;
     QString runtimeFolder() const;
     // The single-instance lock of the program of that name.
@@ -53,6 +55,9 @@ public:
     // the bus.
     bool startAndWaitForBus(int timeoutMs,
                             const QString& program = builtProgram(QStringLiteral("Orvalis")));
+    // Kills the first copy as a crash would (SIGKILL) and waits until its
+    // name has left the bus.
+    bool killAndWaitForBus(int timeoutMs);
     QProcess& process() { return m_process; }
 
 private:

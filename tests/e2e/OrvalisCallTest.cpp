@@ -1,24 +1,23 @@
 // A call timed over the remote control by the real calculator: "start", a
 // few seconds, "stop", and the record appended to the month's log is the
 // one the tariff engine builds for the same start, duration and end. A
-// second copy started meanwhile leaves without a window or a write.
+// second copy started meanwhile leaves without a window or a write. A call
+// whose calculator is killed is logged at the next start.
 #include "e2e/CalculatorRun.h"
-#include "support/CapturedLog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TemporaryStore.h"
+#include "support/ReferenceCall.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/ToSingle.h"
 #include "common/LogFile.h"
 #include "desktop/CaptionSearch.h"
-#include "engine/CallEngine.h"
-#include "engine/ManualClock.h"
+#include "engine/RecoveryFile.h"
 #include "platform/LocaleFormats.h"
 
 #include <QCryptographicHash>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -36,29 +35,6 @@ QByteArray fileDigest(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-// The record that the engine writes for a local standard call started at
-// `debut`, last priced `duree` seconds later and stopped at `fin`.
-CallRecord expectedRecord(const QDateTime& debut, int duree, const QDateTime& fin) {
-    Settings settings;
-    const StartDate startDate = StartDateOf(debut.date());
-    const Holidays joursFeries = ComputeHolidays(debut.date().year());
-    TemporaryStore store;
-    ManualClock clock(debut);
-    ScriptedMessages messages{MessageAnswer::No};
-    CapturedLog log;
-    CallEngine engine(settings, startDate, joursFeries, store.store(), clock, messages, log,
-                      nullptr);
-    engine.CboCommunication_Click(CommunicationType::Standard);
-    engine.CboNumero_Click(0);
-    engine.CalculPlagesHoraires();
-    engine.StartStop(true);
-    clock.setNow(debut.addSecs(duree));
-    engine.Timer1_Timer();
-    clock.setNow(fin);
-    engine.StartStop(false);
-    return log.records.value(0);
 }
 
 QString request(QDBusInterface& control) {
@@ -109,11 +85,29 @@ void expectLoggedAsTheEngineBuildsIt(const CalculatorRun& run, const QDate& mont
     EXPECT_GE(elapsed, 3);
 
     EXPECT_EQ(written.Libelle.trimmed(), QStringLiteral("Standard: Appel Local"));
-    EXPECT_EQ(bytes, expectedRecord(start, priced, end).toBytes().left(CallRecord::DataSize));
+    EXPECT_EQ(bytes, RunReferenceCall(Numbers::AppelLocal, start, priced, end)
+                         .record.toBytes()
+                         .left(CallRecord::DataSize));
     // The total is saved at the stop, with the call's cost.
     const QString saved =
         SettingsStore(run.storePath()).read(Sections::Parametres, Keys::CoutTotal);
     EXPECT_EQ(LocaleFormats::fixed(ToSingle(saved), 2), written.Total.trimmed());
+}
+
+// The duration logged in the one record of the log of `month`.
+int loggedSeconds(const CalculatorRun& run, const QDate& month) {
+    QVector<CallRecord> records;
+    LogFile::readAll(QDir(run.logFolder()).filePath(LogFile::monthlyName(month)), &records);
+    return records.size() == 1
+               ? QTime(0, 0).secsTo(LocaleFormats::readClockText(records.first().Duree))
+               : -1;
+}
+
+bool waitUntilGone(const QString& path, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (QFile::exists(path) && !deadline.hasExpired())
+        QThread::msleep(100);
+    return !QFile::exists(path);
 }
 
 std::unique_ptr<QDBusInterface> connectControl() {
@@ -202,5 +196,46 @@ TEST_F(OrvalisEndToEnd, CallInProgressAtLogoutIsLogged) {
     ASSERT_TRUE(run.process().waitForFinished(10000));
     EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
     const QDate today = QDate::currentDate();
+    expectLoggedAsTheEngineBuildsIt(run, today, today);
+}
+
+TEST_F(OrvalisEndToEnd, CallKilledWithTheCalculatorIsLoggedAtTheNextStart) {
+    if (CalculatorRun::fakeTimeLibrary().isEmpty())
+        GTEST_SKIP() << "needs libfaketime";
+    const QString kept = RecoveryFile::pathUnder(run.dataFolder());
+    // Ten times faster: 95 seconds of the calculator's clock pass in 9.5.
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2026-03-10 10:00:00 x10")));
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
+    QThread::msleep(9500);
+    EXPECT_TRUE(QFile::exists(kept));
+    ASSERT_TRUE(run.killAndWaitForBus(10000));
+
+    const QDate march(2026, 3, 10);
+    EXPECT_FALSE(QFile::exists(QDir(run.logFolder()).filePath(LogFile::monthlyName(march))));
+    // Started again years later: the call still goes to the log of its month.
+    ASSERT_NO_FATAL_FAILURE(startCalculator(QStringLiteral("2029-01-15 09:00:00")));
+    ASSERT_TRUE(waitUntilGone(kept, 15000));
+    expectLoggedAsTheEngineBuildsIt(run, march, march);
+    EXPECT_GE(loggedSeconds(run, march), 85);
+}
+
+TEST_F(OrvalisEndToEnd, KillRightAfterAStopLeavesNothingToRecover) {
+    const QString kept = RecoveryFile::pathUnder(run.dataFolder());
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    ASSERT_TRUE(execute(control(), QStringLiteral("start")));
+    QThread::msleep(3500);
+    ASSERT_TRUE(execute(control(), QStringLiteral("stop")));
+    ASSERT_TRUE(run.killAndWaitForBus(10000));
+    EXPECT_FALSE(QFile::exists(kept));
+
+    const QDate today = QDate::currentDate();
+    const QString log = QDir(run.logFolder()).filePath(LogFile::monthlyName(today));
+    const QByteArray logged = fileDigest(log);
+    const QByteArray stored = fileDigest(run.storePath());
+    ASSERT_NO_FATAL_FAILURE(startCalculator());
+    // Answered once the load is over.
+    EXPECT_EQ(request(control()), QStringLiteral("start"));
+    EXPECT_EQ(fileDigest(log), logged);
+    EXPECT_EQ(fileDigest(run.storePath()), stored);
     expectLoggedAsTheEngineBuildsIt(run, today, today);
 }

@@ -1,6 +1,8 @@
 // A tariff engine on a settable clock for the tests.
 #include "engine/EngineFixture.h"
 
+#include "BasOrvalis/LoadSettings.h"
+
 using namespace BasOrvalis;
 
 QDateTime At(int year, int month, int day, int hour, int minute, int second) {
@@ -41,6 +43,18 @@ void EngineFixture::runFor(int seconds) {
         clock.advance(1);
         engine().Timer1_Timer();
     }
+}
+
+CallEngine& EngineFixture::restartAt(const QDateTime& now, RecoveryFile* recovery) {
+    clock.setNow(now);
+    m_restartedSettings = LoadSettings(store);
+    m_restartDate = StartDateOf(now.date());
+    m_restartHolidays = ComputeHolidays(now.date().year());
+    m_restarted = std::make_unique<CallEngine>(
+        m_restartedSettings, m_restartDate, m_restartHolidays, store, clock, messages, log, &host);
+    m_restarted->setRecoveryFile(recovery);
+    m_restarted->Form_Load();
+    return *m_restarted;
 }
 
 void EngineFixture::tickAt(int seconds) {

@@ -37,6 +37,11 @@ protected:
     void runFor(int seconds);
     // One tick at `seconds` after the start of the call.
     void tickAt(int seconds);
+    // The calculator started again at `now` on the same store, messages and
+    // log, with the settings the store holds, after the first ended or was
+    // killed; loaded with `recovery` as its recovery file when given.
+    CallEngine& restartAt(const QDateTime& now, RecoveryFile* recovery = nullptr);
+    const BasOrvalis::Settings& restartedSettings() const { return m_restartedSettings; }
 
     BasOrvalis::Settings settings;
     ManualClock clock;
@@ -52,4 +57,8 @@ private:
     BasOrvalis::Holidays m_joursFeries{};
     QDateTime m_callStart;
     std::unique_ptr<CallEngine> m_engine;
+    BasOrvalis::Settings m_restartedSettings;
+    BasOrvalis::StartDate m_restartDate;
+    BasOrvalis::Holidays m_restartHolidays{};
+    std::unique_ptr<CallEngine> m_restarted;
 };

@@ -1,8 +1,6 @@
-// The program's log sink: records go to the month of the clock, and a log
+// The program's log sink: records go to the month they are written in, and a log
 // that cannot be written costs its record and is reported, never raised.
 #include "engine/MonthlyLogSink.h"
-
-#include "engine/ManualClock.h"
 
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/LogWriter.h"
@@ -44,17 +42,16 @@ protected:
     void useLogFolder(const QString& path) { qputenv("ORVALIS_JOURNAUX", path.toLocal8Bit()); }
 
     QTemporaryDir m_folder;
-    ManualClock m_clock{Now};
 
 private:
     QByteArray m_previous;
     QtMessageHandler m_handler = nullptr;
 };
 
-TEST_F(MonthlyLogSinkTest, WritesToTheLogOfTheClocksMonth) {
+TEST_F(MonthlyLogSinkTest, WritesToTheLogOfTheMonthOfItsInstant) {
     useLogFolder(m_folder.path());
-    MonthlyLogSink sink(m_clock);
-    sink.append(BasOrvalis::BuildResetRecord(Now.date()));
+    MonthlyLogSink sink;
+    sink.append(BasOrvalis::BuildResetRecord(Now.date()), Now);
     EXPECT_EQ(QFileInfo(BasOrvalis::MonthlyLogPath(Now.date())).size(), CallRecord::DataSize);
     EXPECT_TRUE(sink.lastError().isEmpty());
     EXPECT_TRUE(warnings.isEmpty());
@@ -66,8 +63,8 @@ TEST_F(MonthlyLogSinkTest, UnwritableLogIsReportedOnceAndTheProgramGoesOn) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     useLogFolder(QDir(blocker).filePath(QStringLiteral("Journaux")));
-    MonthlyLogSink sink(m_clock);
-    sink.append(BasOrvalis::BuildResetRecord(Now.date()));
+    MonthlyLogSink sink;
+    sink.append(BasOrvalis::BuildResetRecord(Now.date()), Now);
     EXPECT_FALSE(sink.lastError().isEmpty());
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings.first().contains(sink.lastError()));

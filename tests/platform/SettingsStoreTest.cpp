@@ -1,6 +1,7 @@
 // The INI store: sections, keys with the store's own punctuation, deletion.
 #include "platform/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -79,6 +80,17 @@ TEST_F(SettingsStoreTest, HandWrittenCommaValueReadsAsItsText) {
     SettingsStore store(iniPath());
     EXPECT_EQ(store.read(QStringLiteral("Parametres"), QStringLiteral("Cout Total")),
               QStringLiteral("12,5"));
+}
+
+TEST_F(SettingsStoreTest, SyncToDiskTellsAStoreThatCannotBeWritten) {
+    SettingsStore store(iniPath());
+    store.write(QStringLiteral("Parametres"), QStringLiteral("Cout Total"), QStringLiteral("1"));
+    EXPECT_TRUE(store.syncToDisk());
+
+    // Its folder is a file.
+    SettingsStore lost(QDir(iniPath()).filePath(QStringLiteral("Orvalis.ini")));
+    lost.write(QStringLiteral("Parametres"), QStringLiteral("Cout Total"), QStringLiteral("1"));
+    EXPECT_FALSE(lost.syncToDisk());
 }
 
 TEST(SettingsStorePath, FollowsXdgConfigHome) {

@@ -1,4 +1,5 @@
-// The calculator's records kept in a list instead of the month's log.
+// The calculator's records kept in a list instead of the month's log, with
+// the instant each was written at.
 #pragma once
 
 #include "engine/CallLogSink.h"
@@ -7,7 +8,11 @@
 
 class CapturedLog final : public CallLogSink {
 public:
-    void append(const CallRecord& record) override { records.append(record); }
+    void append(const CallRecord& record, const QDateTime& writtenAt) override {
+        records.append(record);
+        instants.append(writtenAt);
+    }
 
     QVector<CallRecord> records;
+    QVector<QDateTime> instants;
 };

@@ -1,0 +1,16 @@
+// The calculator's budget signal, received on the bus.
+#include "monitor/BudgetWarnings.h"
+
+BudgetWarnings::BudgetWarnings(const QDBusConnection& connection, const QString& calculator,
+                               QObject* parent)
+    : QObject(parent) {
+    // The bus delivers its signals to a slot named by its signature: Qt D-Bus
+    // has no other way.
+    m_listening = QDBusConnection(connection)
+                      .connect(calculator, RemoteControl::ObjectPath, RemoteControl::InterfaceName,
+                               RemoteControl::BudgetWarningSignal, this, SLOT(BudgetWarning(int)));
+}
+
+void BudgetWarnings::BudgetWarning(int share) {
+    emit warned(share);
+}
