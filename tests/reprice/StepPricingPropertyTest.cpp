@@ -348,6 +348,9 @@ TEST(StepPricing, FollowsTheChangesOfTheSystemClock) {
     EXPECT_EQ(clocks.of(spring, 3600, 7200).wallAt(7200), CallClock(spring, 4 * 3600).wallAt(0));
     EXPECT_EQ(clocks.of(spring.addDays(1), 3600, 7200).wallAt(7200),
               CallClock(spring.addDays(1), 3 * 3600).wallAt(0));
+    // A call that goes on from a second of another keeps its change.
+    const CallClock night = CallClock::of(QDateTime(spring, QTime(1, 0)), 7200);
+    EXPECT_EQ(night.after(1800).wallAt(5400), night.wallAt(7200));
     if (zone.isNull())
         qunsetenv("TZ");
     else
