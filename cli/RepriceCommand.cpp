@@ -104,22 +104,22 @@ QString CallJson(const Repricing::RepricedCall& call, const CallRecord& record,
         .toString();
 }
 
-QString LogJson(const Repricing::RepricedLog& log, const QVector<CallRecord>& records,
-                const QVector<CommunicationType>& types) {
-    QStringList calls;
-    for (const Repricing::RepricedCall& call : log.calls)
-        calls << CallJson(call, records.at(call.index - 1), types);
+// A log's object, its calls written one by one: a year of calls makes a
+// long text.
+void WriteLog(QTextStream& out, const Repricing::RepricedLog& log,
+              const QVector<CallRecord>& records, const QVector<CommunicationType>& types) {
+    out << "{\"file\": " << JsonText::quoted(log.fileName) << ", \"calls\": [";
+    for (int i = 0; i < log.calls.size(); ++i) {
+        const Repricing::RepricedCall& call = log.calls.at(i);
+        out << (i == 0 ? "" : ",\n ") << CallJson(call, records.at(call.index - 1), types);
+    }
     QStringList skipped;
     for (const Repricing::SkippedRecord& record : log.skipped)
         skipped << JsonText::Object()
                        .add(QStringLiteral("index"), QString::number(record.index))
                        .addText(QStringLiteral("reason"), record.reason)
                        .toString();
-    return JsonText::Object()
-        .addText(QStringLiteral("file"), log.fileName)
-        .add(QStringLiteral("calls"), JsonText::array(calls))
-        .add(QStringLiteral("skipped"), JsonText::array(skipped))
-        .toString();
+    out << "], \"skipped\": " << JsonText::array(skipped) << '}';
 }
 
 QString TotalsJson(const Repricing::Totals& totals) {
@@ -158,14 +158,13 @@ int run(const QStringList& arguments) {
     }
     const Repricing::Repriced repriced = Repricing::Reprice(logs, request.types, settings);
 
-    QStringList files;
-    for (int i = 0; i < logs.size(); ++i)
-        files << LogJson(repriced.logs.at(i), logs.at(i).records, repriced.alternatives);
-    QTextStream(stdout) << JsonText::Object()
-                               .add(QStringLiteral("files"), JsonText::array(files))
-                               .add(QStringLiteral("totals"), TotalsJson(repriced.totals))
-                               .toString()
-                        << '\n';
+    QTextStream out(stdout);
+    out << "{\"files\": [";
+    for (int i = 0; i < logs.size(); ++i) {
+        out << (i == 0 ? "" : ",\n ");
+        WriteLog(out, repriced.logs.at(i), logs.at(i).records, repriced.alternatives);
+    }
+    out << "], \"totals\": " << TotalsJson(repriced.totals) << "}\n";
     return 0;
 }
 

@@ -1,8 +1,12 @@
 // Reading a logged call back from its record.
 #include "reprice/RecordReader.h"
 
+#include "reprice/CallPricing.h"
+
 #include "BasOrvalis/CallDescription.h"
 #include "BasOrvalis/CallRecordBuilder.h"
+#include "BasOrvalis/Holidays.h"
+#include "BasOrvalis/MoneyTexts.h"
 #include "platform/LocaleFormats.h"
 
 #include <QStringView>
@@ -12,6 +16,8 @@
 #include <iterator>
 
 namespace Repricing {
+
+using namespace BasOrvalis;
 
 namespace {
 
@@ -123,8 +129,9 @@ QVector<DateOfLocale> InMonth(const QVector<DateOfLocale>& readings, const QDate
 
 } // namespace
 
-RecordReader::RecordReader(const LogName& name)
-    : m_name(name) {
+RecordReader::RecordReader(const LogName& name, const Settings& settings)
+    : m_name(name)
+    , m_settings(settings) {
     for (const QLocale& locale : name.locales) {
         m_dateReaders.append(ShortDateReader(locale));
         m_twelveHours.append(TwelveHours(locale));
@@ -148,9 +155,12 @@ RecordReading RecordReader::read(const CallRecord& record) {
         reading.reason = date.problem;
         return reading;
     }
-    const std::optional<int> start = startSecond(record.HeureDebut, date.locales, reading.reason);
-    if (!start)
+    const QVector<int> starts = startSeconds(record.HeureDebut, date.locales);
+    if (starts.isEmpty()) {
+        reading.reason =
+            QStringLiteral("heure de début illisible : %1").arg(Quoted(record.HeureDebut));
         return reading;
+    }
     const std::optional<ClockText> duration = ReadClockText(record.Duree);
     if (!duration || !duration->rest.isEmpty()) {
         reading.reason = QStringLiteral("durée illisible : %1").arg(Quoted(record.Duree));
@@ -163,10 +173,19 @@ RecordReading RecordReader::read(const CallRecord& record) {
     }
     LoggedCall call;
     call.date = date.date;
-    call.startSecond = *start;
+    call.startSecond = starts.first();
     call.seconds = duration->hours * 3600 + duration->minutes * 60 + duration->seconds;
     call.band = described.band;
     call.logged = *cost;
+    if (starts.size() > 1) {
+        const std::optional<int> start = settledByCost(call, described.type, starts);
+        if (!start) {
+            reading.reason = QStringLiteral("heure de début sans matin ni soir : %1")
+                                 .arg(Quoted(record.HeureDebut));
+            return reading;
+        }
+        call.startSecond = *start;
+    }
     reading.call = call;
     return reading;
 }
@@ -174,10 +193,12 @@ RecordReading RecordReader::read(const CallRecord& record) {
 const RecordReader::Description& RecordReader::description(const QString& libelle) {
     auto found = m_descriptions.constFind(libelle);
     if (found == m_descriptions.cend()) {
-        static const QString reset = BasOrvalis::BuildResetRecord(QDate()).Libelle.trimmed();
+        static const QString reset = BuildResetRecord(QDate()).Libelle.trimmed();
         Description description;
         description.reset = libelle.trimmed() == reset;
-        description.band = BasOrvalis::ReadCallDescription(libelle).band;
+        const DescribedCall described = ReadCallDescription(libelle);
+        description.type = described.type;
+        description.band = described.band;
         found = m_descriptions.insert(libelle, description);
     }
     return *found;
@@ -229,35 +250,51 @@ RecordReader::DateReading RecordReader::readDate(const QString& text) const {
     return reading;
 }
 
-std::optional<int> RecordReader::startSecond(const QString& text, quint32 locales,
-                                             QString& problem) const {
+QVector<int> RecordReader::startSeconds(const QString& text, quint32 locales) const {
     const std::optional<ClockText> clock = ReadClockText(text);
-    std::optional<int> hours;
-    bool twelveHours = false;
-    if (clock && clock->rest.isEmpty() && clock->hours <= 23) {
-        hours = clock->hours;
+    if (!clock)
+        return {};
+    const int minutesAndSeconds = clock->minutes * 60 + clock->seconds;
+    const auto at = [minutesAndSeconds](int hours) { return hours * 3600 + minutesAndSeconds; };
+    if (clock->rest.isEmpty() && clock->hours <= 23) {
+        bool twelveHours = false;
         for (int i = 0; i < m_twelveHours.size(); ++i)
             twelveHours = twelveHours || ((locales >> i & 1u) && m_twelveHours.at(i));
-    } else if (clock && clock->hours >= 1 && clock->hours <= 12) {
-        for (int i = 0; i < m_name.locales.size() && !hours; ++i) {
-            const QLocale& locale = m_name.locales.at(i);
-            if (clock->rest.compare(locale.amText(), Qt::CaseInsensitive) == 0)
-                hours = clock->hours % 12;
-            else if (clock->rest.compare(locale.pmText(), Qt::CaseInsensitive) == 0)
-                hours = clock->hours % 12 + 12;
-        }
+        // A twelve-hour time whose marker the field cut off may be the
+        // morning's or the evening's.
+        if (twelveHours && clock->hours >= 1 && clock->hours <= 12)
+            return {at(clock->hours % 12), at(clock->hours % 12 + 12)};
+        return {at(clock->hours)};
     }
-    if (!hours) {
-        problem = QStringLiteral("heure de début illisible : %1").arg(Quoted(text));
+    if (clock->hours < 1 || clock->hours > 12)
+        return {};
+    for (const QLocale& locale : m_name.locales) {
+        if (clock->rest.compare(locale.amText(), Qt::CaseInsensitive) == 0)
+            return {at(clock->hours % 12)};
+        if (clock->rest.compare(locale.pmText(), Qt::CaseInsensitive) == 0)
+            return {at(clock->hours % 12 + 12)};
+    }
+    return {};
+}
+
+std::optional<int> RecordReader::settledByCost(const LoggedCall& call,
+                                               std::optional<CommunicationType> type,
+                                               const QVector<int>& starts) const {
+    if (!type)
         return std::nullopt;
+    const PricedLine line = DistanceLine(*type, call.band);
+    const Holidays joursFeries = ComputeHolidays(call.date.year());
+    std::optional<int> settled;
+    for (const int start : starts) {
+        const PricedCall priced =
+            PriceCall(line, CallClock(call.date, start), call.seconds, m_settings, joursFeries);
+        if (LoggedCostText(priced.cost, QLocale::c()).toDouble() != call.logged)
+            continue;
+        if (settled)
+            return std::nullopt;
+        settled = start;
     }
-    // A twelve-hour time whose marker the field cut off may be the morning's
-    // or the evening's.
-    if (twelveHours && *hours >= 1 && *hours <= 12) {
-        problem = QStringLiteral("heure de début sans matin ni soir : %1").arg(Quoted(text));
-        return std::nullopt;
-    }
-    return *hours * 3600 + clock->minutes * 60 + clock->seconds;
+    return settled;
 }
 
 } // namespace Repricing

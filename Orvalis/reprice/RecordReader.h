@@ -1,11 +1,15 @@
 // A logged call read back from its record: the day and the time it started,
 // in the locale that wrote them, its duration, the distance band its
-// description names and the cost it was logged at.
+// description names and the cost it was logged at. A twelve-hour start
+// whose morning or evening marker the field cut off is the one at which the
+// calculator prices the call at its logged cost, when only one of them is.
 #pragma once
 
 #include "reprice/LogName.h"
 #include "reprice/ShortDateReader.h"
 
+#include "BasOrvalis/CommunicationTexts.h"
+#include "BasOrvalis/Settings.h"
 #include "common/CallRecord.h"
 
 #include <QDate>
@@ -37,8 +41,9 @@ struct RecordReading {
 
 class RecordReader final {
 public:
-    // The records of the log named `name`.
-    explicit RecordReader(const LogName& name);
+    // The records of the log named `name`, priced with `settings` where the
+    // logged cost settles a start.
+    RecordReader(const LogName& name, const BasOrvalis::Settings& settings);
 
     // A reset record, and a record whose band, date, start, duration or
     // cost cannot be read for certain, give no call.
@@ -53,6 +58,7 @@ private:
         QString problem;
     };
     struct Description {
+        std::optional<BasOrvalis::CommunicationType> type;
         int band = 0;
         bool reset = false;
     };
@@ -60,9 +66,15 @@ private:
     const DateReading& date(const QString& text);
     DateReading readDate(const QString& text) const;
     const Description& description(const QString& libelle);
-    std::optional<int> startSecond(const QString& text, quint32 locales, QString& problem) const;
+    // The seconds of the day the start text may stand for: one, two when a
+    // twelve-hour time lost its marker, none when it cannot be read.
+    QVector<int> startSeconds(const QString& text, quint32 locales) const;
+    std::optional<int> settledByCost(const LoggedCall& call,
+                                     std::optional<BasOrvalis::CommunicationType> type,
+                                     const QVector<int>& starts) const;
 
     LogName m_name;
+    const BasOrvalis::Settings& m_settings;
     QVector<ShortDateReader> m_dateReaders;
     // The locale writes times on a twelve-hour clock.
     QVector<bool> m_twelveHours;

@@ -24,10 +24,10 @@ QVector<CommunicationType> Asked(const QVector<CommunicationType>& alternatives)
     return asked;
 }
 
-RepricedLog ReadLog(const LogInput& log, const QLocale& userLocale) {
+RepricedLog ReadLog(const LogInput& log, const Settings& settings, const QLocale& userLocale) {
     RepricedLog read;
     read.fileName = log.fileName;
-    RecordReader reader(ReadLogName(log.fileName, userLocale));
+    RecordReader reader(ReadLogName(log.fileName, userLocale), settings);
     for (int i = 0; i < log.records.size(); ++i) {
         const RecordReading reading = reader.read(log.records.at(i));
         if (!reading.call) {
@@ -107,7 +107,7 @@ Repriced Reprice(const QVector<LogInput>& logs, const QVector<CommunicationType>
     Repriced repriced;
     repriced.alternatives = Asked(alternatives);
     for (const LogInput& log : logs)
-        repriced.logs.append(ReadLog(log, userLocale));
+        repriced.logs.append(ReadLog(log, settings, userLocale));
     CallRepricer repricer(settings, repriced.alternatives);
     for (RepricedCall* call : InCallOrder(repriced.logs))
         repricer.price(*call);

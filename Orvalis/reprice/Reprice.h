@@ -17,8 +17,9 @@
 //   repriced.totals.alternatives[i].cost - .logged: what alternative i saves or costs more.
 //
 // Each call is priced on its own, from its date and "Début" (read in the
-// locale that wrote them, the log's name settling the century or a doubt),
-// its "Durée" and the band its description names. It carries nothing from
+// locale that wrote them, the log's name settling the century or a doubt,
+// the logged cost a twelve-hour start that lost its AM or PM), its "Durée"
+// and the band its description names. It carries nothing from
 // the call before but what is left of the month's "Forfait Local" hours,
 // used up in the order the calls were made. A "Forfait Local" call that
 // uses the hours up or leaves them goes on as a standard local call, as the

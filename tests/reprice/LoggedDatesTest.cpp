@@ -1,5 +1,6 @@
 // A call is dated by its own record, read in the locale that wrote the log;
-// the log's name settles the century and a doubt between two locales.
+// the log's name settles the century and a doubt between two locales, the
+// logged cost a start that lost its AM or PM.
 #include "reprice/Reprice.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@ TEST(LoggedDates, ReadInTheLocaleThatWroteThem) {
         const char* debut;
         QDateTime start; // invalid: skipped
         const char* reason;
+        const char* duree = "00:01:00";
+        const char* cout = "0,74";
     } rows[] = {
         // A French log read by an American user.
         {"mars2027.ccm", american, "10/03/27", "10:00:00", QDateTime({2027, 3, 10}, {10, 0}), ""},
@@ -34,7 +37,13 @@ TEST(LoggedDates, ReadInTheLocaleThatWroteThem) {
         {"Dec2027.ccm", british, "10/11/27", "14:00:00", QDateTime({2027, 11, 10}, {14, 0}), ""},
         {"Jan2028.ccm", british, "10/11/27", "14:00:00", QDateTime(), "date ambiguë"},
         {"mars2027.ccm", french, "29/02/27", "10:00:00", QDateTime(), "date illisible"},
-        // The field cuts the American time's AM or PM.
+        // The field cuts the American time's AM or PM: the logged cost of a
+        // local call of ten minutes tells the morning's from the evening's,
+        // the time credit alone does not.
+        {"Mar2027.ccm", american, "3/10/27", "10:00:00", QDateTime({2027, 3, 10}, {10, 0}), "",
+         "00:10:00", "2.70"},
+        {"Mar2027.ccm", american, "3/10/27", "10:00:00", QDateTime({2027, 3, 10}, {22, 0}), "",
+         "00:10:00", "1.72"},
         {"Mar2027.ccm", american, "3/10/27", "10:00:00", QDateTime(), "sans matin ni soir"},
         {"Mar2027.ccm", american, "3/10/27", "10:00:00 PM", QDateTime({2027, 3, 10}, {22, 0}), ""},
     };
@@ -43,8 +52,8 @@ TEST(LoggedDates, ReadInTheLocaleThatWroteThem) {
         record.Date = QString::fromUtf8(row.date);
         record.Libelle = QStringLiteral("Standard: Appel Local");
         record.HeureDebut = QString::fromUtf8(row.debut);
-        record.Duree = QStringLiteral("00:01:00");
-        record.Cout = QStringLiteral("0,74");
+        record.Duree = QString::fromUtf8(row.duree);
+        record.Cout = QString::fromUtf8(row.cout);
         const Repriced repriced = Reprice({{QString::fromUtf8(row.file), {record}}},
                                           {CommunicationType::Standard}, Settings(), row.user);
         const RepricedLog& log = repriced.logs[0];
