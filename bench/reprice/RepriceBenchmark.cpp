@@ -1,7 +1,8 @@
 // A million logged calls, a year of twelve monthly logs, re-priced under the
-// four alternatives, beside the time to read the logs' bytes and their
-// records, and the time the one-second tick engine takes on a sample of the
-// same calls.
+// four alternatives, and one log of a hundred thousand of them re-priced as
+// two types, each beside the time to read the logs' bytes and their records,
+// and the time the one-second tick engine takes on a sample of the same
+// calls.
 #include "reprice/Reprice.h"
 
 #include "engine/CallSimulation.h"
@@ -26,6 +27,8 @@ namespace {
 
 constexpr int CallCount = 1000000;
 constexpr int SampleCount = 100;
+// The calls of the one log that a user re-prices as two types.
+constexpr int OneLogCount = 100000;
 // The logs are French ones.
 const QLocale French(QLocale::French, QLocale::France);
 
@@ -85,10 +88,19 @@ public:
             const QString path = m_dir.filePath(LogFile::monthlyName(first, French));
             LogFile::writeAll(path, records);
             m_paths << path;
+            const int room = OneLogCount - int(m_oneLog.size());
+            m_oneLog += records.mid(0, std::min(room, int(records.size())));
         }
+        // Named as the first month's log, whose name tells the dates' locale.
+        QDir(m_dir.path()).mkdir(QStringLiteral("extrait"));
+        m_oneLogPath = m_dir.filePath(QStringLiteral("extrait/") +
+                                      LogFile::monthlyName(QDate(2027, 1, 1), French));
+        LogFile::writeAll(m_oneLogPath, m_oneLog);
     }
 
     const QStringList& paths() const { return m_paths; }
+    // The first calls of the year in one log.
+    const QString& oneLogPath() const { return m_oneLogPath; }
     // The first calls of the year.
     const QVector<CallRecord>& sample() const { return m_sample; }
 
@@ -96,6 +108,8 @@ private:
     QTemporaryDir m_dir;
     QStringList m_paths;
     QVector<CallRecord> m_sample;
+    QVector<CallRecord> m_oneLog;
+    QString m_oneLogPath;
 };
 
 const LoggedYear& loggedYear() {
@@ -103,9 +117,9 @@ const LoggedYear& loggedYear() {
     return year;
 }
 
-QVector<Repricing::LogInput> ReadLogs() {
+QVector<Repricing::LogInput> ReadLogs(const QStringList& paths) {
     QVector<Repricing::LogInput> logs;
-    for (const QString& path : loggedYear().paths()) {
+    for (const QString& path : paths) {
         Repricing::LogInput log;
         log.fileName = QFileInfo(path).fileName();
         LogFile::readAll(path, &log.records);
@@ -114,11 +128,10 @@ QVector<Repricing::LogInput> ReadLogs() {
     return logs;
 }
 
-void ReadLogBytes(benchmark::State& state) {
-    loggedYear();
+void ReadLogBytes(benchmark::State& state, const QStringList& paths) {
     for (auto _ : state) {
         qint64 bytes = 0;
-        for (const QString& path : loggedYear().paths()) {
+        for (const QString& path : paths) {
             QFile file(path);
             file.open(QIODevice::ReadOnly);
             bytes += file.readAll().size();
@@ -126,27 +139,54 @@ void ReadLogBytes(benchmark::State& state) {
         benchmark::DoNotOptimize(bytes);
     }
 }
-BENCHMARK(ReadLogBytes)->Unit(benchmark::kMillisecond);
 
-void ReadLogRecords(benchmark::State& state) {
-    loggedYear();
+void ReadLogRecords(benchmark::State& state, const QStringList& paths, int calls) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadLogs());
-    state.SetItemsProcessed(state.iterations() * CallCount);
+        benchmark::DoNotOptimize(ReadLogs(paths));
+    state.SetItemsProcessed(state.iterations() * calls);
 }
-BENCHMARK(ReadLogRecords)->Unit(benchmark::kMillisecond);
 
 // The records already read, as the log viewer holds them.
-void RepriceFourTypes(benchmark::State& state) {
-    const QVector<Repricing::LogInput> logs = ReadLogs();
+void RepriceLogs(benchmark::State& state, const QStringList& paths, int calls,
+                 const QVector<CommunicationType>& types) {
+    const QVector<Repricing::LogInput> logs = ReadLogs(paths);
     for (auto _ : state) {
-        const Repricing::Repriced repriced =
-            Repricing::Reprice(logs, Repricing::Alternatives(), Settings());
+        const Repricing::Repriced repriced = Repricing::Reprice(logs, types, Settings());
         state.counters["calls"] = repriced.totals.calls;
     }
-    state.SetItemsProcessed(state.iterations() * CallCount);
+    state.SetItemsProcessed(state.iterations() * calls);
 }
-BENCHMARK(RepriceFourTypes)->Unit(benchmark::kMillisecond);
+
+void YearReadBytes(benchmark::State& state) {
+    ReadLogBytes(state, loggedYear().paths());
+}
+BENCHMARK(YearReadBytes)->Unit(benchmark::kMillisecond);
+
+void YearReadRecords(benchmark::State& state) {
+    ReadLogRecords(state, loggedYear().paths(), CallCount);
+}
+BENCHMARK(YearReadRecords)->Unit(benchmark::kMillisecond);
+
+void YearRepricedAsFourTypes(benchmark::State& state) {
+    RepriceLogs(state, loggedYear().paths(), CallCount, Repricing::Alternatives());
+}
+BENCHMARK(YearRepricedAsFourTypes)->Unit(benchmark::kMillisecond);
+
+void OneLogReadBytes(benchmark::State& state) {
+    ReadLogBytes(state, {loggedYear().oneLogPath()});
+}
+BENCHMARK(OneLogReadBytes)->Unit(benchmark::kMillisecond);
+
+void OneLogReadRecords(benchmark::State& state) {
+    ReadLogRecords(state, {loggedYear().oneLogPath()}, OneLogCount);
+}
+BENCHMARK(OneLogReadRecords)->Unit(benchmark::kMillisecond);
+
+void OneLogRepricedAsTwoTypes(benchmark::State& state) {
+    RepriceLogs(state, {loggedYear().oneLogPath()}, OneLogCount,
+                {CommunicationType::Standard, CommunicationType::Temporalis});
+}
+BENCHMARK(OneLogRepricedAsTwoTypes)->Unit(benchmark::kMillisecond);
 
 // The calculator's engine, second by second on its clock, prices the first
 // calls of the year as each type has a value for them; its time for a
