@@ -1,8 +1,8 @@
 // Writing a journal as CSV.
 #include "core/JournalCsv.h"
 
+#include "common/LoggedFields.h"
 #include "core/JournalColumns.h"
-#include "core/LoggedValues.h"
 
 #include <QIODevice>
 
@@ -69,11 +69,11 @@ bool write(const JournalRows& rows, QIODevice& out, const QLocale& locale) {
             rows.readField(row, JournalColumns::fieldOf(column), &field);
             switch (static_cast<JournalColumn>(column)) {
             case JournalColumn::Duree:
-                field = seconds(readDurationSeconds(field));
+                field = seconds(LoggedFields::readDurationSeconds(field));
                 break;
             case JournalColumn::Cout:
             case JournalColumn::Total:
-                field = amount(readAmount(field), numbers);
+                field = amount(LoggedFields::readAmount(field), numbers);
                 break;
             default:
                 field = field.trimmed();

@@ -1,8 +1,8 @@
 // Calls read from journal rows, each stored text read once.
 #include "core/LoggedCall.h"
 
+#include "common/LoggedFields.h"
 #include "core/JournalColumns.h"
-#include "core/LoggedValues.h"
 #include "platform/LocaleFormats.h"
 
 namespace BasJournal {
@@ -38,8 +38,9 @@ std::optional<LoggedCall> LoggedCallReader::read(const JournalRows& rows, int ro
         const QTime start = LocaleFormats::readClockText(text);
         return start.isValid() ? start.hour() : -1;
     });
-    const auto seconds = m_durations.value(bytes(JournalColumn::Duree), readDurationSeconds);
-    const auto cost = m_costs.value(bytes(JournalColumn::Cout), readAmount);
+    const auto seconds =
+        m_durations.value(bytes(JournalColumn::Duree), LoggedFields::readDurationSeconds);
+    const auto cost = m_costs.value(bytes(JournalColumn::Cout), LoggedFields::readAmount);
     if (!call.date.isValid() || call.startHour < 0 || !seconds || !cost)
         return std::nullopt;
     call.seconds = *seconds;

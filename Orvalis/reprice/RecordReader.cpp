@@ -7,12 +7,12 @@
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/Holidays.h"
 #include "BasOrvalis/MoneyTexts.h"
+#include "common/LoggedFields.h"
 #include "platform/LocaleFormats.h"
 
 #include <QStringView>
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 
 namespace Repricing {
@@ -68,26 +68,6 @@ bool TwelveHours(const QLocale& locale) {
             return true;
     }
     return false;
-}
-
-// The cost as logged, with either decimal separator.
-std::optional<double> ReadCost(QStringView text) {
-    text = text.trimmed();
-    char digits[32];
-    if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t ch = text.at(i).unicode();
-        if (ch > 0x7f)
-            return std::nullopt;
-        digits[i] = ch == u',' ? '.' : static_cast<char>(ch);
-    }
-    double value = 0.;
-    const char* end = digits + text.size();
-    const auto [last, error] = std::from_chars(digits, end, value);
-    if (error != std::errc() || last != end)
-        return std::nullopt;
-    return value;
 }
 
 // The year that puts two digits nearest to the log's month; the calculator's
@@ -161,12 +141,12 @@ RecordReading RecordReader::read(const CallRecord& record) {
             QStringLiteral("heure de début illisible : %1").arg(Quoted(record.HeureDebut));
         return reading;
     }
-    const std::optional<ClockText> duration = ReadClockText(record.Duree);
-    if (!duration || !duration->rest.isEmpty()) {
+    const std::optional<int> duration = LoggedFields::readDurationSeconds(record.Duree);
+    if (!duration) {
         reading.reason = QStringLiteral("durée illisible : %1").arg(Quoted(record.Duree));
         return reading;
     }
-    const std::optional<double> cost = ReadCost(record.Cout);
+    const std::optional<double> cost = LoggedFields::readAmount(record.Cout);
     if (!cost) {
         reading.reason = QStringLiteral("coût illisible : %1").arg(Quoted(record.Cout));
         return reading;
@@ -174,7 +154,7 @@ RecordReading RecordReader::read(const CallRecord& record) {
     LoggedCall call;
     call.date = date.date;
     call.startSecond = starts.first();
-    call.seconds = duration->hours * 3600 + duration->minutes * 60 + duration->seconds;
+    call.seconds = *duration;
     call.band = described.band;
     call.logged = *cost;
     if (starts.size() > 1) {

@@ -1,7 +1,9 @@
 // Reading amounts and durations back from log fields.
-#include "core/LoggedValues.h"
+#include "common/LoggedFields.h"
 
-namespace BasJournal {
+#include <charconv>
+
+namespace LoggedFields {
 
 namespace {
 
@@ -24,29 +26,31 @@ bool readDigits(const QString& text, int* pos, qint64* value, int* count) {
 
 std::optional<double> readAmount(const QString& text) {
     const QString trimmed = text.trimmed();
-    int pos = 0;
-    const bool negative = trimmed.startsWith(QLatin1Char('-'));
-    if (negative)
-        ++pos;
-    qint64 whole = 0;
-    int count = 0;
-    if (!readDigits(trimmed, &pos, &whole, &count))
+    // Digits, one separator and a sign, as plain characters for from_chars,
+    // which rounds to the nearest double as a literal would.
+    char plain[32];
+    if (trimmed.isEmpty() || trimmed.size() >= qsizetype(sizeof plain))
         return std::nullopt;
-    double value = double(whole);
-    if (pos < trimmed.size() &&
-        (trimmed.at(pos) == QLatin1Char(',') || trimmed.at(pos) == QLatin1Char('.'))) {
-        ++pos;
-        qint64 fraction = 0;
-        if (!readDigits(trimmed, &pos, &fraction, &count))
+    bool separator = false;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar ch = trimmed.at(i);
+        const bool sign = i == 0 && ch == QLatin1Char('-');
+        const bool point = ch == QLatin1Char(',') || ch == QLatin1Char('.');
+        // A separator stands between digits, once.
+        if (point &&
+            (separator || i == 0 || !isDigit(trimmed.at(i - 1)) || i + 1 == trimmed.size()))
             return std::nullopt;
-        double scale = 1;
-        for (int i = 0; i < count; ++i)
-            scale *= 10;
-        value += double(fraction) / scale;
+        if (!sign && !point && !isDigit(ch))
+            return std::nullopt;
+        separator = separator || point;
+        plain[i] = point ? '.' : char(ch.unicode());
     }
-    if (pos != trimmed.size())
+    double value = 0.;
+    const char* end = plain + trimmed.size();
+    const auto [last, error] = std::from_chars(plain, end, value);
+    if (error != std::errc() || last != end)
         return std::nullopt;
-    return negative ? -value : value;
+    return value;
 }
 
 std::optional<int> readDurationSeconds(const QString& text) {
@@ -68,4 +72,4 @@ std::optional<int> readDurationSeconds(const QString& text) {
     return int(parts[0] * 3600 + parts[1] * 60 + parts[2]);
 }
 
-} // namespace BasJournal
+} // namespace LoggedFields

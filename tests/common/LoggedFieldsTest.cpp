@@ -1,12 +1,12 @@
 // Amounts and durations read back from the texts of log fields.
-#include "core/LoggedValues.h"
+#include "common/LoggedFields.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-using BasJournal::readAmount;
-using BasJournal::readDurationSeconds;
+using LoggedFields::readAmount;
+using LoggedFields::readDurationSeconds;
 
 namespace {
 
