@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -51,3 +53,36 @@ inline void TabOut(QWidget* control) {
 inline void ProcessDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// A configuration window opened over a main window, with its store, log
+// folder, scripted answers and host in temporary places.
+template <typename Dialog> class DialogFixture : public ::testing::Test {
+protected:
+    ~DialogFixture() override { delete m_dialog; }
+
+    // Takes the window that Dialog::Open gave and makes it the active one.
+    Dialog* opened(Dialog* dialog) {
+        m_dialog = dialog;
+        EXPECT_NE(dialog, nullptr);
+        if (dialog) {
+            EXPECT_TRUE(Activate(dialog));
+        }
+        return dialog;
+    }
+    template <typename T> T* control(const QString& name) { return Control<T>(m_dialog, name); }
+    void clickButton(const QString& name) { Click(control<QPushButton>(name)); }
+    // True once the dialog has closed and been released.
+    bool closed() {
+        ProcessDeletes();
+        return m_dialog.isNull();
+    }
+
+    TemporaryFiles files;
+    BasOrvalis::Settings settings;
+    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
+    CountingHost host;
+    QWidget mainWindow;
+
+private:
+    QPointer<Dialog> m_dialog;
+};

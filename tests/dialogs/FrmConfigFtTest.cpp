@@ -17,7 +17,7 @@ namespace {
 
 const QString ServicesFt = QStringLiteral("Services FT");
 
-class FrmConfigFtTest : public ::testing::Test {
+class FrmConfigFtTest : public DialogFixture<FrmConfigFt> {
 protected:
     FrmConfigFtTest() {
         for (int n = 1; n <= 6; ++n) {
@@ -26,18 +26,11 @@ protected:
         }
         settings.TempsForfaitLocal = QTime(2, 15, 0);
     }
-    ~FrmConfigFtTest() override { delete m_dialog; }
-
     FrmConfigFt* open(int onglet = 0) {
         mainWindow.show();
-        m_dialog = FrmConfigFt::Open(settings, files.store(), messages, host, &mainWindow, onglet);
-        EXPECT_NE(m_dialog, nullptr);
-        if (m_dialog) {
-            EXPECT_TRUE(Activate(m_dialog));
-        }
-        return m_dialog;
+        return opened(
+            FrmConfigFt::Open(settings, files.store(), messages, host, &mainWindow, onglet));
     }
-    template <typename T> T* control(const QString& name) { return Control<T>(m_dialog, name); }
     QLineEdit* numero(int n) {
         return control<QLineEdit>(QStringLiteral("TxtN°Primaliste(%1)").arg(n));
     }
@@ -47,11 +40,6 @@ protected:
     QGroupBox* distance() { return control<QGroupBox>(QStringLiteral("FraCadres(0)")); }
     QLineEdit* forfaitLocal(int i) {
         return control<QLineEdit>(QStringLiteral("TxtForfaitLocal(%1)").arg(i));
-    }
-    void clickButton(const QString& name) { Click(control<QPushButton>(name)); }
-    bool closed() {
-        ProcessDeletes();
-        return m_dialog.isNull();
     }
     // The keys stored by an OK with Primaliste held and every number as it
     // was, with `zone4` as the zone of number 4.
@@ -71,15 +59,6 @@ protected:
         }
         return keys;
     }
-
-    TemporaryFiles files;
-    BasOrvalis::Settings settings;
-    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
-    CountingHost host;
-    QWidget mainWindow;
-
-private:
-    QPointer<FrmConfigFt> m_dialog;
 };
 
 TEST_F(FrmConfigFtTest, OpensOnTheTabAskedAndGivesTheMainWindowBack) {

@@ -20,39 +20,16 @@ using Orvalis::FrmConfig;
 
 namespace {
 
-class FrmConfigTest : public ::testing::Test {
+class FrmConfigTest : public DialogFixture<FrmConfig> {
 protected:
-    ~FrmConfigTest() override { delete m_dialog; }
-
     FrmConfig* open() {
         mainWindow.show();
-        m_dialog = FrmConfig::Open(settings, files.store(), messages, host, &mainWindow);
-        EXPECT_NE(m_dialog, nullptr);
-        if (m_dialog) {
-            EXPECT_TRUE(Activate(m_dialog));
-        }
-        return m_dialog;
+        return opened(FrmConfig::Open(settings, files.store(), messages, host, &mainWindow));
     }
-    template <typename T> T* control(const QString& name) { return Control<T>(m_dialog, name); }
     QLineEdit* box(const char* array, int index) {
         return control<QLineEdit>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index));
     }
     QTabWidget* tabs() { return control<QTabWidget>(QStringLiteral("SSTab")); }
-    void clickButton(const char* name) { Click(control<QPushButton>(QLatin1String(name))); }
-    // True once the dialog has closed and been released.
-    bool closed() {
-        ProcessDeletes();
-        return m_dialog.isNull();
-    }
-
-    TemporaryFiles files;
-    BasOrvalis::Settings settings;
-    ScriptedMessages messages{BasOrvalis::MessageAnswer::Yes};
-    CountingHost host;
-    QWidget mainWindow;
-
-private:
-    QPointer<FrmConfig> m_dialog;
 };
 
 TEST_F(FrmConfigTest, MainWindowHiddenWhileOpenAndBackWhenClosedByTheTitleBar) {
