@@ -30,14 +30,15 @@ public:
     void readField(int row, int fieldIndex, QString* text) const;
     // The bytes stored for a field: fewer than its width when the file ends within it.
     QByteArrayView storedBytes(int row, int fieldIndex) const;
+    // The stored data of a record: up to 84 bytes.
+    QByteArrayView recordData(int row) const;
+    // The records in their 94-byte slots, as a log file holds them.
+    const QByteArray& bytes() const;
 
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);
 
 private:
-    // The stored bytes of a record's data that the buffer holds (up to 84).
-    int available(int row) const;
-
     QByteArray m_bytes;
     int m_count = 0;
 };

@@ -121,7 +121,8 @@ void ExportCsv(benchmark::State& state) {
     for (auto _ : state) {
         QFile file(largeLog().path() + QStringLiteral(".csv"));
         file.open(QIODevice::WriteOnly);
-        BasJournal::JournalCsv::write(model.rows(), file,
+        BasJournal::JournalCsv::write(model.rows(), QStringLiteral("DÉC.2026.CCM"),
+                                      BasOrvalis::Settings(), file,
                                       QLocale(QLocale::French, QLocale::France));
         state.counters["megabytes"] = double(file.size()) / (1 << 20);
     }
