@@ -27,6 +27,7 @@ public:
         Close,
         Find,
         Statistics,
+        PeriodStatistics,
         PrintConf,
         Print,
         Export,

@@ -96,7 +96,8 @@ void Statistics(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto statistics = BasJournal::JournalStatistics::compute(
-            model.rows(), QLocale(QLocale::French, QLocale::France));
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().bytes()}}, {}, BasOrvalis::Settings(),
+            QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = statistics.total.calls;
         state.counters["days"] = double(statistics.byDay.size());
     }
@@ -108,7 +109,7 @@ void WhatIf(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto totals = BasJournal::WhatIf::reprice(
-            model.rows(), QStringLiteral("DÉC.2026.CCM"), BasOrvalis::Settings(),
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().bytes()}}, {}, BasOrvalis::Settings(),
             QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = totals.calls;
     }
