@@ -2,6 +2,7 @@
 #include "cli/LogShowCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/RepriceCommand.h"
+#include "cli/StatsCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -29,5 +30,7 @@ int main(int argc, char** argv) {
         return PriceCommand::run(arguments.mid(1));
     if (!arguments.isEmpty() && arguments.at(0) == QLatin1String("reprice"))
         return RepriceCommand::run(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.at(0) == QLatin1String("stats"))
+        return StatsCommand::run(arguments.mid(1));
     return usage();
 }
