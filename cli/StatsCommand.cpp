@@ -97,14 +97,18 @@ int run(const QStringList& arguments) {
     const QStringList paths = request.files.isEmpty()
                                   ? BasJournal::PeriodLogs::covering(AppFolders::logFolder(), days)
                                   : BasJournal::PeriodLogs::inDateOrder(request.files);
-    const BasJournal::PeriodLogs::ReadLogs read = BasJournal::PeriodLogs::read(paths);
-    if (!read.failures.isEmpty())
-        return fail(1, QStringLiteral("fichier journal illisible : %1")
-                           .arg(read.failures.join(QStringLiteral(", "))));
     // The user's store may not exist yet: its defaults settle the starts.
     const BasOrvalis::Settings settings =
         BasOrvalis::LoadSettings(SettingsStore(SettingsStore::userStorePath()));
-    const auto statistics = BasJournal::JournalStatistics::compute(read.logs, days, settings);
+    // One log at a time: a year of them is counted in the room of one.
+    BasJournal::StatisticsCounter counter(days, settings);
+    for (const QString& path : paths) {
+        Repricing::LogInput log;
+        if (!BasJournal::PeriodLogs::readLog(path, &log, &error))
+            return fail(1, QStringLiteral("fichier journal illisible : %1 : %2").arg(path, error));
+        counter.add(log);
+    }
+    const BasJournal::JournalStatistics statistics = counter.result();
     QTextStream(stdout) << StatisticsJson::toJson(statistics) << '\n';
     return 0;
 }

@@ -7,7 +7,6 @@
 #include "common/CallRecord.h"
 
 #include <algorithm>
-#include <map>
 #include <tuple>
 
 namespace BasJournal {
@@ -19,7 +18,7 @@ using Repricing::LoggedCall;
 
 constexpr int BandSlots = BasOrvalis::BandCount + 1;
 
-void add(CallTotals& totals, const LoggedCall& call) {
+void addCall(CallTotals& totals, const LoggedCall& call) {
     ++totals.calls;
     totals.seconds += call.seconds;
     totals.cost += call.cost;
@@ -52,22 +51,6 @@ void keepIfDear(QVector<DearCall>& dearest, const LoggedPlace& place, const Logg
         dearest.removeLast();
 }
 
-// Totals by day; the calls of a day mostly follow each other.
-class DayTotals final {
-public:
-    CallTotals& of(const QDate& date) {
-        const qint64 day = date.toJulianDay();
-        if (m_last == m_days.end() || m_last->first != day)
-            m_last = m_days.try_emplace(day).first;
-        return m_last->second;
-    }
-    const std::map<qint64, CallTotals>& days() const { return m_days; }
-
-private:
-    std::map<qint64, CallTotals> m_days;
-    std::map<qint64, CallTotals>::iterator m_last = m_days.end();
-};
-
 } // namespace
 
 bool CallTotals::operator==(const CallTotals& other) const {
@@ -78,62 +61,88 @@ JournalStatistics JournalStatistics::compute(const QVector<Repricing::LogInput>&
                                              const Repricing::DayRange& days,
                                              const BasOrvalis::Settings& settings,
                                              const QLocale& locale, const std::atomic_bool* stop) {
-    JournalStatistics statistics;
-    std::array<CallTotals, BasOrvalis::AllCommunicationTypes.size()> byType{};
-    std::array<CallTotals, BandSlots> byBand{};
-    DayTotals byDay;
-    for (int log = 0; log < logs.size() && !(stop && stop->load()); ++log) {
-        const Repricing::LogInput& input = logs.at(log);
-        statistics.files.append(input.fileName);
-        Repricing::RecordReader reader(Repricing::ReadLogName(input.fileName, locale), settings);
-        for (int i = 0; i < input.recordCount(); ++i) {
-            if ((i & 0xFFFF) == 0xFFFF && stop && stop->load())
-                break;
-            const Repricing::RecordReading reading = reader.read(input.recordData(i));
-            const LoggedCall& call = reading.call;
-            if (call.date.isValid() && !days.contains(call.date))
-                continue;
-            switch (reading.kind) {
-            case Repricing::RecordReading::Kind::Reset:
-                ++statistics.resets;
-                continue;
-            case Repricing::RecordReading::Kind::Unreadable:
-                statistics.unread.append({{log, i + 1}, reading.reason});
-                continue;
-            case Repricing::RecordReading::Kind::Call:
-                break;
-            }
-            add(statistics.total, call);
-            add(byType[std::size_t(call.type)], call);
-            add(byBand[std::size_t(call.band)], call);
-            add(byDay.of(call.date), call);
-            if (call.startSecond)
-                add(statistics.byHour[std::size_t(*call.startSecond / 3600)], call);
-            keepIfDear(statistics.dearest, {log, i + 1}, call);
+    StatisticsCounter counter(days, settings, locale);
+    for (const Repricing::LogInput& log : logs) {
+        if (stop && stop->load())
+            break;
+        counter.add(log, stop);
+    }
+    return counter.result();
+}
+
+StatisticsCounter::StatisticsCounter(const Repricing::DayRange& days,
+                                     const BasOrvalis::Settings& settings, const QLocale& locale)
+    : m_settings(settings)
+    , m_locale(locale) {
+    m_statistics.period = days;
+}
+
+CallTotals& StatisticsCounter::dayTotals(const QDate& date) {
+    const qint64 day = date.toJulianDay();
+    if (m_lastDay == m_byDay.end() || m_lastDay->first != day)
+        m_lastDay = m_byDay.try_emplace(day).first;
+    return m_lastDay->second;
+}
+
+void StatisticsCounter::add(const Repricing::LogInput& input, const std::atomic_bool* stop) {
+    JournalStatistics& statistics = m_statistics;
+    const Repricing::DayRange& days = statistics.period;
+    const int log = int(statistics.files.size());
+    statistics.files.append(input.fileName);
+    Repricing::RecordReader reader(Repricing::ReadLogName(input.fileName, m_locale), m_settings);
+    for (int i = 0; i < input.recordCount(); ++i) {
+        if ((i & 0xFFFF) == 0xFFFF && stop && stop->load())
+            break;
+        const Repricing::RecordReading reading = reader.read(input.recordData(i));
+        const LoggedCall& call = reading.call;
+        if (call.date.isValid() && !days.contains(call.date))
+            continue;
+        switch (reading.kind) {
+        case Repricing::RecordReading::Kind::Reset:
+            ++statistics.resets;
+            continue;
+        case Repricing::RecordReading::Kind::Unreadable:
+            statistics.unread.append({{log, i + 1}, reading.reason});
+            continue;
+        case Repricing::RecordReading::Kind::Call:
+            break;
         }
+        addCall(statistics.total, call);
+        addCall(m_byType[std::size_t(call.type)], call);
+        addCall(m_byBand[std::size_t(call.band)], call);
+        addCall(dayTotals(call.date), call);
+        if (call.startSecond)
+            addCall(statistics.byHour[std::size_t(*call.startSecond / 3600)], call);
+        keepIfDear(statistics.dearest, {log, i + 1}, call);
     }
-    for (const CommunicationType type : BasOrvalis::AllCommunicationTypes) {
-        if (byType[std::size_t(type)].calls > 0)
-            statistics.byType.append({type, byType[std::size_t(type)]});
-    }
-    // Local to national, then the numbers without a band.
-    for (int band = 1; band <= BandSlots; ++band) {
-        const CallTotals& totals = byBand[std::size_t(band % BandSlots)];
-        if (totals.calls > 0)
-            statistics.byBand.append({band % BandSlots, totals});
-    }
-    for (const auto& [day, totals] : byDay.days())
-        statistics.byDay.append({QDate::fromJulianDay(day), totals});
+    // The texts of the dearest calls of this log, while its bytes are here.
     for (DearCall& call : statistics.dearest) {
-        const QByteArrayView data = logs.at(call.place.log).recordData(call.place.index - 1);
+        if (call.place.log != log)
+            continue;
+        const QByteArrayView data = input.recordData(call.place.index - 1);
         call.libelle = CallRecord::storedText(data, 1);
         call.debut = CallRecord::storedText(data, 2);
     }
-    statistics.period = days;
+}
+
+JournalStatistics StatisticsCounter::result() const {
+    JournalStatistics statistics = m_statistics;
+    for (const CommunicationType type : BasOrvalis::AllCommunicationTypes) {
+        if (m_byType[std::size_t(type)].calls > 0)
+            statistics.byType.append({type, m_byType[std::size_t(type)]});
+    }
+    // Local to national, then the numbers without a band.
+    for (int band = 1; band <= BandSlots; ++band) {
+        const CallTotals& totals = m_byBand[std::size_t(band % BandSlots)];
+        if (totals.calls > 0)
+            statistics.byBand.append({band % BandSlots, totals});
+    }
+    for (const auto& [day, totals] : m_byDay)
+        statistics.byDay.append({QDate::fromJulianDay(day), totals});
     if (!statistics.byDay.isEmpty()) {
-        if (!days.first.isValid())
+        if (!statistics.period.first.isValid())
             statistics.period.first = statistics.byDay.first().key;
-        if (!days.last.isValid())
+        if (!statistics.period.last.isValid())
             statistics.period.last = statistics.byDay.last().key;
     }
     return statistics;

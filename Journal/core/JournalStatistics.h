@@ -17,6 +17,7 @@
 
 #include <array>
 #include <atomic>
+#include <map>
 #include <optional>
 
 namespace BasJournal {
@@ -62,11 +63,7 @@ public:
     static constexpr int TopCount = 10;
     static constexpr int Hours = 24;
 
-    // Reads every record of `logs`, which come in date order, and counts the
-    // calls that started within `days`. A twelve-hour start is settled with
-    // the tariff values of `settings`; the user's `locale` reads the dates
-    // of a log whose name tells none. When *stop becomes true the reading
-    // ends early and the figures are those of the records read.
+    // The figures of `logs`, counted as StatisticsCounter counts them.
     static JournalStatistics compute(const QVector<Repricing::LogInput>& logs,
                                      const Repricing::DayRange& days,
                                      const BasOrvalis::Settings& settings,
@@ -95,6 +92,34 @@ public:
     int resets = 0;
     // Records that cannot be read, but for those dated outside the days.
     QVector<UnreadRecord> unread;
+};
+
+// Counts the records of logs given one after another, in date order: the
+// calls that started within the days asked. A log's bytes may go once it
+// is counted.
+class StatisticsCounter final {
+public:
+    // A twelve-hour start is settled with the tariff values of `settings`;
+    // the user's `locale` reads the dates of a log whose name tells none.
+    StatisticsCounter(const Repricing::DayRange& days, const BasOrvalis::Settings& settings,
+                      const QLocale& locale = QLocale());
+
+    // Reads every record of `log`; when *stop becomes true the reading ends
+    // early and the figures are those of the records read.
+    void add(const Repricing::LogInput& log, const std::atomic_bool* stop = nullptr);
+    JournalStatistics result() const;
+
+private:
+    CallTotals& dayTotals(const QDate& date);
+
+    BasOrvalis::Settings m_settings;
+    QLocale m_locale;
+    JournalStatistics m_statistics;
+    std::array<CallTotals, BasOrvalis::AllCommunicationTypes.size()> m_byType{};
+    std::array<CallTotals, BasOrvalis::BandCount + 1> m_byBand{};
+    // By Julian day; the calls of a day mostly follow each other.
+    std::map<qint64, CallTotals> m_byDay;
+    std::map<qint64, CallTotals>::iterator m_lastDay = m_byDay.end();
 };
 
 } // namespace BasJournal

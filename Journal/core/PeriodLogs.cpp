@@ -72,15 +72,21 @@ QStringList covering(const QString& folder, const Repricing::DayRange& days,
     return inDateOrder(paths, locale);
 }
 
+bool readLog(const QString& path, Repricing::LogInput* log, QString* error) {
+    log->fileName = QFileInfo(path).fileName();
+    if (!QFileInfo(path).isFile()) {
+        *error = QStringLiteral("fichier introuvable");
+        return false;
+    }
+    return LogFile::readBytes(path, &log->bytes, error);
+}
+
 ReadLogs read(const QStringList& paths) {
     ReadLogs read;
     for (const QString& path : paths) {
         Repricing::LogInput log;
-        log.fileName = QFileInfo(path).fileName();
         QString error;
-        if (!QFileInfo(path).isFile())
-            error = QStringLiteral("fichier introuvable");
-        if (error.isEmpty() && LogFile::readBytes(path, &log.bytes, &error))
+        if (readLog(path, &log, &error))
             read.logs.append(log);
         else
             read.failures.append(QStringLiteral("%1 : %2").arg(path, error));

@@ -33,16 +33,18 @@ QVector<Repricing::LogInput> ReadLogs(const QStringList& paths) {
     return logs;
 }
 
-// The logs read and every record decoded into a call.
+// Each log read and every record of it decoded into a call, one log after
+// another as orvalis-cli stats reads them.
 void DecodeLogRecords(benchmark::State& state, const QStringList& paths, int calls) {
     const Settings settings;
     for (auto _ : state) {
         int decoded = 0;
-        for (const Repricing::LogInput& log : ReadLogs(paths)) {
+        for (const QString& path : paths) {
+            const Repricing::LogInput log = ReadLogs({path}).first();
             Repricing::RecordReader reader(Repricing::ReadLogName(log.fileName), settings);
             for (int i = 0; i < log.recordCount(); ++i)
-                decoded += reader.read(log.recordData(i)).kind ==
-                           Repricing::RecordReading::Kind::Call;
+                decoded +=
+                    reader.read(log.recordData(i)).kind == Repricing::RecordReading::Kind::Call;
         }
         state.counters["calls"] = decoded;
     }

@@ -30,14 +30,19 @@ void YearReadBytes(benchmark::State& state) {
 }
 BENCHMARK(YearReadBytes)->Unit(benchmark::kMillisecond);
 
-// The logs of the folder that the year covers, read and summed up.
+// The logs of the folder that the year covers, read and counted one after
+// another.
 void YearStatistics(benchmark::State& state) {
     for (auto _ : state) {
-        const auto read = BasJournal::PeriodLogs::read(
-            BasJournal::PeriodLogs::covering(loggedYear().folder().path(), Year, French));
-        const auto statistics =
-            BasJournal::JournalStatistics::compute(read.logs, Year, BasOrvalis::Settings(), French);
-        state.counters["calls"] = statistics.total.calls;
+        BasJournal::StatisticsCounter counter(Year, BasOrvalis::Settings(), French);
+        for (const QString& path :
+             BasJournal::PeriodLogs::covering(loggedYear().folder().path(), Year, French)) {
+            Repricing::LogInput log;
+            QString error;
+            BasJournal::PeriodLogs::readLog(path, &log, &error);
+            counter.add(log);
+        }
+        state.counters["calls"] = counter.result().total.calls;
     }
 }
 BENCHMARK(YearStatistics)->Unit(benchmark::kMillisecond);
@@ -57,10 +62,10 @@ void YearStatisticsWindow(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer shown;
         shown.start();
-        auto* window = new Journal::FrmStatistiques(
-            BasJournal::StatisticsPeriod::holding(BasJournal::StatisticsPeriod::Kind::Year,
-                                                  Year.first),
-            loggedYear().folder().path(), BasOrvalis::Settings());
+        auto* window =
+            new Journal::FrmStatistiques(BasJournal::StatisticsPeriod::holding(
+                                             BasJournal::StatisticsPeriod::Kind::Year, Year.first),
+                                         loggedYear().folder().path(), BasOrvalis::Settings());
         window->show();
         waitFor(window, &Journal::FrmStatistiques::ready);
         state.SetIterationTime(double(shown.nsecsElapsed()) / 1e9);
