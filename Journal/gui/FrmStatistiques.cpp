@@ -74,27 +74,27 @@ FrmStatistiques::FrmStatistiques(const QString& caption, BasJournal::JournalRows
                                          {QStringLiteral("Type de communication"),
                                           QStringLiteral("Appels"), QStringLiteral("Durée"),
                                           QStringLiteral("Coût")},
-                                         1, 0))
+                                         0))
     , m_tblDistances(StatisticsTable::create(QStringLiteral("tblDistances"),
                                              {QStringLiteral("Distance"), QStringLiteral("Appels"),
                                               QStringLiteral("Durée"), QStringLiteral("Coût")},
-                                             1, 0))
+                                             0))
     , m_tblPlusChers(StatisticsTable::create(
           QStringLiteral("tblPlusChers"),
           {QStringLiteral("Journal"), QStringLiteral("N°"), QStringLiteral("Date"),
            QStringLiteral("Type de Communication"), QStringLiteral("Début"),
            QStringLiteral("Durée"), QStringLiteral("Coût")},
-          1, 3))
+          3))
     , m_tblIllisibles(StatisticsTable::create(
           QStringLiteral("tblIllisibles"),
-          {QStringLiteral("Journal"), QStringLiteral("N°"), QStringLiteral("Raison")}, 1, 2))
+          {QStringLiteral("Journal"), QStringLiteral("N°"), QStringLiteral("Raison")}, 2))
     , m_lblEtSi(new QLabel(Computing))
     , m_tblEtSi(
           StatisticsTable::create(QStringLiteral("tblEtSi"),
                                   {QStringLiteral("Type de communication"),
                                    QStringLiteral("Appels"), QStringLiteral("Coût enregistré"),
                                    QStringLiteral("Aurait coûté"), QStringLiteral("Économie")},
-                                  1, 0)) {
+                                  0)) {
     setObjectName(QStringLiteral("FrmStatistiques"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(JournalIcons::programIcon());

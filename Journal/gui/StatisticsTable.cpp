@@ -36,11 +36,10 @@ Cell number(const QString& text, double value) {
     return {text, value};
 }
 
-QTableWidget* create(const QString& name, const QStringList& headers, int textColumns, int wide) {
+QTableWidget* create(const QString& name, const QStringList& headers, int wide) {
     auto* table = new QTableWidget(0, int(headers.size()));
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headers);
-    table->setProperty("textColumns", textColumns);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(false);
@@ -61,14 +60,14 @@ QTableWidget* create(const QString& name, const QStringList& headers, int textCo
 }
 
 void fill(QTableWidget* table, const QVector<QVector<Cell>>& rows) {
-    const int textColumns = table->property("textColumns").toInt();
     table->clearContents();
     table->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
-            auto* item = new SortedItem(rows[row][column]);
+            const Cell& cell = rows[row][column];
+            auto* item = new SortedItem(cell);
             item->setTextAlignment(Qt::AlignVCenter |
-                                   (column < textColumns ? Qt::AlignLeft : Qt::AlignRight));
+                                   (cell.value.isValid() ? Qt::AlignRight : Qt::AlignLeft));
             table->setItem(row, column, item);
         }
     }

@@ -21,8 +21,8 @@ struct Cell {
 Cell text(const QString& text);
 Cell number(const QString& text, double value);
 
-// The first `textColumns` columns hold texts; the `wide` one takes the room left.
-QTableWidget* create(const QString& name, const QStringList& headers, int textColumns, int wide);
+// The `wide` column takes the room left.
+QTableWidget* create(const QString& name, const QStringList& headers, int wide);
 // Replaces the rows, sorted as the table is sorted.
 void fill(QTableWidget* table, const QVector<QVector<Cell>>& rows);
 
