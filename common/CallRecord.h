@@ -38,8 +38,9 @@ struct CallRecord {
         const qsizetype offset = FieldOffsets[std::size_t(index)];
         const qsizetype width = FieldWidths[std::size_t(index)];
         const qsizetype stored = data.size() - offset;
-        return data.sliced(std::min(offset, data.size()),
-                           stored < 0 ? 0 : stored > width ? width : stored);
+        return data.sliced(std::min(offset, data.size()), stored < 0       ? 0
+                                                          : stored > width ? width
+                                                                           : stored);
     }
     // Its text as stored, without the blanks around it.
     static QString storedText(QByteArrayView data, int index);

@@ -141,8 +141,9 @@ inline double ChildrenCpuSeconds() {
 // Runs orvalis-cli of the build with `arguments`, its output written to a
 // file; the row's time is the processor time the run took, its counters
 // that time and the size of the output.
-inline void RunCli(benchmark::State& state, const QStringList& arguments,
-                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+inline void
+RunCli(benchmark::State& state, const QStringList& arguments,
+       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     const QString output = loggedYear().scratchPath(QStringLiteral("sortie.json"));
     double cpu = 0;
     for (auto _ : state) {

@@ -36,10 +36,17 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_logs));
         int minutes = 0;
         // A call of `minutes` more minutes each time, logged in the month it ends.
-        const auto call = [&](CommunicationType type, const QString& number,
-                              const QDateTime& start, const QLocale& locale) {
-            CallSummary summary{type, number, QString(), start, start.addSecs(++minutes * 60),
-                                QTime(0, minutes), 0.37f * float(minutes), 0.f, false};
+        const auto call = [&](CommunicationType type, const QString& number, const QDateTime& start,
+                              const QLocale& locale) {
+            CallSummary summary{type,
+                                number,
+                                QString(),
+                                start,
+                                start.addSecs(++minutes * 60),
+                                QTime(0, minutes),
+                                0.37f * float(minutes),
+                                0.f,
+                                false};
             ASSERT_TRUE(write(summary.end.date(), *BuildCallRecord(summary, locale), locale));
         };
         for (const int month : {2, 3}) {
@@ -82,9 +89,9 @@ protected:
     // The calls of a log as "log show" prints them: every record whose cost
     // is a number.
     Sums shown(const QString& name) {
-        const CliResult result = runCli({QStringLiteral("log"), QStringLiteral("show"),
-                                         QDir(m_logs).filePath(name), QStringLiteral("--format"),
-                                         QStringLiteral("json")});
+        const CliResult result =
+            runCli({QStringLiteral("log"), QStringLiteral("show"), QDir(m_logs).filePath(name),
+                    QStringLiteral("--format"), QStringLiteral("json")});
         Sums sums;
         for (const QJsonValue& value : QJsonDocument::fromJson(result.out.toUtf8()).array()) {
             const QJsonObject record = value.toObject();
@@ -181,7 +188,8 @@ TEST_F(StatsCommandTest, BadArgumentsAndUnreadableLogs) {
         {{QStringLiteral("--to"), QStringLiteral("31/03/2027")}, 2, QStringLiteral("31/03/2027")},
         {{QStringLiteral("--from"), QStringLiteral("2027-04-01"), QStringLiteral("--to"),
           QStringLiteral("2027-03-01")},
-         2, QStringLiteral("--to")},
+         2,
+         QStringLiteral("--to")},
         {{missing}, 1, missing},
     };
     for (const auto& row : rows) {

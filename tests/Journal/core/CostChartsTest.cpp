@@ -29,15 +29,15 @@ TEST(CostChartsTest, DaysWeeksOrMonthsAsThePeriodGrows) {
     EXPECT_EQ(days.tips.first(), QStringLiteral("samedi 27 février 2027"));
     EXPECT_EQ(days.values, (QVector<double>{1.5, 0, 0, 2}));
 
-    const auto english =
-        costOverTime(over({2027, 2, 27}, {2027, 2, 27}, {{{2027, 2, 27}, 1.5}}),
-                     QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto english = costOverTime(over({2027, 2, 27}, {2027, 2, 27}, {{{2027, 2, 27}, 1.5}}),
+                                      QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(english.categories, QStringList{"2/27"});
 
     // A quarter from a Friday: the first week is cut to the period.
-    const auto weeks = costOverTime(
-        over({2027, 1, 1}, {2027, 3, 31}, {{{2027, 1, 2}, 1}, {{2027, 1, 4}, 2}, {{2027, 3, 31}, 4}}),
-        french);
+    const auto weeks =
+        costOverTime(over({2027, 1, 1}, {2027, 3, 31},
+                          {{{2027, 1, 2}, 1}, {{2027, 1, 4}, 2}, {{2027, 3, 31}, 4}}),
+                     french);
     EXPECT_EQ(weeks.title, QStringLiteral("Coût par semaine"));
     EXPECT_EQ(weeks.categories.size(), 14);
     EXPECT_EQ(weeks.categories.first(), QStringLiteral("01/01"));
@@ -45,9 +45,10 @@ TEST(CostChartsTest, DaysWeeksOrMonthsAsThePeriodGrows) {
     EXPECT_EQ(weeks.values.mid(0, 2), (QVector<double>{1, 2}));
     EXPECT_EQ(weeks.values.last(), 4);
 
-    const auto months = costOverTime(
-        over({2027, 1, 1}, {2027, 12, 31}, {{{2027, 1, 5}, 2}, {{2027, 1, 31}, 1}, {{2027, 4, 1}, 4}}),
-        french);
+    const auto months =
+        costOverTime(over({2027, 1, 1}, {2027, 12, 31},
+                          {{{2027, 1, 5}, 2}, {{2027, 1, 31}, 1}, {{2027, 4, 1}, 4}}),
+                     french);
     EXPECT_EQ(months.title, QStringLiteral("Coût par mois"));
     EXPECT_EQ(months.categories.size(), 12);
     EXPECT_EQ(months.tips.at(3), QStringLiteral("avril 2027"));

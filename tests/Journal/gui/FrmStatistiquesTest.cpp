@@ -55,9 +55,10 @@ TEST_F(FrameFixture, TheStatisticsOfTheActiveJournalShowInOneWindowThatClosesWit
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isReady(); }, 10000));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Statistiques - MARS2027.CCM"));
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblResume"))->text(),
-              QStringLiteral("Appels : 2     Durée totale : 00:02:10     Coût total : 4,24\n"
-                             "Non comptés : remises à zéro du total : 1     lignes illisibles : 0"));
+    EXPECT_EQ(
+        window->findChild<QLabel*>(QStringLiteral("lblResume"))->text(),
+        QStringLiteral("Appels : 2     Durée totale : 00:02:10     Coût total : 4,24\n"
+                       "Non comptés : remises à zéro du total : 1     lignes illisibles : 0"));
 
     const auto* days = window->findChild<CostChartView*>(QStringLiteral("chartJours"));
     EXPECT_EQ(days->bars().categories, (QStringList{"01/03", "02/03", "03/03"}));
@@ -74,11 +75,10 @@ TEST_F(FrameFixture, TheStatisticsOfTheActiveJournalShowInOneWindowThatClosesWit
               (QVector<QStringList>{{"Appel N° Local", "1", "00:01:05", "0,74"},
                                     {"Appel N° National", "1", "00:01:05", "3,50"}}));
     EXPECT_EQ(tableTexts(window->findChild<QTableWidget*>(QStringLiteral("tblPlusChers"))),
-              (QVector<QStringList>{
-                  {"MARS2027.CCM", "3", "03/03/27", "Temporalis: Appel National", "21:00:00",
-                   "00:01:05", "3,50"},
-                  {"MARS2027.CCM", "1", "01/03/27", "Standard: Appel Local", "19:15:00",
-                   "00:01:05", "0,74"}}));
+              (QVector<QStringList>{{"MARS2027.CCM", "3", "03/03/27", "Temporalis: Appel National",
+                                     "21:00:00", "00:01:05", "3,50"},
+                                    {"MARS2027.CCM", "1", "01/03/27", "Standard: Appel Local",
+                                     "19:15:00", "00:01:05", "0,74"}}));
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isWhatIfReady(); }, 10000));
     const QVector<QStringList> etSi =
@@ -110,11 +110,12 @@ TEST_F(FrameFixture, APeriodReadsEveryLogItCoversAndItsTablesSortByAnyColumn) {
     for (int i = 0; i < 9; ++i)
         march.append(callOn("03/03/27", "Temporalis: Appel National", "11:00:00", "1,11"));
     march.last().Cout = QStringLiteral("1,12");
-    ASSERT_TRUE(JournalLogs::appendAll(QDir(m_logs).filePath(QStringLiteral("mars2027.ccm")), march));
-    ASSERT_TRUE(JournalLogs::appendAll(
-        QDir(m_logs).filePath(QStringLiteral("AVR.2027.CCM")),
-        {callOn("31/03/27", "Standard: Appel Local", "23:59:00", "0,40"),
-         callOn("02/04/27", "Standard: Appel Local", "09:00:00", "0,25")}));
+    ASSERT_TRUE(
+        JournalLogs::appendAll(QDir(m_logs).filePath(QStringLiteral("mars2027.ccm")), march));
+    ASSERT_TRUE(
+        JournalLogs::appendAll(QDir(m_logs).filePath(QStringLiteral("AVR.2027.CCM")),
+                               {callOn("31/03/27", "Standard: Appel Local", "23:59:00", "0,40"),
+                                callOn("02/04/27", "Standard: Appel Local", "09:00:00", "0,25")}));
 
     command(Command::PeriodStatistics)->trigger();
     QPointer<FrmStatistiques> window =
@@ -149,10 +150,10 @@ TEST_F(FrameFixture, APeriodReadsEveryLogItCoversAndItsTablesSortByAnyColumn) {
     auto* types = window->findChild<QTableWidget*>(QStringLiteral("tblTypes"));
     const auto clickHeader = [types](int column) {
         QHeaderView* header = types->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(column) +
-                                     header->sectionSize(column) / 2,
-                                 header->height() / 2));
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                   header->height() / 2));
     };
     const auto firstType = [types] { return types->item(0, 0)->text(); };
     clickHeader(1);
