@@ -37,10 +37,8 @@ struct CallRecord {
     static QByteArrayView storedField(QByteArrayView data, int index) {
         const qsizetype offset = FieldOffsets[std::size_t(index)];
         const qsizetype width = FieldWidths[std::size_t(index)];
-        const qsizetype stored = data.size() - offset;
-        return data.sliced(std::min(offset, data.size()), stored < 0       ? 0
-                                                          : stored > width ? width
-                                                                           : stored);
+        const qsizetype stored = std::clamp<qsizetype>(data.size() - offset, 0, width);
+        return data.sliced(std::min(offset, data.size()), stored);
     }
     // Its text as stored, without the blanks around it.
     static QString storedText(QByteArrayView data, int index);
