@@ -10,7 +10,7 @@ ORVALIS_PACKAGES=(
     xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick python3
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     weston qt6-wayland trayer
-    desktop-file-utils appstream
+    desktop-file-utils appstream man-db
 )
 
 # The sanitizer build of the logic tests and the fuzz targets: clang with

@@ -1,5 +1,5 @@
 // The suite installed into a temporary prefix: its four programs alone in
-// bin, its entries, icons and metadata in share, each
+// bin, its entries, icons, metadata, manual pages and completion in share, each
 // entry and metadata file accepted by the desktop's own validators, and the
 // programs started by the entries' command lines. Installed beside no log
 // folder of its own, the calculator logs in the user's data folder.
@@ -100,9 +100,14 @@ TEST_F(Installed, LaysOutItsProgramsAndTheirDesktopFilesAndNothingElse) {
         AutostartTemplate,
         JournalEntry,
         OrvalisEntry,
+        QStringLiteral("share/bash-completion/completions/orvalis-cli"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Journal.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Orvalis.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Tavelnor.svg"),
+        QStringLiteral("share/man/man1/Journal.1.gz"),
+        QStringLiteral("share/man/man1/Orvalis.1.gz"),
+        QStringLiteral("share/man/man1/Tavelnor.1.gz"),
+        QStringLiteral("share/man/man1/orvalis-cli.1.gz"),
         QStringLiteral("share/metainfo/org.orvalis.Journal.metainfo.xml"),
         QStringLiteral("share/metainfo/org.orvalis.Orvalis.metainfo.xml"),
     };
