@@ -7,10 +7,11 @@ ORVALIS_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     libxcb1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick python3
+    xvfb xauth x11-utils xdotool dbus dbus-x11 faketime poppler-utils imagemagick python3
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     weston qt6-wayland trayer
     desktop-file-utils appstream man-db
+    cups-daemon cups-client cups-filters printer-driver-cups-pdf
 )
 
 # The sanitizer build of the logic tests and the fuzz targets: clang with
