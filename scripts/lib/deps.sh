@@ -14,6 +14,10 @@ ORVALIS_PACKAGES=(
     cups-daemon cups-client cups-filters printer-driver-cups-pdf
 )
 
+# What scripts/package needs beside the build: CPack's DEB generator reads
+# the binaries' libraries with file and dpkg-shlibdeps; lintian checks it.
+ORVALIS_PACKAGING_PACKAGES=(dpkg-dev file lintian)
+
 # The sanitizer build of the logic tests and the fuzz targets: clang with
 # its sanitizer and libFuzzer runtimes.
 ORVALIS_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)

@@ -156,6 +156,8 @@ TEST_F(Installed, LaysOutItsProgramsAndTheirDesktopFilesAndNothingElse) {
         QStringLiteral("share/bash-completion/completions/orvalis-cli"),
         JournalService,
         OrvalisService,
+        QStringLiteral("share/doc/orvalis/changelog.gz"),
+        QStringLiteral("share/doc/orvalis/copyright"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Journal.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Orvalis.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Tavelnor.svg"),
