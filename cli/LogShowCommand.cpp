@@ -77,11 +77,22 @@ QString asText(const QVector<CallRecord>& records) {
 }
 
 int fail(const QString& message) {
-    QTextStream(stderr) << "orvalis-cli: " << message << '\n';
+    QTextStream(stderr) << "orvalis-cli log show : " << message << '\n';
     return 1;
 }
 
 } // namespace
+
+CliHelp help() {
+    return {QStringLiteral("log show"), QStringLiteral("FICHIER [--format json|csv|text]"),
+            QStringLiteral("affiche les appels d'un journal"),
+            QStringLiteral("Affiche les enregistrements d'un journal tels que le Journal les lit,\n"
+                           "numérotés à partir de 1. Ne modifie rien.\n"
+                           "\n"
+                           "Options :\n"
+                           "  --format json|csv|text  la forme du texte affiché (text par défaut)\n"
+                           "  --help                  affiche cette aide\n")};
+}
 
 int run(const QStringList& arguments) {
     QString format = QStringLiteral("text");
@@ -92,14 +103,15 @@ int run(const QStringList& arguments) {
         else if (path.isEmpty() && !arguments.at(i).startsWith(QLatin1String("--")))
             path = arguments.at(i);
         else
-            return fail(QStringLiteral("argument inattendu : %1").arg(arguments.at(i)));
+            return CliUsage::badArguments(
+                help(), QStringLiteral("argument inattendu « %1 »").arg(arguments.at(i)));
     }
     if (path.isEmpty())
-        return fail(
-            QStringLiteral("usage : orvalis-cli log show FICHIER [--format json|csv|text]"));
+        return CliUsage::badArguments(help(), QStringLiteral("aucun fichier journal"));
     if (format != QLatin1String("json") && format != QLatin1String("csv") &&
         format != QLatin1String("text"))
-        return fail(QStringLiteral("format inconnu : %1 (json, csv ou text)").arg(format));
+        return CliUsage::badArguments(
+            help(), QStringLiteral("format inconnu : %1 (json, csv ou text)").arg(format));
     if (!QFileInfo(path).isFile())
         return fail(QStringLiteral("fichier journal introuvable : %1").arg(path));
 
