@@ -21,7 +21,8 @@ qint64 recordCount(qint64 length);
 // Appends one record after the last slot of the file, creating the file and
 // its folder when missing. The 84 data bytes go in one write; no existing
 // byte is touched; the record is on the disk when this returns true. On
-// failure returns false and sets *error when given.
+// failure returns false, sets *error (the system's reason) when given, and
+// leaves the file as long as it was: no part of a record stays.
 bool append(const QString& path, const CallRecord& record, QString* error = nullptr);
 
 // Writes a whole file from scratch, records in order (a saved search result).

@@ -100,9 +100,7 @@ bool ConfigGenerale::CmdRAZTotal() {
         return false;
     m_settings.CoutTotal = 0.f;
     m_host.AfficherTotal();
-    QString error;
-    if (!WriteResetRecord(m_host.now(), &error))
-        qWarning() << "Remise à zéro du total non journalisée:" << error;
+    m_host.WriteResetRecord();
     m_store.write(Sections::Parametres, Keys::CoutTotal,
                   StoredText::fromResetTotal(m_settings.CoutTotal, m_locale));
     return true;

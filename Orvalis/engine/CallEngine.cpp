@@ -17,8 +17,6 @@
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
 
-#include <QDebug>
-
 #include <algorithm>
 
 using namespace BasOrvalis;
@@ -27,16 +25,6 @@ namespace {
 
 constexpr int SecondsPerDay = 24 * 3600;
 constexpr int QuestionStyle = MessageStyle::YesNo + MessageStyle::Exclamation;
-
-const QString& Mensuelle() {
-    static const QString text = QStringLiteral("Mensuelle");
-    return text;
-}
-
-const QString& Bimestrielle() {
-    static const QString text = QStringLiteral("Bimestrielle");
-    return text;
-}
 
 } // namespace
 
@@ -50,13 +38,15 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_store(store)
     , m_clock(clock)
     , m_messages(messages)
-    , m_log(log)
     , m_host(host)
+    , m_recorder(settings, store, log, messages)
+    , m_keeper(settings, messages, m_recorder)
     , m_selection(settings) {
     AfficherReductions();
 }
 
 void CallEngine::Form_Load() {
+    m_recorder.resume(m_clock.now());
     recoverInterruptedCall();
     CalculPlagesHoraires();
     FillCommunicationTypes();
@@ -69,10 +59,12 @@ void CallEngine::Form_Load() {
 
 void CallEngine::Form_Unload() {
     // A call in progress is logged as if stopped now, the total saved with it.
-    if (m_state.EnCours)
+    if (m_state.EnCours) {
         endCall();
-    else
-        saveTotal(m_selection.type(), m_tempsRestant);
+        return;
+    }
+    m_recorder.saveTotal(m_selection.type(), m_tempsRestant);
+    m_recorder.retry();
 }
 
 void CallEngine::Timer1_Timer() {
@@ -87,9 +79,8 @@ void CallEngine::Timer1_Timer() {
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
         updateTotal();
-        // A clock set back counts as time passed too.
-        if (m_state.EnCours && qAbs(m_kept.secsTo(now)) >= KeepPeriod)
-            keepCallInProgress(callSummary(now));
+        if (m_state.EnCours && m_keeper.due(now))
+            m_keeper.keep(callInProgress(now));
     }
     checkBudget();
     emit changed();
@@ -99,11 +90,14 @@ void CallEngine::StartStop(bool start) {
     // Starting a running call or stopping an idle one would log a call twice.
     if (start == m_state.EnCours)
         return;
+    // The state changes first: while a message on a refused write waits
+    // within the stop, the ticks and the end of the program find the call
+    // over and neither price nor log it again.
+    m_state.EnCours = start;
     if (start)
         beginCall();
     else
         endCall();
-    m_state.EnCours = start;
     if (start)
         emit callStarted();
     else
@@ -125,18 +119,16 @@ void CallEngine::beginCall() {
     m_state.CoutAppel = 0.f;
     m_state.DureeSecondes = 0.f;
     m_duree = QTime(0, 0);
-    keepCallInProgress(callSummary(now));
+    m_keeper.begin(callInProgress(now));
 }
 
 void CallEngine::endCall() {
-    // The file first holds the call exactly as it is logged now, so that a
-    // stop cut short is finished at the next start as it would have been.
-    const CallSummary call = callSummary(m_clock.now());
-    keepCallInProgress(call);
-    saveTotal(call.type, m_tempsRestant);
-    appendCallRecord(call);
-    if (m_recovery)
-        m_recovery->remove();
+    const CallInProgress call = callInProgress(m_clock.now());
+    m_keeper.keepAtStop(call);
+    m_recorder.saveTotal(call.call.type, m_tempsRestant);
+    if (const auto record = BuildCallRecord(call.call))
+        m_recorder.append(*record, call.call.end);
+    m_keeper.forget();
 }
 
 CallSummary CallEngine::callSummary(const QDateTime& end) const {
@@ -153,36 +145,23 @@ CallSummary CallEngine::callSummary(const QDateTime& end) const {
     return call;
 }
 
-void CallEngine::keepCallInProgress(const CallSummary& call) {
-    if (!m_recovery)
-        return;
-    m_kept = call.end;
-    m_recovery->keep({call, m_state.TotalAuDebut, m_tempsRestant});
+CallInProgress CallEngine::callInProgress(const QDateTime& end) const {
+    return {callSummary(end), m_state.TotalAuDebut, m_tempsRestant};
 }
 
 void CallEngine::recoverInterruptedCall() {
-    if (!m_recovery || !m_recovery->exists())
-        return;
-    const std::optional<CallInProgress> kept = m_recovery->read();
-    if (!kept) {
-        m_recovery->setAside(m_clock.now());
-        m_messages.ShowMessage(231, MessageStyle::Exclamation, 331, 431);
-        return;
-    }
-    // The store holds the total of the call's start, or, when the
-    // calculator died within its stop, the total with the call: the total
-    // kept with the call counts it once either way.
-    const CallSummary& call = kept->call;
-    const std::optional<CallRecord> record = BuildCallRecord(call);
-    if (record)
-        m_log.append(*record, call.end);
-    m_settings.CoutTotal = call.total;
-    saveTotal(call.type, kept->tempsRestant);
-    m_recovery->remove();
-    // The total display shows the call's cost under the message.
-    emit changed();
-    if (record)
+    switch (m_keeper.recover(m_clock.now())) {
+    case CallKeeper::Recovery::Nothing:
+        break;
+    case CallKeeper::Recovery::Logged:
+        // The total display shows the call's cost under the message.
+        emit changed();
         m_messages.ShowMessage(230, MessageStyle::Information, 330, 430);
+        break;
+    case CallKeeper::Recovery::Unreadable:
+        m_messages.ShowMessage(231, MessageStyle::Exclamation, 331, 431);
+        break;
+    }
 }
 
 void CallEngine::releaseButton() {
@@ -452,23 +431,13 @@ void CallEngine::renewPackage(const Package& package) {
 }
 
 void CallEngine::VerifierRazAuto() {
-    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == FaitesUneSelection)
-        return;
-    const QDate today = m_clock.now().date();
-    bool notDue = true;
-    if (m_settings.RazPeriode == Mensuelle())
-        notDue = TariffEngine::RazMensuelle(m_settings.RazDate, m_settings.DerniereRaz, m_startDate,
-                                            today);
-    else if (m_settings.RazPeriode == Bimestrielle())
-        notDue = TariffEngine::RazBimestrielle(m_settings.RazDate, m_settings.DerniereRaz,
-                                               m_startDate, today);
-    if (notDue)
+    if (!TariffEngine::RazDue(m_settings, m_startDate, m_clock.now().date()))
         return;
     m_settings.CoutTotal = 0.f;
-    m_log.append(BuildResetRecord(today), m_clock.now());
-    m_store.write(Sections::Parametres, Keys::CoutTotal,
-                  StoredText::fromResetTotal(m_settings.CoutTotal));
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
+    WriteResetRecord();
+    m_recorder.store(
+        {{Sections::Parametres, Keys::CoutTotal, StoredText::fromResetTotal(m_settings.CoutTotal)},
+         m_recorder.storedValueOf(Sections::Parametres, Keys::DerniereRaz)});
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
 }
@@ -491,6 +460,11 @@ void CallEngine::AfficherTotal() {
     emit changed();
 }
 
+void CallEngine::WriteResetRecord() {
+    const QDateTime now = m_clock.now();
+    m_recorder.append(BuildResetRecord(now.date()), now);
+}
+
 void CallEngine::updateTotal() {
     if (m_state.EnCours)
         m_settings.CoutTotal = m_state.TotalAuDebut + m_state.CoutAppel;
@@ -499,25 +473,6 @@ void CallEngine::updateTotal() {
 void CallEngine::refreshCombined(int temporalisSlice) {
     m_panel.indicators[2].text = TariffEngine::CombinedReduction(
         m_selection.type(), m_state.DiviseurReduit, temporalisSlice);
-}
-
-void CallEngine::saveTotal(CommunicationType type, const QTime& tempsRestant) {
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
-    if (type == CommunicationType::ForfaitLocal) {
-        m_settings.TempsForfaitLocal = tempsRestant;
-        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
-    } else if (type == CommunicationType::LibreAcces) {
-        m_settings.TempsLibreAcces = tempsRestant;
-        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
-    }
-    if (!m_store.syncToDisk())
-        qWarning().noquote() << "Orvalis: le Coût Total n'a pas pu être écrit sur le disque dans"
-                             << m_store.filePath();
-}
-
-void CallEngine::appendCallRecord(const CallSummary& call) {
-    if (const auto record = BuildCallRecord(call))
-        m_log.append(*record, call.end);
 }
 
 QString CallEngine::coutText() const {

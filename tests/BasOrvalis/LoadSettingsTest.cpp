@@ -236,6 +236,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     SettingsStore& store = temporary.store();
     store.write(Sections::Parametres, Keys::CoutTotal, QStringLiteral("abc"));
     store.write(Sections::Tarification, Keys::TarifCreditTemps, QStringLiteral(".5"));
+    store.write(Sections::Tarification, Keys::TarifMinute(1), QStringLiteral("1e39"));
     store.write(Sections::ServicesFt, Keys::PrimalisteZone(2), QStringLiteral("deux"));
     store.write(Sections::ServicesFt, Keys::TempsForfaitLocal, QStringLiteral("6 heures"));
     store.write(Sections::Parametres, Keys::DerniereRaz, QStringLiteral("hier"));
@@ -246,6 +247,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     const Settings loaded = LoadSettings(store);
     EXPECT_FLOAT_EQ(loaded.CoutTotal, 0.f);
     EXPECT_FLOAT_EQ(loaded.TarifCreditTemps, 0.f);
+    EXPECT_FLOAT_EQ(loaded.TarifMinute[0], 0.f);
     EXPECT_EQ(loaded.ZonesPrimaliste[2], 1);
     EXPECT_EQ(loaded.TempsForfaitLocal, QTime(6, 0));
     EXPECT_EQ(loaded.DerniereRaz, QDate(1899, 12, 30));

@@ -3,7 +3,7 @@
 // one the tariff engine builds for the same start, duration and end. A
 // second copy started meanwhile leaves without a window or a write. A call
 // whose calculator is killed is logged at the next start.
-#include "e2e/CalculatorRun.h"
+#include "e2e/CalculatorFixture.h"
 #include "support/ReferenceCall.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
@@ -16,15 +16,11 @@
 
 #include <QCryptographicHash>
 #include <QDBusInterface>
-#include <QDBusReply>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace BasOrvalis;
 
@@ -35,24 +31,6 @@ QByteArray fileDigest(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-QString request(QDBusInterface& control) {
-    const QDBusReply<QString> reply =
-        control.call(QStringLiteral("Request"), QStringLiteral("TxtDDE"));
-    return reply.isValid() ? reply.value() : QStringLiteral("<no answer>");
-}
-
-bool execute(QDBusInterface& control, const QString& command) {
-    const QDBusReply<bool> reply = control.call(QStringLiteral("Execute"), command);
-    return reply.isValid() && reply.value();
-}
-
-void writeDefaults(const CalculatorRun& run) {
-    SettingsStore store(run.storePath());
-    store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-    store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
-    store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
 }
 
 // The one record of the log of `month` in the run's log folder, started on
@@ -103,48 +81,7 @@ int loggedSeconds(const CalculatorRun& run, const QDate& month) {
                : -1;
 }
 
-bool waitUntilGone(const QString& path, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (QFile::exists(path) && !deadline.hasExpired())
-        QThread::msleep(100);
-    return !QFile::exists(path);
-}
-
-std::unique_ptr<QDBusInterface> connectControl() {
-    return std::make_unique<QDBusInterface>(
-        QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
-        QStringLiteral("org.orvalis.Dde"), QDBusConnection::sessionBus());
-}
-
 } // namespace
-
-// A calculator of its own, with a local standard call as its default type
-// and number, started (under a shifted clock when asked) and reachable on
-// the bus.
-class OrvalisEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!CalculatorRun::sessionAvailable())
-            GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
-        writeDefaults(run);
-    }
-
-    // Starts the calculator; `instant` is where its clock starts, if given.
-    void startCalculator(const QString& instant = QString()) {
-        if (!instant.isEmpty())
-            run.fakeTime(instant);
-        ASSERT_TRUE(run.startAndWaitForBus(15000));
-        m_bus = connectControl();
-        ASSERT_TRUE(m_bus->isValid());
-    }
-
-    QDBusInterface& control() { return *m_bus; }
-
-    CalculatorRun run;
-
-private:
-    std::unique_ptr<QDBusInterface> m_bus;
-};
 
 TEST_F(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     ASSERT_NO_FATAL_FAILURE(startCalculator());
