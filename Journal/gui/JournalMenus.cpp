@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 namespace Journal {
 
@@ -84,6 +85,21 @@ JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
 
 QAction* JournalMenus::action(Command command) const {
     return m_actions[std::size_t(command)];
+}
+
+void JournalMenus::addToolBarButtons(QToolBar* toolBar) const {
+    const Command buttons[] = {Command::Open,  Command::Count,     Command::Save,  Command::Gerer,
+                               Command::Count, Command::Print,     Command::Count, Command::Find,
+                               Command::Count, Command::Statistics};
+    for (Command command : buttons) {
+        if (command == Command::Count) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* button = action(command);
+        toolBar->addAction(button);
+        toolBar->widgetForAction(button)->setObjectName(button->property("key").toString());
+    }
 }
 
 QMenu* JournalMenus::windowMenu() const {

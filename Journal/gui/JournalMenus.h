@@ -13,6 +13,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QMenuBar;
+class QToolBar;
 
 namespace Journal {
 
@@ -42,6 +43,9 @@ public:
     JournalMenus(QMdiArea* area, QWidget* frame);
 
     QAction* action(Command command) const;
+    // The frame's toolbar buttons in their order, with their separators;
+    // each button is named after its key.
+    void addToolBarButtons(QToolBar* toolBar) const;
     // The journal windows' menu "Fe&nêtre", also shown as their pop-up menu.
     QMenu* windowMenu() const;
 
