@@ -77,7 +77,8 @@ FrmPrincipale::~FrmPrincipale() {
 void FrmPrincipale::createToolBar() {
     QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
     toolBar->setObjectName(QStringLiteral("Toolbar"));
-    toolBar->setMovable(false);
+    // Its grip shows that it can be moved to another side of the window.
+    toolBar->setMovable(true);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(24, 24));
     m_menus->addToolBarButtons(toolBar);

@@ -143,6 +143,7 @@ TEST_F(FrmGestionTest, LargeIconsShowWholeNamesWrappedUnderTheirIcons) {
         (metrics.horizontalAdvance(longName) + longItem.width() - 1) / longItem.width();
     EXPECT_GT(lines, 1);
     EXPECT_GE(longItem.height(), icons->iconSize().height() + lines * metrics.lineSpacing());
+    EXPECT_TRUE(gestion->findChild<QToolBar*>(QStringLiteral("picToolBar"))->isMovable());
 }
 
 TEST_F(FrmGestionTest, F2RenamesTheCurrentRow) {

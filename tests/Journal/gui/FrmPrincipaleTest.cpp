@@ -119,6 +119,7 @@ TEST_F(FrameFixture, TheToolbarHoldsItsButtonsByIndex) {
     }
     EXPECT_EQ(button("Gerer")->toolTip(), QStringLiteral("Gestion des journaux"));
     EXPECT_EQ(button("Gerer")->text(), QStringLiteral("Gérer"));
+    EXPECT_TRUE(m_frame->findChild<QToolBar*>(QStringLiteral("Toolbar"))->isMovable());
 }
 
 TEST_F(FrameFixture, OpeningALogShowsItsRowsAndNamesTheFrame) {
