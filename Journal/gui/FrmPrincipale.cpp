@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -90,6 +91,8 @@ void FrmPrincipale::connectCommands() {
     };
     on(Command::Open, [this] { m_logDialogs.OpenLogDialog(); });
     on(Command::Gerer, [this] { showGestion(); });
+    on(Command::GererJournal, [this] { showGestion(); });
+    on(Command::GererFrame, [this] { showGestionModally(); });
     on(Command::Save, [this] {
         if (FrmJournal* journal = currentJournal())
             m_logDialogs.SaveSearchResult(journal);
@@ -294,6 +297,21 @@ FrmGestion* FrmPrincipale::showGestion() {
     m_gestion->raise();
     m_gestion->activateWindow();
     return m_gestion;
+}
+
+void FrmPrincipale::showGestionModally() {
+    // A window's modality changes while it is hidden: a file manager shown
+    // without blocking is hidden first.
+    if (m_gestion)
+        m_gestion->hide();
+    else
+        m_gestion = new FrmGestion(*this, m_folder);
+    m_gestion->setWindowModality(Qt::ApplicationModal);
+    FrmGestion* gestion = showGestion();
+    // Closing the file manager deletes it, which ends the wait.
+    QEventLoop wait;
+    connect(gestion, &QObject::destroyed, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 FrmGestion* FrmPrincipale::gestion() const {

@@ -65,6 +65,8 @@ public:
 
     // The file manager, created when missing, shown and brought to the front.
     FrmGestion* showGestion();
+    // The same, modally: returns once the file manager is closed.
+    void showGestionModally();
     FrmGestion* gestion() const;
     // Logs of the file manager: opened, the frame shown first when it is not;
     // printed one after the other.

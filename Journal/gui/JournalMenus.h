@@ -23,7 +23,13 @@ class JournalMenus final : public QObject {
 public:
     enum class Command {
         Open,
+        // The file manager: the frame's toolbar button shows it without
+        // blocking, as the journal windows' menu item does; the frame's own
+        // menu item shows it modally. Ctrl+G is the menu items', one set of
+        // menus being on the bar at a time; the button has no shortcut.
         Gerer,
+        GererFrame,
+        GererJournal,
         Save,
         Close,
         Find,
