@@ -76,8 +76,12 @@ QString asText(const QVector<CallRecord>& records) {
     return out;
 }
 
-int fail(const QString& message) {
+void warn(const QString& message) {
     QTextStream(stderr) << "orvalis-cli log show : " << message << '\n';
+}
+
+int fail(const QString& message) {
+    warn(message);
     return 1;
 }
 
@@ -116,9 +120,21 @@ int run(const QStringList& arguments) {
         return fail(QStringLiteral("fichier journal introuvable : %1").arg(path));
 
     QVector<CallRecord> records;
+    QVector<qint64> withoutHeader;
     QString error;
-    if (!LogFile::readAll(path, &records, &error))
+    if (!LogFile::readAll(path, &records, &error, &withoutHeader))
         return fail(QStringLiteral("lecture impossible de %1 : %2").arg(path, error));
+    // Records without the header are printed as the viewer shows them, and
+    // told here; a file that holds none with it is no call log.
+    for (const qint64 number : withoutHeader)
+        warn(QStringLiteral("%1 : l'enregistrement %2 ne commence pas par l'en-tête d'un "
+                            "enregistrement de journal")
+                 .arg(path)
+                 .arg(number));
+    if (!records.isEmpty() && withoutHeader.size() == records.size())
+        return fail(QStringLiteral("%1 n'est pas un journal d'appels : aucun de ses "
+                                   "enregistrements n'est valide")
+                        .arg(path));
 
     const QString out = format == QLatin1String("json")  ? asJson(records)
                         : format == QLatin1String("csv") ? asCsv(records)

@@ -3,6 +3,8 @@
 
 #include "common/Cp1252.h"
 
+#include <algorithm>
+
 namespace {
 
 // The stored form of a text variable holding a line break: type 8 (text),
@@ -37,6 +39,10 @@ CallRecord CallRecord::fromBytes(const char* data, int size) {
         offset += width;
     }
     return record;
+}
+
+bool CallRecord::startsWithHeader(const char* data, int size) {
+    return size >= HeaderSize && std::equal(Header, Header + HeaderSize, data);
 }
 
 const QString& CallRecord::field(int index) const {

@@ -28,6 +28,9 @@ struct CallRecord {
     // ends early, the missing bytes read as blanks). Fields are kept exactly
     // as stored, trailing blanks included.
     static CallRecord fromBytes(const char* data, int size);
+    // True when the slot begins with the line-break header that starts every
+    // record; a slot without it holds no record of a call log.
+    static bool startsWithHeader(const char* data, int size);
 
     const QString& field(int index) const;
     QString& field(int index);

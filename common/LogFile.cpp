@@ -97,7 +97,8 @@ bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* 
     return file.error() == QFile::NoError;
 }
 
-bool readAll(const QString& path, QVector<CallRecord>* records, QString* error) {
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error,
+             QVector<qint64>* withoutHeader) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
@@ -107,10 +108,15 @@ bool readAll(const QString& path, QVector<CallRecord>* records, QString* error) 
     const qint64 count = recordCount(bytes.size());
     records->clear();
     records->reserve(count);
+    if (withoutHeader)
+        withoutHeader->clear();
     for (qint64 i = 0; i < count; ++i) {
         const qint64 offset = i * CallRecord::SlotSize;
-        records->append(
-            CallRecord::fromBytes(bytes.constData() + offset, int(bytes.size() - offset)));
+        const char* slot = bytes.constData() + offset;
+        const int size = int(qMin<qint64>(bytes.size() - offset, CallRecord::SlotSize));
+        records->append(CallRecord::fromBytes(slot, size));
+        if (withoutHeader && !CallRecord::startsWithHeader(slot, size))
+            withoutHeader->append(i + 1);
     }
     return true;
 }

@@ -29,6 +29,9 @@ bool append(const QString& path, const CallRecord& record, QString* error = null
 bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* error = nullptr);
 
 // Reads every record of a file. False (and *error) when it cannot be read.
-bool readAll(const QString& path, QVector<CallRecord>* records, QString* error = nullptr);
+// *withoutHeader, when given, receives the numbers (from 1) of the records
+// whose slot does not begin with the record header.
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error = nullptr,
+             QVector<qint64>* withoutHeader = nullptr);
 
 } // namespace LogFile
