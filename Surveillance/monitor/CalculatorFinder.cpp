@@ -49,9 +49,8 @@ bool CalculatorFinder::FindOrvalis(bool blnLaunch) {
     }
 }
 
-void CalculatorFinder::startCalculator() {
-    // A calculator that cannot be started is not reported: the monitor runs on.
-    m_desktop.startProgram(m_program);
+bool CalculatorFinder::startCalculator() {
+    return m_desktop.startProgram(m_program);
 }
 
 QList<WindowId> CalculatorFinder::calculatorWindows(const QString& pattern, qint64 process) {

@@ -30,8 +30,9 @@ public:
     bool FindOrvalis(bool blnLaunch);
 
     // Starts the calculator from the program folder without looking for a
-    // running one; a second copy leaves by itself.
-    void startCalculator();
+    // running one; a second copy leaves by itself. False when it cannot be
+    // started.
+    bool startCalculator();
 
 private:
     QList<WindowSearch::WindowId> calculatorWindows(const QString& pattern, qint64 process);

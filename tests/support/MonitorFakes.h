@@ -73,12 +73,14 @@ public:
     }
     bool startProgram(const QString& program) override {
         started.append(program);
-        return true;
+        return starts;
     }
 
     QList<Window> windows;
     QList<QPair<WindowSearch::WindowId, WindowSearch::ShowCommand>> shown;
     QStringList started;
+    // False: no program can be started.
+    bool starts = true;
 };
 
 // The messages asked for, as "title: text".
