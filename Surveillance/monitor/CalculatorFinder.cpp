@@ -50,6 +50,8 @@ bool CalculatorFinder::FindOrvalis(bool blnLaunch) {
 }
 
 bool CalculatorFinder::startCalculator() {
+    if (m_client.isActivatable())
+        return m_client.activate();
     return m_desktop.startProgram(m_program);
 }
 
