@@ -18,6 +18,13 @@ QString MessageText(int messageNumber, int secondNumber) {
     return text;
 }
 
+QString MessageText(const ShownMessage& message) {
+    QString text = MessageText(message.line, message.second);
+    for (const QString& argument : message.arguments)
+        text = text.arg(argument);
+    return text;
+}
+
 QString MailOrWebTarget(int number) {
     const QString address = StringTable::text(number);
     if (address.isEmpty())

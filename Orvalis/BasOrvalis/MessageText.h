@@ -2,6 +2,8 @@
 // from the string table by number.
 #pragma once
 
+#include "BasOrvalis/Messages.h"
+
 #include <QString>
 
 namespace BasOrvalis {
@@ -9,6 +11,8 @@ namespace BasOrvalis {
 // The line of `messageNumber`, then, when `secondNumber` is not 0, a line
 // feed and the line of `secondNumber`.
 QString MessageText(int messageNumber, int secondNumber);
+// The lines of `message`, their %1, %2... replaced by its arguments.
+QString MessageText(const ShownMessage& message);
 
 // What the shell opens for a contact link: "mailto:" and the address for
 // 501, the text of `number` otherwise. Empty when the table holds no

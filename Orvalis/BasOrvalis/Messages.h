@@ -1,7 +1,12 @@
 // Every message of the calculator is built from string-table numbers: a
 // title, a line and an optional second line, after a beep. The windows show
-// them in message boxes; tests answer them from a script.
+// them in message boxes; tests answer them from a script. A line may hold
+// values (%1, %2...), given with the message as texts.
 #pragma once
+
+#include <QStringList>
+
+#include <utility>
 
 namespace BasOrvalis {
 
@@ -24,13 +29,23 @@ constexpr int No = 7;
 
 // One message as it was asked for: title, buttons, line and second line.
 struct ShownMessage {
+    ShownMessage() = default;
+    ShownMessage(int title, int buttons, int line, int second, QStringList arguments = {})
+        : title(title)
+        , buttons(buttons)
+        , line(line)
+        , second(second)
+        , arguments(std::move(arguments)) {}
+
     int title = 0;
     int buttons = 0;
     int line = 0;
     int second = 0;
+    // The values of the lines' %1, %2..., in order.
+    QStringList arguments;
     bool operator==(const ShownMessage& other) const {
         return title == other.title && buttons == other.buttons && line == other.line &&
-               second == other.second;
+               second == other.second && arguments == other.arguments;
     }
 };
 
@@ -45,6 +60,11 @@ public:
     // can only wait shows it as any other message.
     virtual void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber) {
         ShowMessage(titleNumber, buttons, messageNumber, secondNumber);
+    }
+    // The notice of `message`, its lines' values filled in. A presenter that
+    // shows no values shows it as a notice of its numbers.
+    virtual void ShowNoticeOf(const ShownMessage& message) {
+        ShowNotice(message.title, message.buttons, message.line, message.second);
     }
 };
 

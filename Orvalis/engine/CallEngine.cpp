@@ -12,7 +12,6 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/MoneyTexts.h"
-#include "BasOrvalis/MonthlyBudget.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
@@ -52,7 +51,9 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_messages(messages)
     , m_log(log)
     , m_host(host)
-    , m_selection(settings) {
+    , m_selection(settings)
+    , m_budget(settings, store, clock, messages) {
+    connect(&m_budget, &BudgetWatch::warned, this, &CallEngine::budgetWarning);
     AfficherReductions();
 }
 
@@ -133,6 +134,7 @@ void CallEngine::endCall() {
     // stop cut short is finished at the next start as it would have been.
     const CallSummary call = callSummary(m_clock.now());
     keepCallInProgress(call);
+    m_budget.countCall(call.end, call.cost);
     saveTotal(call.type, m_tempsRestant);
     appendCallRecord(call);
     if (m_recovery)
@@ -176,6 +178,7 @@ void CallEngine::recoverInterruptedCall() {
     const std::optional<CallRecord> record = BuildCallRecord(call);
     if (record)
         m_log.append(*record, call.end);
+    m_budget.countRecoveredCall(call.end, call.cost, m_settings.CoutTotal, call.total);
     m_settings.CoutTotal = call.total;
     saveTotal(call.type, kept->tempsRestant);
     m_recovery->remove();
@@ -474,17 +477,7 @@ void CallEngine::VerifierRazAuto() {
 }
 
 void CallEngine::checkBudget() {
-    const int share = BudgetShare(m_settings.CoutTotal, m_settings.BudgetMensuel);
-    if (share == m_settings.AlerteBudget)
-        return;
-    const bool reached = share > m_settings.AlerteBudget;
-    m_settings.AlerteBudget = share;
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::AlerteBudget);
-    if (!reached)
-        return;
-    const ShownMessage message = BudgetMessage(share);
-    m_messages.ShowNotice(message.title, message.buttons, message.line, message.second);
-    emit budgetWarning(share);
+    m_budget.check(m_state.EnCours ? m_state.CoutAppel : 0.f);
 }
 
 void CallEngine::AfficherTotal() {
@@ -503,6 +496,7 @@ void CallEngine::refreshCombined(int temporalisSlice) {
 
 void CallEngine::saveTotal(CommunicationType type, const QTime& tempsRestant) {
     SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
+    m_budget.save();
     if (type == CommunicationType::ForfaitLocal) {
         m_settings.TempsForfaitLocal = tempsRestant;
         SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);

@@ -11,6 +11,7 @@
 // Form_Unload() when the program ends.
 #pragma once
 
+#include "engine/BudgetWatch.h"
 #include "engine/CallLogSink.h"
 #include "engine/CallSelection.h"
 #include "engine/CallState.h"
@@ -143,8 +144,9 @@ signals:
     void changed();
     void callStarted();
     void callStopped();
-    // The total has reached `share` percent (80 or 100) of the budget.
-    void budgetWarning(int share);
+    // The month's spending, `spent` francs, has reached `share` percent (80
+    // or 100) of `budget` francs.
+    void budgetWarning(int share, double spent, double budget);
 
 private:
     // A package's hours, remaining time and messages.
@@ -190,11 +192,8 @@ private:
     void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
     void appendCallRecord(const BasOrvalis::CallSummary& call);
     void calculForfait(const Forfait& forfait);
-    // The user is told once when the total reaches 80 %, then 100 %, of the
-    // monthly budget, in a notice that holds nothing up, and budgetWarning()
-    // is sent. A total that falls back under a share (a reset of the total,
-    // a budget raised) makes its warning due again. The warnings given are
-    // stored, so a new start does not repeat them.
+    // The watch of the monthly budget (BudgetWatch), the call in progress
+    // included; its warnings are sent as budgetWarning().
     void checkBudget();
 
     void renewPackage(const Package& package);
@@ -219,4 +218,5 @@ private:
     QTime m_tempsRestant;
     // When the call in progress was last kept in the recovery file.
     QDateTime m_kept;
+    BudgetWatch m_budget;
 };

@@ -2,6 +2,7 @@
 // onto the calculator's answer codes.
 #include "forms/MessageBoxPresenter.h"
 
+#include "BasOrvalis/MessageText.h"
 #include "common/StringTable.h"
 #include "forms/BusyGate.h"
 
@@ -36,10 +37,7 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* owner, BusyGate& gate)
     , m_gate(gate) {}
 
 QString MessageBoxPresenter::messageText(int messageNumber, int secondNumber) {
-    QString text = StringTable::text(messageNumber);
-    if (secondNumber != 0)
-        text += QLatin1Char('\n') + StringTable::text(secondNumber);
-    return text;
+    return MessageText(messageNumber, secondNumber);
 }
 
 int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNumber,
@@ -58,9 +56,13 @@ int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNu
 
 void MessageBoxPresenter::ShowNotice(int titleNumber, int buttons, int messageNumber,
                                      int secondNumber) {
+    ShowNoticeOf({titleNumber, buttons, messageNumber, secondNumber, {}});
+}
+
+void MessageBoxPresenter::ShowNoticeOf(const ShownMessage& message) {
     QApplication::beep();
-    auto* box = new QMessageBox(iconOf(buttons), StringTable::text(titleNumber),
-                                messageText(messageNumber, secondNumber), QMessageBox::Ok, m_owner);
+    auto* box = new QMessageBox(iconOf(message.buttons), StringTable::text(message.title),
+                                MessageText(message), QMessageBox::Ok, m_owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

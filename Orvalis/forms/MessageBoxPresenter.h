@@ -23,6 +23,7 @@ public:
     // A box that is not modal and leaves the gate free: the ticks and the
     // remote commands go on while it is open. It goes when it is closed.
     void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+    void ShowNoticeOf(const BasOrvalis::ShownMessage& message) override;
 
     // The text of a message: its line, and the second line under it.
     static QString messageText(int messageNumber, int secondNumber);

@@ -133,9 +133,9 @@ void FrmSurveillance::MnuOptions_Click(int index) {
     updateMenu();
 }
 
-void FrmSurveillance::showBudgetWarning(int share) {
-    const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage(share);
-    notify(StringTable::text(message.title), BasOrvalis::MessageText(message.line, message.second),
+void FrmSurveillance::showBudgetWarning(int share, double spent, double budget) {
+    const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage({share, spent, budget});
+    notify(StringTable::text(message.title), BasOrvalis::MessageText(message),
            QSystemTrayIcon::Warning);
 }
 

@@ -34,9 +34,10 @@ public:
 
     QSystemTrayIcon& trayIcon() { return m_trayIcon; }
 
-    // The calculator's warning that the total reached `share` percent of the
-    // monthly budget, shown as a notification of the icon.
-    void showBudgetWarning(int share);
+    // The calculator's warning that the month's spending, `spent` francs,
+    // reached `share` percent of the monthly budget of `budget` francs,
+    // shown as a notification of the icon.
+    void showBudgetWarning(int share, double spent, double budget);
     QMenu& MnuContextuel() { return m_MnuContextuel; }
     QAction* MnuOptions(int index) const {
         return m_MnuOptions.at(static_cast<std::size_t>(index));

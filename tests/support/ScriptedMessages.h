@@ -12,7 +12,8 @@
 
 namespace BasOrvalis {
 inline void PrintTo(const ShownMessage& m, std::ostream* os) {
-    *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second << "}";
+    *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second << ", {"
+        << m.arguments.join(QStringLiteral(", ")).toStdString() << "}}";
 }
 } // namespace BasOrvalis
 
@@ -32,6 +33,9 @@ public:
         answers.pop_front();
         return answer;
     }
+
+    // A notice with values is kept with them.
+    void ShowNoticeOf(const BasOrvalis::ShownMessage& message) override { shown.append(message); }
 
     std::deque<int> answers;
     QVector<BasOrvalis::ShownMessage> shown;

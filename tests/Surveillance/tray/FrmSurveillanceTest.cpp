@@ -127,7 +127,7 @@ TEST(FrmSurveillanceWithoutTray, TellsItsNoticesOnTheErrorOutput) {
     FrmSurveillance form(rig.menu, rig.watcher, rig.finder);
     const ErrorOutput errors;
     form.Form_Load();
-    form.showBudgetWarning(80);
+    form.showBudgetWarning(80, 8.5, 10.0);
     EXPECT_EQ(errors.lines(),
               (QStringList{
                   "Tavelnor : aucune zone de notification n'est disponible ; la surveillance du "
@@ -136,5 +136,6 @@ TEST(FrmSurveillanceWithoutTray, TellsItsNoticesOnTheErrorOutput) {
                   "ne démarrera pas à l'ouverture de session.",
                   "Tavelnor : Cette connexion n'est pas chronométrée : Orvalis n'a pas pu être "
                   "démarré.",
-                  "Tavelnor : Le Coût Total a atteint 80\u00a0% de votre budget mensuel."}));
+                  "Tavelnor : Ce mois-ci, vos communications ont coûté 8,50\u00a0F, soit "
+                  "80\u00a0% de votre budget mensuel de 10,00\u00a0F."}));
 }
