@@ -1,6 +1,7 @@
 // Every message of the calculator is built from string-table numbers: a
 // title, a line and an optional second line, after a beep. The windows show
-// them in message boxes; tests answer them from a script.
+// them in message boxes; tests answer them from a script. A line may hold
+// values (%1, %2...), given with the message as texts.
 #pragma once
 
 #include <QStringList>

@@ -12,7 +12,6 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/MoneyTexts.h"
-#include "BasOrvalis/MonthlyBudget.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
@@ -40,8 +39,10 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_messages(messages)
     , m_host(host)
     , m_recorder(settings, store, log, messages)
-    , m_keeper(settings, messages, m_recorder)
+    , m_budget(settings, m_recorder, clock, messages)
+    , m_keeper(settings, messages, m_recorder, m_budget)
     , m_selection(settings) {
+    connect(&m_budget, &BudgetWatch::warned, this, &CallEngine::budgetWarning);
     AfficherReductions();
 }
 
@@ -63,7 +64,7 @@ void CallEngine::Form_Unload() {
         endCall();
         return;
     }
-    m_recorder.saveTotal(m_selection.type(), m_tempsRestant);
+    saveTotal(m_selection.type(), m_tempsRestant);
     m_recorder.retry();
 }
 
@@ -125,7 +126,8 @@ void CallEngine::beginCall() {
 void CallEngine::endCall() {
     const CallInProgress call = callInProgress(m_clock.now());
     m_keeper.keepAtStop(call);
-    m_recorder.saveTotal(call.call.type, m_tempsRestant);
+    m_budget.countCall(call.call.end, call.call.cost);
+    saveTotal(call.call.type, m_tempsRestant);
     if (const auto record = BuildCallRecord(call.call))
         m_recorder.append(*record, call.call.end);
     m_keeper.forget();
@@ -443,17 +445,7 @@ void CallEngine::VerifierRazAuto() {
 }
 
 void CallEngine::checkBudget() {
-    const int share = BudgetShare(m_settings.CoutTotal, m_settings.BudgetMensuel);
-    if (share == m_settings.AlerteBudget)
-        return;
-    const bool reached = share > m_settings.AlerteBudget;
-    m_settings.AlerteBudget = share;
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::AlerteBudget);
-    if (!reached)
-        return;
-    const ShownMessage message = BudgetMessage(share);
-    m_messages.ShowNotice(message.title, message.buttons, message.line, message.second);
-    emit budgetWarning(share);
+    m_budget.check(m_state.EnCours ? m_state.CoutAppel : 0.f);
 }
 
 void CallEngine::AfficherTotal() {
@@ -473,6 +465,10 @@ void CallEngine::updateTotal() {
 void CallEngine::refreshCombined(int temporalisSlice) {
     m_panel.indicators[2].text = TariffEngine::CombinedReduction(
         m_selection.type(), m_state.DiviseurReduit, temporalisSlice);
+}
+
+void CallEngine::saveTotal(CommunicationType type, const QTime& tempsRestant) {
+    m_recorder.saveTotal(type, tempsRestant, m_budget.storedValues());
 }
 
 QString CallEngine::coutText() const {

@@ -11,6 +11,7 @@
 // Form_Unload() when the program ends.
 #pragma once
 
+#include "engine/BudgetWatch.h"
 #include "engine/CallKeeper.h"
 #include "engine/CallLogSink.h"
 #include "engine/CallRecorder.h"
@@ -150,8 +151,9 @@ signals:
     void changed();
     void callStarted();
     void callStopped();
-    // The total has reached `share` percent (80 or 100) of the budget.
-    void budgetWarning(int share);
+    // The month's spending, `spent` francs, has reached `share` percent (80
+    // or 100) of `budget` francs.
+    void budgetWarning(int share, double spent, double budget);
 
 private:
     // A package's hours, remaining time and messages.
@@ -190,12 +192,12 @@ private:
     // During a call the total holds the cost so far.
     void updateTotal();
     void refreshCombined(int temporalisSlice = 0);
+    // The total, the package time left of `type` and the month's spending,
+    // stored together.
+    void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
     void calculForfait(const Forfait& forfait);
-    // The user is told once when the total reaches 80 %, then 100 %, of the
-    // monthly budget, in a notice that holds nothing up, and budgetWarning()
-    // is sent. A total that falls back under a share (a reset of the total,
-    // a budget raised) makes its warning due again. The warnings given are
-    // stored, so a new start does not repeat them.
+    // The watch of the monthly budget (BudgetWatch), the call in progress
+    // included; its warnings are sent as budgetWarning().
     void checkBudget();
 
     void renewPackage(const Package& package);
@@ -208,6 +210,7 @@ private:
     BasOrvalis::MessagePresenter& m_messages;
     EngineHost* m_host;
     CallRecorder m_recorder;
+    BudgetWatch m_budget;
     CallKeeper m_keeper;
 
     CallState m_state;

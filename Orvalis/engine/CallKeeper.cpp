@@ -5,10 +5,12 @@
 
 using namespace BasOrvalis;
 
-CallKeeper::CallKeeper(Settings& settings, MessagePresenter& messages, CallRecorder& recorder)
+CallKeeper::CallKeeper(Settings& settings, MessagePresenter& messages, CallRecorder& recorder,
+                       BudgetWatch& budget)
     : m_settings(settings)
     , m_messages(messages)
-    , m_recorder(recorder) {}
+    , m_recorder(recorder)
+    , m_budget(budget) {}
 
 void CallKeeper::begin(const CallInProgress& call) {
     m_tickKept = false;
@@ -65,8 +67,9 @@ CallKeeper::Recovery CallKeeper::recover(const QDateTime& now) {
     // kept with the call counts it once either way.
     if (record)
         m_recorder.append(*record, call.end);
+    m_budget.countRecoveredCall(call.end, call.cost, m_settings.CoutTotal, call.total);
     m_settings.CoutTotal = call.total;
-    m_recorder.saveTotal(call.type, kept->tempsRestant);
+    m_recorder.saveTotal(call.type, kept->tempsRestant, m_budget.storedValues());
     m_file->remove();
     return record ? Recovery::Logged : Recovery::Nothing;
 }

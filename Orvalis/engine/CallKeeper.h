@@ -4,6 +4,7 @@
 // when a calculator killed before its end left it there.
 #pragma once
 
+#include "engine/BudgetWatch.h"
 #include "engine/CallRecorder.h"
 #include "engine/RecoveryFile.h"
 
@@ -15,7 +16,7 @@
 class CallKeeper final {
 public:
     CallKeeper(BasOrvalis::Settings& settings, BasOrvalis::MessagePresenter& messages,
-               CallRecorder& recorder);
+               CallRecorder& recorder, BudgetWatch& budget);
     Q_DISABLE_COPY_MOVE(CallKeeper)
 
     // Without a file (null, the default) nothing is kept.
@@ -43,7 +44,8 @@ public:
     // At start: a call left in the file is logged and its total stored,
     // once, whatever the dead calculator had stored; a call whose record is
     // already logged (its stop was cut short after the record) is neither
-    // logged nor counted again; an unreadable file is set aside at `now`.
+    // logged nor counted again, in the total or in the month's spending; an
+    // unreadable file is set aside at `now`.
     Recovery recover(const QDateTime& now);
 
 private:
@@ -52,6 +54,7 @@ private:
     BasOrvalis::Settings& m_settings;
     BasOrvalis::MessagePresenter& m_messages;
     CallRecorder& m_recorder;
+    BudgetWatch& m_budget;
     RecoveryFile* m_file = nullptr;
     // The instant of the call kept at its start or last round.
     QDateTime m_kept;

@@ -135,7 +135,8 @@ StoredValue CallRecorder::storedValueOf(const QString& section, const QString& k
     return {section, key, entry ? StoredTextOf(m_settings, *entry) : QString()};
 }
 
-void CallRecorder::saveTotal(CommunicationType type, const QTime& tempsRestant) {
+void CallRecorder::saveTotal(CommunicationType type, const QTime& tempsRestant,
+                             const QVector<StoredValue>& others) {
     QVector<StoredValue> values{storedValueOf(Sections::Parametres, Keys::CoutTotal)};
     if (type == CommunicationType::ForfaitLocal) {
         m_settings.TempsForfaitLocal = tempsRestant;
@@ -144,7 +145,7 @@ void CallRecorder::saveTotal(CommunicationType type, const QTime& tempsRestant) 
         m_settings.TempsLibreAcces = tempsRestant;
         values.append(storedValueOf(Sections::ServicesFt, Keys::TempsLibreAcces));
     }
-    store(values);
+    store(values + others);
 }
 
 bool CallRecorder::writeWaitingSettings() {

@@ -56,8 +56,10 @@ public:
     // The value of a stored field of Settings, in its text form.
     StoredValue storedValueOf(const QString& section, const QString& key) const;
     // "Cout Total" and, for a package type, its time left (`tempsRestant`,
-    // which Settings take), stored as store() does.
-    void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
+    // which Settings take), stored with `others` in one write, as store()
+    // does.
+    void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant,
+                   const QVector<StoredValue>& others = {});
 
     // Writes what waits, records and values, when the disk takes them now.
     void retry();

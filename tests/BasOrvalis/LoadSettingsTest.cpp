@@ -46,6 +46,8 @@ Settings SampleSettings() {
     s.PersoReductions = true;
     s.BudgetMensuel = 150.5f;
     s.AlerteBudget = 80;
+    s.MoisBudget = QDate(2026, 11, 1);
+    s.DepensesMois = 42.5f;
     return s;
 }
 
@@ -105,6 +107,8 @@ const StoredKey SampleStore[] = {
     {"Tarification", "Perso - Reduction applicables", "True"},
     {"Parametres", "Budget Mensuel", "150,5"},
     {"Parametres", "Budget Mensuel : Alerte", "80"},
+    {"Parametres", "Budget Mensuel : Mois", "01/11/26"},
+    {"Parametres", "Budget Mensuel : Depenses du mois", "42,5"},
 };
 
 void SaveAll(SettingsStore& store, const Settings& settings, const QLocale& locale) {
@@ -145,6 +149,8 @@ void ExpectSameFields(const Settings& actual, const Settings& expected) {
     EXPECT_EQ(actual.PersoReductions, expected.PersoReductions);
     EXPECT_EQ(actual.BudgetMensuel, expected.BudgetMensuel);
     EXPECT_EQ(actual.AlerteBudget, expected.AlerteBudget);
+    EXPECT_EQ(actual.MoisBudget, expected.MoisBudget);
+    EXPECT_FLOAT_EQ(actual.DepensesMois, expected.DepensesMois);
 }
 
 TEST(SettingsKeys, EveryFieldOnceUnderItsOwnKey) {

@@ -2,7 +2,8 @@
 // few seconds, "stop", and the record appended to the month's log is the
 // one the tariff engine builds for the same start, duration and end. A
 // second copy started meanwhile leaves without a window or a write. A call
-// whose calculator is killed is logged at the next start.
+// whose calculator is killed is logged at the next start; killed under a
+// shifted clock, it leaves nothing in shared memory.
 #include "e2e/CalculatorFixture.h"
 #include "support/ReferenceCall.h"
 
@@ -14,6 +15,7 @@
 #include "engine/RecoveryFile.h"
 #include "platform/LocaleFormats.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDBusInterface>
 #include <QDir>
@@ -175,4 +177,24 @@ TEST_F(OrvalisEndToEnd, KillRightAfterAStopLeavesNothingToRecover) {
     EXPECT_EQ(fileDigest(log), logged);
     EXPECT_EQ(fileDigest(run.storePath()), stored);
     expectLoggedAsTheEngineBuildsIt(run, today, today);
+}
+
+TEST(ShiftedClock, AProgramKilledLeavesNothingInSharedMemory) {
+    if (!CalculatorRun::sessionAvailable() || CalculatorRun::fakeTimeLibrary().isEmpty())
+        GTEST_SKIP() << "needs an X display, a session bus and libfaketime";
+    qint64 killed = 0;
+    {
+        CalculatorRun run;
+        run.fakeTime(QStringLiteral("2026-03-10 10:00:00"));
+        ASSERT_TRUE(run.startAndWaitForBus(15000));
+        killed = run.process().processId();
+        ASSERT_TRUE(run.killAndWaitForBus(10000));
+    }
+    const QString ofKilled = QLatin1Char('_') + QString::number(killed);
+    const QString ofRun =
+        QStringLiteral("orvalis_faketime_%1").arg(QCoreApplication::applicationPid());
+    for (const QString& name : QDir(QStringLiteral("/dev/shm")).entryList(QDir::Files)) {
+        EXPECT_FALSE(name.endsWith(ofKilled)) << qPrintable(name);
+        EXPECT_FALSE(name.contains(ofRun)) << qPrintable(name);
+    }
 }
