@@ -221,6 +221,7 @@ TEST_P(RoundTripTest, DefaultsComeBack) {
     Settings loaded = LoadSettings(temporary.store(), locale);
     // A short date keeps two digits of the year: the default 1899 is not kept.
     loaded.DerniereRaz = Settings().DerniereRaz;
+    loaded.MoisBudget = Settings().MoisBudget;
     ExpectSameFields(loaded, Settings());
 }
 
