@@ -115,6 +115,15 @@ void JournalRows::append(const JournalRows& from, int row) {
     ++m_count;
 }
 
+QByteArrayView JournalRows::fileBytes() const {
+    return m_bytes;
+}
+
+void JournalRows::appendFileBytes(const QByteArray& bytes) {
+    m_bytes.append(bytes);
+    m_count = int(LogFile::recordCount(m_bytes.size()));
+}
+
 int JournalRows::available(int row) const {
     const qint64 start = qint64(row) * CallRecord::SlotSize;
     return int(qBound<qint64>(0, m_bytes.size() - start, qint64(CallRecord::DataSize)));

@@ -34,6 +34,12 @@ public:
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);
 
+    // The bytes held, slot after slot: for a log, the part of its file read so far.
+    QByteArrayView fileBytes() const;
+    // Bytes that a log file gained after those held; they may complete the
+    // held last record before adding records of their own.
+    void appendFileBytes(const QByteArray& bytes);
+
 private:
     // The stored bytes of a record's data that the buffer holds (up to 84).
     int available(int row) const;

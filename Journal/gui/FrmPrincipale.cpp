@@ -213,7 +213,14 @@ bool FrmPrincipale::LoadLog(const QString& name, int index) {
                       .arg(name, error));
         return false;
     }
-    addJournal(index, std::move(model), LogFolder::captionFor(name));
+    BasJournal::LogModel* log = model.get();
+    FrmJournal* journal = addJournal(index, std::move(model), LogFolder::captionFor(name));
+    connect(log, &BasJournal::LogModel::followFailed, journal, [this, journal](const QString& why) {
+        showError(
+            QStringLiteral("Les nouveaux appels du journal « %1 » ne peuvent pas être lus : %2")
+                .arg(journal->windowTitle(), why));
+    });
+    log->follow();
     NoteRecentFile(name);
     return true;
 }
@@ -347,8 +354,11 @@ void FrmPrincipale::logDeleted(const QString& name) {
 }
 
 void FrmPrincipale::logRenamed(const QString& oldName, const QString& newName) {
-    for (FrmJournal* journal : windowsShowing(oldName))
+    for (FrmJournal* journal : windowsShowing(oldName)) {
         journal->setWindowTitle(LogFolder::captionFor(newName));
+        if (BasJournal::LogModel* log = journal->log())
+            log->setPath(m_folder.pathOf(newName));
+    }
     m_recent.rename(oldName, newName);
     RefreshRecentMenus();
     updateFrameState();
