@@ -76,12 +76,27 @@ QString asText(const QVector<CallRecord>& records) {
     return out;
 }
 
+void warn(const QString& message) {
+    QTextStream(stderr) << "orvalis-cli log show : " << message << '\n';
+}
+
 int fail(const QString& message) {
-    QTextStream(stderr) << "orvalis-cli: " << message << '\n';
+    warn(message);
     return 1;
 }
 
 } // namespace
+
+CliHelp help() {
+    return {QStringLiteral("log show"), QStringLiteral("FICHIER [--format json|csv|text]"),
+            QStringLiteral("affiche les appels d'un journal"),
+            QStringLiteral("Affiche les enregistrements d'un journal tels que le Journal les lit,\n"
+                           "numérotés à partir de 1. Ne modifie rien.\n"
+                           "\n"
+                           "Options :\n"
+                           "  --format json|csv|text  la forme du texte affiché (text par défaut)\n"
+                           "  --help                  affiche cette aide\n")};
+}
 
 int run(const QStringList& arguments) {
     QString format = QStringLiteral("text");
@@ -92,21 +107,34 @@ int run(const QStringList& arguments) {
         else if (path.isEmpty() && !arguments.at(i).startsWith(QLatin1String("--")))
             path = arguments.at(i);
         else
-            return fail(QStringLiteral("argument inattendu : %1").arg(arguments.at(i)));
+            return CliUsage::badArguments(
+                help(), QStringLiteral("argument inattendu « %1 »").arg(arguments.at(i)));
     }
     if (path.isEmpty())
-        return fail(
-            QStringLiteral("usage : orvalis-cli log show FICHIER [--format json|csv|text]"));
+        return CliUsage::badArguments(help(), QStringLiteral("aucun fichier journal"));
     if (format != QLatin1String("json") && format != QLatin1String("csv") &&
         format != QLatin1String("text"))
-        return fail(QStringLiteral("format inconnu : %1 (json, csv ou text)").arg(format));
+        return CliUsage::badArguments(
+            help(), QStringLiteral("format inconnu : %1 (json, csv ou text)").arg(format));
     if (!QFileInfo(path).isFile())
         return fail(QStringLiteral("fichier journal introuvable : %1").arg(path));
 
     QVector<CallRecord> records;
+    QVector<qint64> withoutHeader;
     QString error;
-    if (!LogFile::readAll(path, &records, &error))
+    if (!LogFile::readAll(path, &records, &error, &withoutHeader))
         return fail(QStringLiteral("lecture impossible de %1 : %2").arg(path, error));
+    // Records without the header are printed as the viewer shows them, and
+    // told here; a file that holds none with it is no call log.
+    for (const qint64 number : withoutHeader)
+        warn(QStringLiteral("%1 : l'enregistrement %2 ne commence pas par l'en-tête d'un "
+                            "enregistrement de journal")
+                 .arg(path)
+                 .arg(number));
+    if (!records.isEmpty() && withoutHeader.size() == records.size())
+        return fail(QStringLiteral("%1 n'est pas un journal d'appels : aucun de ses "
+                                   "enregistrements n'est valide")
+                        .arg(path));
 
     const QString out = format == QLatin1String("json")  ? asJson(records)
                         : format == QLatin1String("csv") ? asCsv(records)

@@ -2,11 +2,15 @@
 // a call log as the log viewer reads them. Never writes anything.
 #pragma once
 
+#include "cli/CliHelp.h"
+
 #include <QStringList>
 
 namespace LogShowCommand {
 
-// Arguments after "log show"; returns the exit status.
+CliHelp help();
+// Arguments after "log show"; returns the exit status: 2 for bad arguments,
+// 1 for a file that cannot be read.
 int run(const QStringList& arguments);
 
 } // namespace LogShowCommand

@@ -33,11 +33,7 @@ struct PriceRequest {
 };
 
 int fail(const QString& message) {
-    QTextStream(stderr) << "orvalis-cli price : " << message << '\n'
-                        << "usage : orvalis-cli price --type TEXTE --number TEXTE"
-                           " --start AAAA-MM-JJTHH:MM:SS --end AAAA-MM-JJTHH:MM:SS"
-                           " [--rate TEXTE] [--config FICHIER] [--yes]\n";
-    return 2;
+    return CliUsage::badArguments(help(), message);
 }
 
 // Reads "--name value" pairs and the "--yes" switch; false with a message
@@ -136,6 +132,26 @@ QString callJson(const SimulatedCall& call) {
 }
 
 } // namespace
+
+CliHelp help() {
+    return {QStringLiteral("price"),
+            QStringLiteral("--type TEXTE --number TEXTE --start AAAA-MM-JJTHH:MM:SS"
+                           " --end AAAA-MM-JJTHH:MM:SS [--rate TEXTE] [--config FICHIER] [--yes]"),
+            QStringLiteral("calcule le coût d'un appel comme la calculatrice"),
+            QStringLiteral(
+                "Fait passer un appel, seconde après seconde, par le moteur de la calculatrice\n"
+                "et affiche en JSON ce qu'il coûte, avec l'enregistrement qui serait inscrit\n"
+                "au journal. Lit les paramètres sans jamais les modifier.\n"
+                "\n"
+                "Options :\n"
+                "  --type TEXTE       le type de communication, tel que la calculatrice le nomme\n"
+                "  --number TEXTE     le numéro appelé, tel que la calculatrice le propose\n"
+                "  --start, --end     le début et la fin de l'appel (AAAA-MM-JJTHH:MM:SS)\n"
+                "  --rate TEXTE       le tarif d'un appel Kiosque Micro\n"
+                "  --config FICHIER   les paramètres à lire au lieu de ceux de l'utilisateur\n"
+                "  --yes              répond Oui à chaque question de la calculatrice (Non sinon)\n"
+                "  --help             affiche cette aide\n")};
+}
 
 int run(const QStringList& arguments) {
     PriceRequest request;

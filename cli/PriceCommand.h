@@ -3,10 +3,13 @@
 // settings, never writes them.
 #pragma once
 
+#include "cli/CliHelp.h"
+
 #include <QStringList>
 
 namespace PriceCommand {
 
+CliHelp help();
 // Arguments after "price"; returns the exit status (2 for bad arguments).
 int run(const QStringList& arguments);
 

@@ -38,10 +38,9 @@ QString AlternativeTexts() {
 }
 
 int fail(int status, const QString& message) {
-    QTextStream(stderr) << "orvalis-cli reprice : " << message << '\n';
     if (status == 2)
-        QTextStream(stderr) << "usage : orvalis-cli reprice FICHIER... --as TYPE [--as TYPE...]"
-                               " [--config FICHIER]\n";
+        return CliUsage::badArguments(help(), message);
+    QTextStream(stderr) << "orvalis-cli reprice : " << message << '\n';
     return status;
 }
 
@@ -202,6 +201,25 @@ QString TotalsJson(const Repricing::Totals& totals) {
 }
 
 } // namespace
+
+CliHelp help() {
+    return {
+        QStringLiteral("reprice"),
+        QStringLiteral("FICHIER... --as TYPE [--as TYPE...] [--config FICHIER]"),
+        QStringLiteral("calcule ce qu'auraient coûté les appels des journaux sous d'autres types"),
+        QStringLiteral(
+            "Affiche en JSON ce qu'auraient coûté les appels des journaux sous chaque\n"
+            "type demandé, calculés par le moteur de la calculatrice, avec les\n"
+            "enregistrements qui n'ont pas pu être lus et pourquoi (null là où un type\n"
+            "ne donne pas de prix pour un appel). Ne modifie rien.\n"
+            "\n"
+            "Options :\n"
+            "  --as TYPE          un type sous lequel compter les appels (répétable) :\n"
+            "                     %1\n"
+            "  --config FICHIER   les paramètres à lire au lieu de ceux de l'utilisateur\n"
+            "  --help             affiche cette aide\n")
+            .arg(AlternativeTexts())};
+}
 
 int run(const QStringList& arguments) {
     RepriceRequest request;

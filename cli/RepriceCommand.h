@@ -4,10 +4,13 @@
 // never writes them.
 #pragma once
 
+#include "cli/CliHelp.h"
+
 #include <QStringList>
 
 namespace RepriceCommand {
 
+CliHelp help();
 // Arguments after "reprice"; returns the exit status: 2 for bad arguments,
 // 1 for a file that cannot be read.
 int run(const QStringList& arguments);

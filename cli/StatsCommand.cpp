@@ -15,13 +15,6 @@ namespace StatsCommand {
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("usage : orvalis-cli stats [FICHIER...] [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]\n"
-                   "  Sans FICHIER : les journaux du dossier des journaux que la période couvre ;\n"
-                   "  --to vaut aujourd'hui, --from le premier jour du mois de --to.\n"
-                   "  Avec FICHIER : sans --from ni --to, du premier jour du premier mois des\n"
-                   "  journaux au dernier jour du dernier.\n");
-
 struct StatsRequest {
     QStringList files;
     QDate from;
@@ -29,9 +22,9 @@ struct StatsRequest {
 };
 
 int fail(int status, const QString& message) {
-    QTextStream(stderr) << "orvalis-cli stats : " << message << '\n';
     if (status == 2)
-        QTextStream(stderr) << Usage;
+        return CliUsage::badArguments(help(), message);
+    QTextStream(stderr) << "orvalis-cli stats : " << message << '\n';
     return status;
 }
 
@@ -87,6 +80,27 @@ Repricing::DayRange period(const StatsRequest& request) {
 }
 
 } // namespace
+
+CliHelp help() {
+    return {QStringLiteral("stats"),
+            QStringLiteral("[FICHIER...] [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]"),
+            QStringLiteral("affiche en JSON où est allé l'argent sur une période"),
+            QStringLiteral(
+                "Affiche en JSON les chiffres de la fenêtre des statistiques du Journal :\n"
+                "appels, durées et coûts par type, par distance, par jour et par heure, les\n"
+                "dix appels les plus chers, les remises à zéro et les enregistrements qui\n"
+                "n'ont pas pu être lus et pourquoi. Ne modifie rien.\n"
+                "\n"
+                "Sans FICHIER, lit les journaux du dossier des journaux que la période\n"
+                "couvre ; --to vaut alors aujourd'hui et --from le premier jour du mois de\n"
+                "--to. Avec FICHIER, sans --from ni --to, la période va du premier jour du\n"
+                "premier mois des journaux au dernier jour du dernier.\n"
+                "\n"
+                "Options :\n"
+                "  --from AAAA-MM-JJ  le premier jour compté\n"
+                "  --to AAAA-MM-JJ    le dernier jour compté\n"
+                "  --help             affiche cette aide\n")};
+}
 
 int run(const QStringList& arguments) {
     StatsRequest request;

@@ -3,6 +3,8 @@
 
 #include "common/Cp1252.h"
 
+#include <algorithm>
+
 namespace {
 
 // The stored form of a text variable holding a line break: type 8 (text),
@@ -50,6 +52,10 @@ CallRecord CallRecord::fromBytes(const char* data, int size) {
 QString CallRecord::storedText(QByteArrayView data, int index) {
     const QByteArrayView stored = storedField(data, index);
     return Cp1252::decode(stored.data(), int(stored.size())).trimmed();
+}
+
+bool CallRecord::startsWithHeader(const char* data, int size) {
+    return size >= HeaderSize && std::equal(Header, Header + HeaderSize, data);
 }
 
 const QString& CallRecord::field(int index) const {

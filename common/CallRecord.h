@@ -42,6 +42,9 @@ struct CallRecord {
     }
     // Its text as stored, without the blanks around it.
     static QString storedText(QByteArrayView data, int index);
+    // True when the slot begins with the line-break header that starts every
+    // record; a slot without it holds no record of a call log.
+    static bool startsWithHeader(const char* data, int size);
 
     const QString& field(int index) const;
     QString& field(int index);

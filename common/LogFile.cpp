@@ -31,7 +31,18 @@ bool openForWriting(QFile& file, QIODevice::OpenMode mode, QString* error) {
 }
 
 bool writeAt(QFile& file, qint64 offset, const QByteArray& bytes, QString* error) {
-    if (!file.seek(offset) || file.write(bytes) != bytes.size()) {
+    if (!file.seek(offset)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    qint64 done = file.write(bytes);
+    // The rest of a write cut short is tried once more: the system then
+    // tells why it refused it.
+    if (done >= 0 && done < bytes.size()) {
+        const qint64 more = file.write(bytes.constData() + done, bytes.size() - done);
+        done = more < 0 ? -1 : done + more;
+    }
+    if (done != bytes.size()) {
         setError(error, file.errorString());
         return false;
     }
@@ -51,11 +62,14 @@ qint64 recordCount(qint64 length) {
 
 bool append(const QString& path, const CallRecord& record, QString* error) {
     QFile file(path);
-    if (!openForWriting(file, QIODevice::ReadWrite, error))
+    // Unbuffered: a write the disk refuses fails here, not in a later flush
+    // that would leave its bytes behind the file's back.
+    if (!openForWriting(file, QIODevice::ReadWrite | QIODevice::Unbuffered, error))
         return false;
+    const qint64 length = file.size();
     // The next slot after every byte the file holds: a record is never
     // written over, even in a file whose end is damaged.
-    const qint64 offset = recordCount(file.size()) * CallRecord::SlotSize;
+    const qint64 offset = recordCount(length) * CallRecord::SlotSize;
     bool written = writeAt(file, offset, record.toBytes(), error);
     // A record reported written is on the disk, and so is the entry of a
     // file it created: a power cut cannot take them.
@@ -63,6 +77,10 @@ bool append(const QString& path, const CallRecord& record, QString* error) {
         setError(error, QStringLiteral("%1 n'a pas pu être écrit sur le disque").arg(path));
         written = false;
     }
+    // A record cut short by a full disk would be read as a call: the file
+    // goes back to what it held before.
+    if (!written && file.size() != length && file.resize(length))
+        DiskSync::flush(file);
     file.close();
     return written && file.error() == QFile::NoError;
 }
@@ -98,16 +116,21 @@ bool readBytes(const QString& path, QByteArray* bytes, QString* error) {
     return true;
 }
 
-bool readAll(const QString& path, QVector<CallRecord>* records, QString* error) {
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error,
+             QVector<qint64>* withoutHeader) {
     QByteArray bytes;
     if (!readBytes(path, &bytes, error))
         return false;
     const qint64 count = recordCount(bytes.size());
     records->clear();
     records->reserve(count);
+    if (withoutHeader)
+        withoutHeader->clear();
     for (qint64 i = 0; i < count; ++i) {
         const QByteArrayView data = recordData(bytes, i);
         records->append(CallRecord::fromBytes(data.data(), int(data.size())));
+        if (withoutHeader && !CallRecord::startsWithHeader(data.data(), int(data.size())))
+            withoutHeader->append(i + 1);
     }
     return true;
 }

@@ -23,7 +23,8 @@ qint64 recordCount(qint64 length);
 // Appends one record after the last slot of the file, creating the file and
 // its folder when missing. The 84 data bytes go in one write; no existing
 // byte is touched; the record is on the disk when this returns true. On
-// failure returns false and sets *error when given.
+// failure returns false, sets *error (the system's reason) when given, and
+// leaves the file as long as it was: no part of a record stays.
 bool append(const QString& path, const CallRecord& record, QString* error = nullptr);
 
 // Writes a whole file from scratch, records in order (a saved search result).
@@ -37,6 +38,9 @@ QByteArrayView recordData(QByteArrayView fileBytes, qint64 index);
 bool readBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
 
 // Reads every record of a file. False (and *error) when it cannot be read.
-bool readAll(const QString& path, QVector<CallRecord>* records, QString* error = nullptr);
+// *withoutHeader, when given, receives the numbers (from 1) of the records
+// whose slot does not begin with the record header.
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error = nullptr,
+             QVector<qint64>* withoutHeader = nullptr);
 
 } // namespace LogFile

@@ -15,8 +15,9 @@ inline const QString ObjectPath = QStringLiteral("/FrmPrincipale");
 inline const QString InterfaceName = QStringLiteral("org.orvalis.Dde");
 // The link item: "start" while the calculator is idle, "stop" during a call.
 inline const QString StatusItem = QStringLiteral("TxtDDE");
-// The signal BudgetWarning(i share) of the interface, sent when the running
-// total reaches `share` percent (80, then 100) of the monthly budget.
+// The signal BudgetWarning(i share, d spent, d budget) of the interface,
+// sent when what the calls of the month cost, `spent` francs, reaches
+// `share` percent (80, then 100) of the monthly budget of `budget` francs.
 inline const QString BudgetWarningSignal = QStringLiteral("BudgetWarning");
 
 enum class Command {

@@ -1,10 +1,7 @@
 // Translations of Qt's own texts and a clean end on a terminating signal.
 #include "platform/ProgramStart.h"
 
-#include "platform/AppFolders.h"
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -29,21 +26,13 @@ void onTerminationSignal(int) {
 
 } // namespace
 
-QStringList qtTranslationFolders(const QString& programFolder) {
-    return {QDir::cleanPath(
-                QDir(programFolder).filePath(QStringLiteral(ORVALIS_TRANSLATIONS_FROM_BIN))),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
-}
-
 void installQtTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
-    for (const QString& folder : qtTranslationFolders(AppFolders::programFolder())) {
-        if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return;
-        }
-    }
-    delete translator;
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 void quitOnTermination(QCoreApplication& app) {

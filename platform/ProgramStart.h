@@ -1,18 +1,13 @@
 // What every program of the suite does as it starts, before its windows.
 #pragma once
 
-#include <QStringList>
-
 class QCoreApplication;
 
 namespace ProgramStart {
 
-// Where Qt's own translations are looked for, in order: those installed with
-// the suite (share/Orvalis/translations beside the programs' bin folder),
-// then Qt's own folder.
-QStringList qtTranslationFolders(const QString& programFolder);
-
-// Qt's own texts (standard buttons, file dialogs) in the user's language.
+// Qt's own texts (standard buttons, file dialogs) in the user's language,
+// from Qt's own translations folder (where Debian's qt6-translations-l10n
+// puts them).
 void installQtTranslations(QCoreApplication& app);
 
 // A terminating signal (SIGTERM at logout, SIGINT, SIGHUP) ends the event

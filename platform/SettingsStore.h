@@ -19,6 +19,10 @@ public:
     // The stored text, or defaultText when the key is absent.
     QString read(const QString& section, const QString& key,
                  const QString& defaultText = QString()) const;
+    // The text the file itself holds, without the values written since that
+    // wait for a sync that can write them.
+    QString fileText(const QString& section, const QString& key,
+                     const QString& defaultText = QString()) const;
     bool contains(const QString& section, const QString& key) const;
     // The keys of a section in the order they are stored.
     QStringList keys(const QString& section) const;
@@ -27,9 +31,16 @@ public:
     void removeSection(const QString& section);
     // Writes the store through to the disk (the file and its folder entry),
     // so that a value reported saved survives a power cut. False when the
-    // store cannot be written.
+    // store cannot be written; lastError() then tells the system's reason.
+    // The values written meanwhile are written at the next sync that can.
     bool syncToDisk();
+    const QString& lastError() const { return m_lastError; }
 
 private:
+    // True when the file holds every key and value of the store.
+    bool fileHoldsTheStore() const;
+    QString writeFailureReason() const;
+
     mutable QSettings m_settings;
+    QString m_lastError;
 };

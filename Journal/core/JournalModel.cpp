@@ -1,6 +1,7 @@
 // The table interface shared by log and search-result models.
 #include "core/JournalModel.h"
 
+#include "common/LogFile.h"
 #include "core/JournalColumns.h"
 
 namespace BasJournal {
@@ -62,6 +63,24 @@ void JournalModel::setRows(JournalRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
+    emit recordsChanged();
+}
+
+void JournalModel::appendFileBytes(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    const int before = m_rows.count();
+    const qint64 inLastSlot = m_rows.fileBytes().size() % CallRecord::SlotSize;
+    const bool lastCompleted = inLastSlot > 0 && inLastSlot < CallRecord::DataSize;
+    const int after = int(LogFile::recordCount(m_rows.fileBytes().size() + bytes.size()));
+    if (after > before)
+        beginInsertRows({}, before, after - 1);
+    m_rows.appendFileBytes(bytes);
+    if (after > before)
+        endInsertRows();
+    if (lastCompleted)
+        emit dataChanged(index(before - 1, 0), index(before - 1, JournalColumns::Count - 1));
+    emit recordsChanged();
 }
 
 } // namespace BasJournal

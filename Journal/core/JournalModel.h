@@ -27,8 +27,16 @@ public:
     // Every row as a record, in row order: what a saved result writes.
     QVector<CallRecord> records() const;
 
+signals:
+    // The records changed: loaded again, completed or appended to (the
+    // appended ones are also told by rowsInserted).
+    void recordsChanged();
+
 protected:
     void setRows(JournalRows rows);
+    // Bytes a log file gained: a record they complete is told changed, the
+    // records they add are inserted after the last row.
+    void appendFileBytes(const QByteArray& bytes);
 
 private:
     JournalRows m_rows;

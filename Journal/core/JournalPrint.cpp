@@ -73,6 +73,10 @@ const QVector<PrintedPage>& JournalPrint::pages() const {
     return m_pages;
 }
 
+int JournalPrint::finishedPages() const {
+    return m_nextRow < m_rows.count() ? pageNumber() - 1 : pageNumber();
+}
+
 void JournalPrint::PrintPageHeader() {
     // The first page's header is in the bold 14-point font of the start; the
     // later ones in the 12-point regular font the rows leave.

@@ -38,7 +38,9 @@ public:
     bool PrintNextRow();
 
     int pageNumber() const;
+    // The pages laid out so far; all but the last are finished while rows remain.
     const QVector<PrintedPage>& pages() const;
+    int finishedPages() const;
 
 private:
     void PrintPageHeader();

@@ -58,10 +58,6 @@ QByteArrayView JournalRows::recordData(int row) const {
     return LogFile::recordData(m_bytes, row);
 }
 
-const QByteArray& JournalRows::bytes() const {
-    return m_bytes;
-}
-
 QVector<CallRecord> JournalRows::records() const {
     std::array<FieldCache<QString>, CallRecord::FieldCount> texts;
     QVector<CallRecord> all;
@@ -106,6 +102,15 @@ void JournalRows::append(const JournalRows& from, int row) {
     m_bytes.append(CallRecord::DataSize - data.size(), ' ');
     m_bytes.append(SlotPadding, '\0');
     ++m_count;
+}
+
+const QByteArray& JournalRows::fileBytes() const {
+    return m_bytes;
+}
+
+void JournalRows::appendFileBytes(const QByteArray& bytes) {
+    m_bytes.append(bytes);
+    m_count = int(LogFile::recordCount(m_bytes.size()));
 }
 
 } // namespace BasJournal

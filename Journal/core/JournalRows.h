@@ -32,11 +32,15 @@ public:
     QByteArrayView storedBytes(int row, int fieldIndex) const;
     // The stored data of a record: up to 84 bytes.
     QByteArrayView recordData(int row) const;
-    // The records in their 94-byte slots, as a log file holds them.
-    const QByteArray& bytes() const;
 
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);
+
+    // The bytes held, slot after slot: for a log, the part of its file read so far.
+    const QByteArray& fileBytes() const;
+    // Bytes that a log file gained after those held; they may complete the
+    // held last record before adding records of their own.
+    void appendFileBytes(const QByteArray& bytes);
 
 private:
     QByteArray m_bytes;

@@ -1,48 +1,33 @@
 // The four views of the file manager's list.
 #include "gui/FileListViews.h"
 
+#include "gui/FileItemDelegate.h"
+
+#include <QAction>
 #include <QHeaderView>
 #include <QListView>
-#include <QMouseEvent>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 
 namespace Journal {
 
 namespace {
 
-// A click anywhere on an item ticks it, so the check box itself leaves the
-// mouse to the click; the space bar still ticks the current item.
-class ClickTicksDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return false;
-        default:
-            return QStyledItemDelegate::editorEvent(event, model, option, index);
-        }
-    }
-};
-
 constexpr int BigIconSize = 32;
 constexpr int SmallIconSize = 16;
+// The width of an item of the large-icon view, its name wrapped to it.
+constexpr int BigItemWidth = BigIconSize * 4;
 
 } // namespace
 
 FileListViews::FileListViews(QAbstractItemModel* model, QWidget* parent)
     : QStackedWidget(parent)
     , m_icons(new QListView(this))
-    , m_details(new QTreeView(this)) {
+    , m_details(new QTreeView(this))
+    , m_iconsDelegate(new FileItemDelegate(m_icons)) {
     m_icons->setObjectName(QStringLiteral("lvGestionIcons"));
     m_icons->setModel(model);
     m_icons->setResizeMode(QListView::Adjust);
-    m_icons->setUniformItemSizes(true);
+    m_icons->setItemDelegate(m_iconsDelegate);
 
     m_details->setObjectName(QStringLiteral("lvGestionDetails"));
     m_details->setModel(model);
@@ -54,11 +39,20 @@ FileListViews::FileListViews(QAbstractItemModel* model, QWidget* parent)
     m_details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_details->header()->setStretchLastSection(true);
 
+    m_details->setItemDelegate(new FileItemDelegate(m_details));
+
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(m_icons), static_cast<QAbstractItemView*>(m_details)}) {
         wire(view);
         addWidget(view);
     }
+    // F2 renames the current row, wherever its current cell is.
+    auto* rename = new QAction(this);
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
+    rename->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(rename);
+    connect(rename, &QAction::triggered, this,
+            [this] { editItem(currentView()->currentIndex().siblingAtColumn(0)); });
     setView(View::Detail);
 }
 
@@ -76,8 +70,11 @@ void FileListViews::setView(View view) {
     m_icons->setWrapping(true);
     m_icons->setIconSize(big ? QSize(BigIconSize, BigIconSize)
                              : QSize(SmallIconSize, SmallIconSize));
-    m_icons->setGridSize(big ? QSize(BigIconSize * 4, BigIconSize * 2 + 8) : QSize());
-    m_icons->setSpacing(big ? 0 : 4);
+    m_icons->setWordWrap(big);
+    m_iconsDelegate->setWrapWidth(big ? BigItemWidth : 0);
+    m_icons->setSpacing(big ? 8 : 4);
+    // The items are measured again for the view's new delegate width.
+    m_icons->doItemsLayout();
     setCurrentWidget(m_icons);
 }
 
@@ -99,7 +96,10 @@ QModelIndex FileListViews::selectedItem() const {
 }
 
 void FileListViews::editSelected() {
-    const QModelIndex item = selectedItem();
+    editItem(selectedItem());
+}
+
+void FileListViews::editItem(const QModelIndex& item) {
     if (!item.isValid())
         return;
     currentView()->setCurrentIndex(item);
@@ -107,7 +107,6 @@ void FileListViews::editSelected() {
 }
 
 void FileListViews::wire(QAbstractItemView* view) {
-    view->setItemDelegate(new ClickTicksDelegate(view));
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,6 +1,7 @@
 // The list of the file manager in the four views of a list view: large
-// icons, small icons, list and details, all over one model. A click on an
-// item ticks or unticks it; the details view sorts by a header click.
+// icons (each name whole, wrapped under its icon), small icons, list and
+// details, all over one model. A click on an item ticks or unticks it; the
+// details view sorts by a header click; F2 renames the current row.
 #pragma once
 
 #include <QStackedWidget>
@@ -11,6 +12,8 @@ class QListView;
 class QTreeView;
 
 namespace Journal {
+
+class FileItemDelegate;
 
 class FileListViews final : public QStackedWidget {
     Q_OBJECT
@@ -36,9 +39,11 @@ signals:
 
 private:
     void wire(QAbstractItemView* view);
+    void editItem(const QModelIndex& item);
 
     QListView* m_icons;
     QTreeView* m_details;
+    FileItemDelegate* m_iconsDelegate;
     View m_view = View::Detail;
 };
 

@@ -118,7 +118,8 @@ void FrmGestion::closeEvent(QCloseEvent* event) {
 void FrmGestion::createToolBar() {
     QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
     toolBar->setObjectName(QStringLiteral("picToolBar"));
-    toolBar->setMovable(false);
+    // Its grip shows that it can be moved to another side of the window.
+    toolBar->setMovable(true);
     toolBar->setIconSize(QSize(24, 24));
 
     const auto add = [this, toolBar](const char* key, const QString& tip) {

@@ -4,6 +4,7 @@
 
 #include "core/JournalColumns.h"
 #include "core/JournalSlots.h"
+#include "core/LogModel.h"
 #include "gui/JournalIcons.h"
 #include "platform/Twips.h"
 
@@ -83,6 +84,8 @@ FrmJournal::FrmJournal(int index, std::unique_ptr<BasJournal::JournalModel> mode
     m_txtVide->adjustSize();
     m_txtVide->move(8, 8);
     m_txtVide->setVisible(m_model->rowCount() == 0);
+    connect(m_model.get(), &BasJournal::JournalModel::recordsChanged, this,
+            &FrmJournal::followRecords);
 
     for (QWidget* area : {static_cast<QWidget*>(m_Grille), static_cast<QWidget*>(m_txtVide)}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -101,6 +104,10 @@ int FrmJournal::index() const {
 
 const BasJournal::JournalModel& FrmJournal::model() const {
     return *m_model;
+}
+
+BasJournal::LogModel* FrmJournal::log() const {
+    return qobject_cast<BasJournal::LogModel*>(m_model.get());
 }
 
 QTableView* FrmJournal::grid() const {
@@ -152,6 +159,15 @@ void FrmJournal::PrepareGrid() {
     const int numero = int(BasJournal::JournalColumn::Numero);
     m_Grille->verticalHeader()->setFixedWidth(m_Grille->columnWidth(numero));
     m_Grille->setColumnHidden(numero, true);
+}
+
+void FrmJournal::followRecords() {
+    m_txtVide->setVisible(m_model->rowCount() == 0);
+    // Appended records may bring a number with one more digit.
+    const int numero = int(BasJournal::JournalColumn::Numero);
+    const int twips =
+        Twips::toPixels(BasJournal::JournalColumns::widthTwips(numero), logicalDpiX());
+    m_Grille->verticalHeader()->setFixedWidth(columnWidth(m_Grille, numero, twips));
 }
 
 void FrmJournal::closeEvent(QCloseEvent* event) {

@@ -13,7 +13,8 @@ class QLabel;
 class QTableView;
 namespace BasJournal {
 class JournalSlots;
-}
+class LogModel;
+} // namespace BasJournal
 
 namespace Journal {
 
@@ -26,6 +27,8 @@ public:
 
     int index() const;
     const BasJournal::JournalModel& model() const;
+    // The model of a window that shows a log file; none for a search result.
+    BasJournal::LogModel* log() const;
     QTableView* grid() const;
     bool isEmptyNoticeShown() const;
 
@@ -49,6 +52,8 @@ protected:
 
 private:
     void PrepareGrid();
+    // The notice and the row numbers follow the records shown.
+    void followRecords();
 
     int m_index;
     std::unique_ptr<BasJournal::JournalModel> m_model;

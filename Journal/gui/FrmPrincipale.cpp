@@ -14,10 +14,11 @@
 #include "gui/FrmStatistiques.h"
 #include "gui/JournalIcons.h"
 #include "gui/JournalMenus.h"
+#include "gui/MdiArrangement.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -36,7 +37,6 @@ using Command = JournalMenus::Command;
 namespace {
 
 const QString ProgramTitle = QStringLiteral("Journal");
-const QString LogFilter = QStringLiteral("Fichier Journal   (*.ccm)");
 
 } // namespace
 
@@ -50,6 +50,7 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
     , m_recent(store)
     , m_mdiArea(new QMdiArea(this))
     , m_menus(new JournalMenus(m_mdiArea, this))
+    , m_logDialogs(*this, m_folder)
     , m_printer(this)
     , m_export(m_printer, this) {
     setObjectName(QStringLiteral("FrmPrincipale"));
@@ -77,32 +78,24 @@ FrmPrincipale::~FrmPrincipale() {
 void FrmPrincipale::createToolBar() {
     QToolBar* toolBar = addToolBar(QStringLiteral("Toolbar"));
     toolBar->setObjectName(QStringLiteral("Toolbar"));
-    toolBar->setMovable(false);
+    // Its grip shows that it can be moved to another side of the window.
+    toolBar->setMovable(true);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(24, 24));
-    const Command buttons[] = {Command::Open,  Command::Count,     Command::Save,  Command::Gerer,
-                               Command::Count, Command::Print,     Command::Count, Command::Find,
-                               Command::Count, Command::Statistics};
-    for (Command command : buttons) {
-        if (command == Command::Count) {
-            toolBar->addSeparator();
-            continue;
-        }
-        QAction* action = m_menus->action(command);
-        toolBar->addAction(action);
-        toolBar->widgetForAction(action)->setObjectName(action->property("key").toString());
-    }
+    m_menus->addToolBarButtons(toolBar);
 }
 
 void FrmPrincipale::connectCommands() {
     const auto on = [this](Command command, auto slot) {
         connect(m_menus->action(command), &QAction::triggered, this, slot);
     };
-    on(Command::Open, [this] { OpenLogDialog(); });
+    on(Command::Open, [this] { m_logDialogs.OpenLogDialog(); });
     on(Command::Gerer, [this] { showGestion(); });
+    on(Command::GererJournal, [this] { showGestion(); });
+    on(Command::GererFrame, [this] { showGestionModally(); });
     on(Command::Save, [this] {
         if (FrmJournal* journal = currentJournal())
-            SaveSearchResult(journal);
+            m_logDialogs.SaveSearchResult(journal);
     });
     on(Command::Close, [this] {
         if (FrmJournal* journal = currentJournal())
@@ -126,9 +119,9 @@ void FrmPrincipale::connectCommands() {
             m_export.exportJournal(journal);
     });
     on(Command::Quit, [this] { close(); });
-    on(Command::TileHorizontal, [this] { tileHorizontally(); });
+    on(Command::TileHorizontal, [this] { MdiArrangement::tileHorizontally(*m_mdiArea); });
     on(Command::Cascade, [this] { cascade(); });
-    on(Command::ArrangeIcons, [this] { arrangeIcons(); });
+    on(Command::ArrangeIcons, [this] { MdiArrangement::arrangeIcons(*m_mdiArea); });
     on(Command::AboutFrame, [this] { showAbout(); });
     on(Command::AboutJournal, [this] { showAbout(); });
 
@@ -223,7 +216,14 @@ bool FrmPrincipale::LoadLog(const QString& name, int index) {
                       .arg(name, error));
         return false;
     }
-    addJournal(index, std::move(model), LogFolder::captionFor(name));
+    BasJournal::LogModel* log = model.get();
+    FrmJournal* journal = addJournal(index, std::move(model), LogFolder::captionFor(name));
+    connect(log, &BasJournal::LogModel::followFailed, journal, [this, journal](const QString& why) {
+        showError(
+            QStringLiteral("Les nouveaux appels du journal « %1 » ne peuvent pas être lus : %2")
+                .arg(journal->windowTitle(), why));
+    });
+    log->follow();
     NoteRecentFile(name);
     return true;
 }
@@ -232,7 +232,8 @@ FrmJournal* FrmPrincipale::addJournal(int index, std::unique_ptr<BasJournal::Jou
                                       const QString& caption) {
     auto* journal = new FrmJournal(index, std::move(model), caption, m_slots);
     m_journals[index] = journal;
-    connect(journal, &FrmJournal::saveRequested, this, &FrmPrincipale::SaveSearchResult);
+    connect(journal, &FrmJournal::saveRequested, this,
+            [this](FrmJournal* unsaved) { m_logDialogs.SaveSearchResult(unsaved); });
     connect(journal, &FrmJournal::windowMenuRequested, this, &FrmPrincipale::popUpWindowMenu);
     connect(journal, &FrmJournal::closed, this, &FrmPrincipale::onJournalClosed);
     m_mdiArea->addSubWindow(journal);
@@ -308,6 +309,21 @@ FrmGestion* FrmPrincipale::showGestion() {
     return m_gestion;
 }
 
+void FrmPrincipale::showGestionModally() {
+    // A window's modality changes while it is hidden: a file manager shown
+    // without blocking is hidden first.
+    if (m_gestion)
+        m_gestion->hide();
+    else
+        m_gestion = new FrmGestion(*this, m_folder);
+    m_gestion->setWindowModality(Qt::ApplicationModal);
+    FrmGestion* gestion = showGestion();
+    // Closing the file manager deletes it, which ends the wait.
+    QEventLoop wait;
+    connect(gestion, &QObject::destroyed, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
 FrmGestion* FrmPrincipale::gestion() const {
     return m_gestion;
 }
@@ -341,8 +357,11 @@ void FrmPrincipale::logDeleted(const QString& name) {
 }
 
 void FrmPrincipale::logRenamed(const QString& oldName, const QString& newName) {
-    for (FrmJournal* journal : windowsShowing(oldName))
+    for (FrmJournal* journal : windowsShowing(oldName)) {
         journal->setWindowTitle(LogFolder::captionFor(newName));
+        if (BasJournal::LogModel* log = journal->log())
+            log->setPath(m_folder.pathOf(newName));
+    }
     m_recent.rename(oldName, newName);
     RefreshRecentMenus();
     updateFrameState();
@@ -402,57 +421,6 @@ void FrmPrincipale::showError(const QString& text) {
     QMessageBox::warning(this, ProgramTitle, text);
 }
 
-QString FrmPrincipale::chooseLogFile(const QString& title, QFileDialog::AcceptMode mode,
-                                     const QString& proposed) {
-    QFileDialog dialog(this, title, m_folder.folder(), LogFilter);
-    dialog.setAcceptMode(mode);
-    // The log folder matches names without regard to case: whether the
-    // chosen log exists is decided there, not by the dialog.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("ccm"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-void FrmPrincipale::OpenLogDialog() {
-    const QString chosen = chooseLogFile(QStringLiteral("Ouvrir"), QFileDialog::AcceptOpen);
-    if (chosen.isEmpty())
-        return;
-    const QString name = QFileInfo(chosen).fileName();
-    if (!m_folder.exists(name)) {
-        showError(QStringLiteral("Le dossier des journaux %1 ne contient pas de fichier « %2 » : "
-                                 "les journaux s'ouvrent depuis ce dossier.")
-                      .arg(m_folder.folder(), name));
-        return;
-    }
-    openLog(name);
-}
-
-void FrmPrincipale::SaveSearchResult(FrmJournal* journal) {
-    const QString path =
-        chooseLogFile(QStringLiteral("Enregistrer la recherche"), QFileDialog::AcceptSave,
-                      BasJournal::ResultCaptions::proposedFileName(journal->windowTitle()));
-    if (path.isEmpty())
-        return;
-    const QFileInfo chosen(path);
-    const QString name = chosen.fileName();
-    // The result always goes into the log folder; a file there that the
-    // dialog did not ask about is only replaced when the user agrees.
-    const bool unconfirmed =
-        m_folder.exists(name) &&
-        QFileInfo(m_folder.pathOf(name)).absoluteFilePath() != chosen.absoluteFilePath();
-    if (unconfirmed &&
-        QMessageBox::question(this, QStringLiteral("Enregistrer la recherche"),
-                              QStringLiteral("Le dossier des journaux contient déjà « %1 ». "
-                                             "Voulez-vous le remplacer ?")
-                                  .arg(QFileInfo(m_folder.pathOf(name)).fileName())) !=
-            QMessageBox::Yes)
-        return;
-    saveResultAs(journal, name);
-}
-
 void FrmPrincipale::showSearch() {
     FrmJournal* active = currentJournal();
     if (!active)
@@ -481,59 +449,11 @@ void FrmPrincipale::showAbout() {
     about.exec();
 }
 
-void FrmPrincipale::tileHorizontally() {
-    // The windows share the area above the strip of minimised windows, which
-    // stay where they are.
-    if (iconStripTop() < m_mdiArea->viewport()->height() / 2)
-        arrangeIcons();
-    const int top = iconStripTop();
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (window->isVisible() && !window->isMinimized())
-            windows.append(window);
-    }
-    if (windows.isEmpty())
-        return;
-    const int width = m_mdiArea->viewport()->width();
-    const int height = top / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(0, i * height, width, height);
-    }
-}
-
-int FrmPrincipale::iconStripTop() const {
-    int top = m_mdiArea->viewport()->height();
-    for (const QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (window->isVisible() && window->isMinimized())
-            top = qMin(top, window->y());
-    }
-    return top;
-}
-
 void FrmPrincipale::cascade() {
     m_mdiArea->cascadeSubWindows();
     for (FrmJournal* journal : journals()) {
         if (!journal->isMinimized())
             journal->resize(journal->initialSize());
-    }
-}
-
-void FrmPrincipale::arrangeIcons() {
-    // Rows along the bottom of the area, from the left, a new row above when
-    // one is full.
-    const QRect area = m_mdiArea->viewport()->rect();
-    int x = 0;
-    int bottom = area.bottom() + 1;
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (!window->isVisible() || !window->isMinimized())
-            continue;
-        if (x > 0 && x + window->width() > area.width()) {
-            x = 0;
-            bottom -= window->height();
-        }
-        window->move(x, bottom - window->height());
-        x += window->width();
     }
 }
 

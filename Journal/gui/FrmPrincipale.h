@@ -11,8 +11,8 @@
 #include "core/ResultCaptions.h"
 #include "gui/JournalExport.h"
 #include "gui/JournalPrinter.h"
+#include "gui/LogFileDialogs.h"
 
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -65,6 +65,8 @@ public:
 
     // The file manager, created when missing, shown and brought to the front.
     FrmGestion* showGestion();
+    // The same, modally: returns once the file manager is closed.
+    void showGestionModally();
     FrmGestion* gestion() const;
     // Logs of the file manager: opened, the frame shown first when it is not;
     // printed one after the other.
@@ -87,6 +89,8 @@ public:
     QList<FrmJournal*> journals() const;
     const BasJournal::JournalSlots& journalSlots() const;
     JournalMenus* menus() const;
+    // A failure told in a message box titled with the program's name.
+    void showError(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,24 +110,13 @@ private:
     void NoteRecentFile(const QString& name);
     void RefreshRecentMenus();
     bool refuseName(const QString& name);
-    void showError(const QString& text);
 
-    // The program's common dialog on the log folder; the chosen path, or
-    // nothing when cancelled.
-    QString chooseLogFile(const QString& title, QFileDialog::AcceptMode mode,
-                          const QString& proposed = QString());
-    void OpenLogDialog();
-    void SaveSearchResult(FrmJournal* journal);
     void showSearch();
     // The statistics of the journal, in a window of its own that closes
     // with the journal's; brought to the front when it is open already.
     void showStatistics(FrmJournal* journal);
     void showAbout();
-    void tileHorizontally();
-    // Where the strip of minimised windows begins; the area's height when none is minimised.
-    int iconStripTop() const;
     void cascade();
-    void arrangeIcons();
     void popUpWindowMenu(const QPoint& globalPos);
 
     BasJournal::LogFolder m_folder;
@@ -135,6 +128,7 @@ private:
     QMdiArea* m_mdiArea;
     JournalMenus* m_menus;
     QPointer<FrmGestion> m_gestion;
+    LogFileDialogs m_logDialogs;
     JournalPrinter m_printer;
     JournalExport m_export;
 };

@@ -212,7 +212,7 @@ void FrmStatistiques::compute(const StatisticsPeriod& period) {
         if (stop->load())
             return figures;
         if (journal) {
-            figures.logs = {{caption, rows.bytes()}};
+            figures.logs = {{caption, rows.fileBytes()}};
         } else {
             BasJournal::PeriodLogs::ReadLogs read = BasJournal::PeriodLogs::read(
                 BasJournal::PeriodLogs::covering(folder, days, locale));

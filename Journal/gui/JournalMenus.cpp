@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 namespace Journal {
 
@@ -30,8 +31,10 @@ JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
     , m_area(area) {
     createAction(Command::Open, QStringLiteral("MnuFileOpen"), QStringLiteral("&Ouvrir..."),
                  QKeySequence(Qt::CTRL | Qt::Key_O));
-    createAction(Command::Gerer, QStringLiteral("MnuFileGerer"),
-                 QStringLiteral("&Gérer les journaux"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    createAction(Command::Gerer, QStringLiteral("Gerer"), QStringLiteral("&Gérer les journaux"));
+    for (Command gerer : {Command::GererFrame, Command::GererJournal})
+        createAction(gerer, QStringLiteral("MnuFileGerer"), QStringLiteral("&Gérer les journaux"),
+                     QKeySequence(Qt::CTRL | Qt::Key_G));
     createAction(Command::Save, QStringLiteral("MnuFileSave"), QStringLiteral("&Enregistrer"),
                  QKeySequence(Qt::CTRL | Qt::Key_S));
     createAction(Command::Close, QStringLiteral("MnuFileClose"), QStringLiteral("&Fermer"));
@@ -88,6 +91,21 @@ QAction* JournalMenus::action(Command command) const {
     return m_actions[std::size_t(command)];
 }
 
+void JournalMenus::addToolBarButtons(QToolBar* toolBar) const {
+    const Command buttons[] = {Command::Open,  Command::Count,     Command::Save,  Command::Gerer,
+                               Command::Count, Command::Print,     Command::Count, Command::Find,
+                               Command::Count, Command::Statistics};
+    for (Command command : buttons) {
+        if (command == Command::Count) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* button = action(command);
+        toolBar->addAction(button);
+        toolBar->widgetForAction(button)->setObjectName(button->property("key").toString());
+    }
+}
+
 QMenu* JournalMenus::windowMenu() const {
     return m_journalMenus[1];
 }
@@ -130,7 +148,7 @@ QAction* JournalMenus::createAction(Command command, const QString& name, const 
 void JournalMenus::createFrameMenus(QWidget* frame) {
     auto* file = createMenu(QStringLiteral("&Fichier"), QStringLiteral("MnuFile"), frame);
     file->addAction(action(Command::Open));
-    file->addAction(action(Command::Gerer));
+    file->addAction(action(Command::GererFrame));
     file->addSeparator();
     file->addAction(action(Command::PeriodStatistics));
     file->addSeparator();
@@ -147,7 +165,7 @@ void JournalMenus::createFrameMenus(QWidget* frame) {
 
 void JournalMenus::createJournalMenus(QWidget* frame) {
     auto* file = createMenu(QStringLiteral("&Fichier"), QStringLiteral("MnuFile"), frame);
-    for (Command command : {Command::Open, Command::Gerer, Command::Save, Command::Close})
+    for (Command command : {Command::Open, Command::GererJournal, Command::Save, Command::Close})
         file->addAction(action(command));
     file->addSeparator();
     file->addAction(action(Command::Find));

@@ -13,6 +13,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QMenuBar;
+class QToolBar;
 
 namespace Journal {
 
@@ -22,7 +23,13 @@ class JournalMenus final : public QObject {
 public:
     enum class Command {
         Open,
+        // The file manager: the frame's toolbar button shows it without
+        // blocking, as the journal windows' menu item does; the frame's own
+        // menu item shows it modally. Ctrl+G is the menu items', one set of
+        // menus being on the bar at a time; the button has no shortcut.
         Gerer,
+        GererFrame,
+        GererJournal,
         Save,
         Close,
         Find,
@@ -43,6 +50,9 @@ public:
     JournalMenus(QMdiArea* area, QWidget* frame);
 
     QAction* action(Command command) const;
+    // The frame's toolbar buttons in their order, with their separators;
+    // each button is named after its key.
+    void addToolBarButtons(QToolBar* toolBar) const;
     // The journal windows' menu "Fe&nêtre", also shown as their pop-up menu.
     QMenu* windowMenu() const;
 

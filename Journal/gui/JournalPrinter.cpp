@@ -7,7 +7,7 @@
 #include "gui/PagePainter.h"
 #include "gui/PrintOutput.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -85,24 +85,37 @@ bool JournalPrinter::run(FrmJournal* journal, PrintOutput& output, const QString
     journal->holdOpen(true);
     const PagePainter painter;
     BasPrint::JournalPrint print(journal->model().rows(), caption, output.pageTwips(), painter);
-    FrmMsgImp window(caption, m_parent);
+    // Above the file manager when it is shown modally, where "Annuler"
+    // can still be pressed.
+    QWidget* modal = QApplication::activeModalWidget();
+    FrmMsgImp window(caption, modal ? modal : m_parent);
     window.show();
-    // Events run between rows so that "Annuler" can be pressed; the pages
-    // go to the printer only once all are laid out, so a cancelled run
-    // prints nothing.
-    bool more = true;
-    while (more && !window.cancelled()) {
+    QString error;
+    bool sent = output.begin(caption, &error);
+    // The rows are laid out one at a time, and each page is sent once its
+    // rows are; events run before each row and each page, so "Annuler" is
+    // answered at once and abandons the document.
+    int pagesSent = 0;
+    while (sent && !window.cancelled()) {
         QCoreApplication::processEvents();
         if (window.cancelled())
             break;
-        more = print.PrintNextRow();
-        window.showPage(print.pageNumber());
+        if (pagesSent < print.finishedPages())
+            sent = output.sendPage(print.pages().at(pagesSent++), painter, &error);
+        else if (print.PrintNextRow())
+            window.showPage(print.pageNumber());
+        else
+            break;
     }
     journal->holdOpen(false);
-    if (window.cancelled())
+    if (window.cancelled()) {
+        output.abandon();
         return false;
-    QString error;
-    const bool sent = output.send(print.pages(), painter, caption, pdfPath, &error);
+    }
+    if (sent)
+        sent = output.finish(pdfPath, &error);
+    else
+        output.abandon();
     window.hide();
     if (!sent)
         QMessageBox::warning(m_parent, ProgramTitle, failure.arg(caption, error));

@@ -4,7 +4,6 @@
 #include "platform/Twips.h"
 
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace Journal {
@@ -35,29 +34,20 @@ int PagePainter::lineHeight(const BasPrint::PrintFont& font) const {
     return qRound(QFontMetricsF(fontOf(font)).height());
 }
 
-bool PagePainter::paint(QPagedPaintDevice& device,
-                        const QVector<BasPrint::PrintedPage>& pages) const {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const double scaleX = double(device.logicalDpiX()) / Twips::PerInch;
-    const double scaleY = double(device.logicalDpiY()) / Twips::PerInch;
-    for (int i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        painter.resetTransform();
-        painter.scale(scaleX, scaleY);
-        painter.setPen(QPen(Qt::black, RuleWidth));
-        for (const BasPrint::PrintedLine& line : pages[i].lines)
-            painter.drawLine(line.x1, line.y1, line.x2, line.y2);
-        for (const BasPrint::PrintedText& text : pages[i].texts) {
-            const QFont font = fontOf(text.font);
-            painter.setFont(font);
-            // Placed by the top of its line, as the layout gives it.
-            painter.drawText(QPointF(text.x, text.y + QFontMetricsF(font).ascent()), text.text);
-        }
+void PagePainter::paintPage(QPainter& painter, const BasPrint::PrintedPage& page) const {
+    const QPaintDevice* device = painter.device();
+    painter.resetTransform();
+    painter.scale(double(device->logicalDpiX()) / Twips::PerInch,
+                  double(device->logicalDpiY()) / Twips::PerInch);
+    painter.setPen(QPen(Qt::black, RuleWidth));
+    for (const BasPrint::PrintedLine& line : page.lines)
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    for (const BasPrint::PrintedText& text : page.texts) {
+        const QFont font = fontOf(text.font);
+        painter.setFont(font);
+        // Placed by the top of its line, as the layout gives it.
+        painter.drawText(QPointF(text.x, text.y + QFontMetricsF(font).ascent()), text.text);
     }
-    return painter.end();
 }
 
 } // namespace Journal

@@ -1,12 +1,12 @@
 // The printer's side of a printed journal: the fonts, measured in twips
-// for the layout, and the pages drawn on a printer or a PDF, one sheet each.
+// for the layout, and each page drawn on a sheet of a printer or a PDF.
 #pragma once
 
 #include "core/PrintedPage.h"
 
 #include <QFont>
 
-class QPagedPaintDevice;
+class QPainter;
 
 namespace Journal {
 
@@ -18,8 +18,8 @@ public:
     int width(const QString& text, const BasPrint::PrintFont& font) const override;
     int lineHeight(const BasPrint::PrintFont& font) const override;
 
-    // False when the device cannot be painted on.
-    bool paint(QPagedPaintDevice& device, const QVector<BasPrint::PrintedPage>& pages) const;
+    // Draws the page on the painter's current sheet.
+    void paintPage(QPainter& painter, const BasPrint::PrintedPage& page) const;
 };
 
 } // namespace Journal

@@ -1,7 +1,6 @@
 // Appending the calculator's records to the month's log.
 #include "BasOrvalis/LogWriter.h"
 
-#include "BasOrvalis/CallRecordBuilder.h"
 #include "common/LogFile.h"
 #include "platform/AppFolders.h"
 
@@ -14,10 +13,6 @@ QString MonthlyLogPath(const QDate& date) {
 bool AppendToMonthlyLog(const CallRecord& record, const QDateTime& now, QString* error) {
     // The month is the one in which the record is written.
     return LogFile::append(MonthlyLogPath(now.date()), record, error);
-}
-
-bool WriteResetRecord(const QDateTime& now, QString* error) {
-    return AppendToMonthlyLog(BuildResetRecord(now.date()), now, error);
 }
 
 } // namespace BasOrvalis

@@ -18,7 +18,4 @@ QString MonthlyLogPath(const QDate& date);
 // when given, when the file cannot be written.
 bool AppendToMonthlyLog(const CallRecord& record, const QDateTime& now, QString* error = nullptr);
 
-// Appends the reset record of `now`'s date to that month's log.
-bool WriteResetRecord(const QDateTime& now, QString* error = nullptr);
-
 } // namespace BasOrvalis

@@ -9,9 +9,15 @@ namespace BasOrvalis {
 
 namespace {
 
+// An amount that is no finite number (a sum gone past every bound) is
+// written as nothing spent, never as "inf" or "nan".
+double Written(float amount) {
+    return std::isfinite(amount) ? static_cast<double>(amount) : 0.0;
+}
+
 // The thousandths of franc the cost display shows.
 qint64 DisplayedThousandths(float cost) {
-    return std::llround(static_cast<double>(cost) * 1000.0);
+    return std::llround(Written(cost) * 1000.0);
 }
 
 } // namespace
@@ -22,7 +28,7 @@ QString CostDisplayText(float cost, const QLocale& locale) {
 }
 
 QString TotalDisplayText(float total, const QLocale& locale) {
-    return LocaleFormats::fixed(total, 2, locale);
+    return LocaleFormats::fixed(Written(total), 2, locale);
 }
 
 QString LoggedCostText(float cost, const QLocale& locale) {

@@ -1,7 +1,8 @@
 // How amounts of money are written: the cost of the call so far and the
 // running total where the windows show them, and the cost of a call in its
 // log record. Amounts stay single-precision francs until one of these writes
-// them; nothing reads them back.
+// them; nothing reads them back. An amount that is no finite number is
+// written as 0.
 #pragma once
 
 #include <QLocale>

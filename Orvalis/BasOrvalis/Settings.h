@@ -56,8 +56,12 @@ struct Settings {
     // The monthly budget in francs; none when the user set none.
     std::optional<float> BudgetMensuel;
     // The share of the budget, in percent (0, 80 or 100), that the user was
-    // last warned the total had reached.
+    // last warned the month's spending had reached.
     int AlerteBudget = 0;
+    // The calendar month of the budget (its first day) and what the calls
+    // that stopped in it cost, in francs; the call in progress is not in it.
+    QDate MoisBudget{1899, 12, 30};
+    float DepensesMois = 0.f;
 };
 
 // The day the program started: day and month, and the year in two digits

@@ -103,6 +103,10 @@ std::vector<SettingsKey> BuildTable() {
                           &Settings::BudgetMensuel));
     table.push_back(Entry(QStringLiteral("AlerteBudget"), Parametres, Keys::AlerteBudget,
                           &Settings::AlerteBudget));
+    table.push_back(
+        Entry(QStringLiteral("MoisBudget"), Parametres, Keys::MoisBudget, &Settings::MoisBudget));
+    table.push_back(Entry(QStringLiteral("DepensesMois"), Parametres, Keys::DepensesMois,
+                          &Settings::DepensesMois));
     return table;
 }
 

@@ -46,6 +46,8 @@ inline const QString FenetreReduitePosH = QStringLiteral("Fenetre reduite Pos.H"
 inline const QString FenetreReduitePosV = QStringLiteral("Fenetre reduite Pos.V");
 inline const QString BudgetMensuel = QStringLiteral("Budget Mensuel");
 inline const QString AlerteBudget = QStringLiteral("Budget Mensuel : Alerte");
+inline const QString MoisBudget = QStringLiteral("Budget Mensuel : Mois");
+inline const QString DepensesMois = QStringLiteral("Budget Mensuel : Depenses du mois");
 
 // "Services FT"
 inline const QString AboPrimaliste = QStringLiteral("Abonnement Primaliste");

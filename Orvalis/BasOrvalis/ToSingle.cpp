@@ -1,6 +1,8 @@
 // Number texts to single-precision values, whichever separator was typed.
 #include "BasOrvalis/ToSingle.h"
 
+#include <cmath>
+
 namespace BasOrvalis {
 
 namespace {
@@ -13,9 +15,7 @@ float ReadWithSeparatorAt(const QString& text, int position, const QLocale& loca
     return ok ? value : 0.f;
 }
 
-} // namespace
-
-float ToSingle(const QString& text, const QLocale& locale) {
+float ReadText(const QString& text, const QLocale& locale) {
     // A separator in first position is not taken as one.
     const int comma = text.indexOf(QLatin1Char(','));
     if (comma >= 1)
@@ -32,6 +32,14 @@ float ToSingle(const QString& text, const QLocale& locale) {
         return 0.f;
     // The text goes through the pattern "0.00#" first: three decimals at most.
     return locale.toFloat(locale.toString(value, 'f', 3));
+}
+
+} // namespace
+
+float ToSingle(const QString& text, const QLocale& locale) {
+    // "1e39", "inf" or "nan" is no amount a sum could be made of.
+    const float value = ReadText(text, locale);
+    return std::isfinite(value) ? value : 0.f;
 }
 
 } // namespace BasOrvalis

@@ -9,8 +9,8 @@ namespace BasOrvalis {
 
 // The first "," (or, when there is none past the first character, the first
 // ".") stands for the locale's decimal separator, so "0,742" and "0.742" read
-// alike under any locale. A text that begins with "." or is no number reads
-// as 0.
+// alike under any locale. A text that begins with "." or is no number, or no
+// finite Single ("1e39", "nan"), reads as 0.
 float ToSingle(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace BasOrvalis

@@ -3,6 +3,7 @@
 #include "BasOrvalis/Startup.h"
 #include "desktop/SystemDesktop.h"
 #include "engine/MonthlyLogSink.h"
+#include "engine/PendingFile.h"
 #include "engine/RecoveryFile.h"
 #include "engine/SystemClock.h"
 #include "forms/DdeServer.h"
@@ -33,12 +34,15 @@ int main(int argc, char** argv) {
 
     const SystemClock clock;
     MonthlyLogSink log;
-    // The call in progress outlives a crash or a power cut of this copy.
+    // The call in progress outlives a crash or a power cut of this copy,
+    // and so do the records and the total that the disk refused.
     RecoveryFile recovery(RecoveryFile::userPath());
+    PendingFile pending(PendingFile::userPath());
     SystemDesktop desktop;
     Orvalis::FrmPrincipale window(Orvalis::MainWindowContext{
         state.settings, state.startDate, state.joursFeries, store, clock, log, desktop});
     window.engine().setRecoveryFile(&recovery);
+    window.engine().setPendingFile(&pending);
     // On the bus before the load, whose messages may wait for an answer: a
     // command sent meanwhile is held until the message is closed. Without a
     // session bus the calculator still runs; it cannot be driven.

@@ -83,7 +83,14 @@ ConfigGenerale::Saisie ConfigGenerale::ControleNouveauTotal(const QString& text,
 }
 
 bool ConfigGenerale::ControleBudget(const QString& text) {
-    return text.isEmpty() || isNumber(text);
+    if (text.trimmed().isEmpty())
+        return true;
+    if (!isNumber(text))
+        return false;
+    if (ToSingle(text, m_locale) > 0.f)
+        return true;
+    m_messages.ShowMessage(240, Warning, 340, 440);
+    return false;
 }
 
 std::optional<int> ConfigGenerale::ControlePerso(const std::array<QString, 4>& persoTextes) {
@@ -100,9 +107,7 @@ bool ConfigGenerale::CmdRAZTotal() {
         return false;
     m_settings.CoutTotal = 0.f;
     m_host.AfficherTotal();
-    QString error;
-    if (!WriteResetRecord(m_host.now(), &error))
-        qWarning() << "Remise à zéro du total non journalisée:" << error;
+    m_host.WriteResetRecord();
     m_store.write(Sections::Parametres, Keys::CoutTotal,
                   StoredText::fromResetTotal(m_settings.CoutTotal, m_locale));
     return true;
@@ -121,6 +126,9 @@ std::optional<ConfigGenerale::Onglet> ConfigGenerale::CmdOk(const ConfigGenerale
         m_messages.ShowMessage(210, Warning, 310, 410);
         return CoutTotal;
     }
+    // OK pressed from the budget box checks it as its focus loss would.
+    if (!ControleBudget(values.budget))
+        return CoutTotal;
     storeTotal(values);
     m_settings.TarifPerso = values.perso ? 1 : 0;
     save(Sections::Tarification, Keys::TarifPerso);

@@ -61,8 +61,10 @@ public:
     // receives it with two decimals. The message is shown when invalid.
     Saisie ControleNouveauTotal(const QString& text, QString* totalActuel);
 
-    // The monthly budget losing the focus: false, after the
-    // decimal-separator message, when it is neither empty nor a number.
+    // The monthly budget losing the focus: true when empty (no budget) or
+    // an amount above zero; false after the decimal-separator message for
+    // a text that is no number, after the budget's own message for zero or
+    // a negative amount.
     bool ControleBudget(const QString& text);
 
     // The personalised boxes 2, 3 and 4 (indices 1..3 of `persoTextes`)

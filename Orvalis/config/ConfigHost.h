@@ -15,4 +15,7 @@ public:
     virtual void AfficherTotal() = 0;
     // The date and time written in the record of a manual reset.
     virtual QDateTime now() const = 0;
+    // Appends the record of a reset of the total made now, as the records
+    // of the calls: one the log refuses waits, and the user is told.
+    virtual void WriteResetRecord() = 0;
 };

@@ -23,3 +23,7 @@ void EngineConfigHost::AfficherTotal() {
 QDateTime EngineConfigHost::now() const {
     return m_clock.now();
 }
+
+void EngineConfigHost::WriteResetRecord() {
+    m_engine.WriteResetRecord();
+}

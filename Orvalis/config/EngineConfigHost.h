@@ -16,6 +16,7 @@ public:
     void FillCommunicationTypes() override;
     void AfficherTotal() override;
     QDateTime now() const override;
+    void WriteResetRecord() override;
 
 private:
     CallEngine& m_engine;

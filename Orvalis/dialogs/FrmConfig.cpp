@@ -230,9 +230,9 @@ QWidget* FrmConfig::createBudget() {
     grid->addWidget(Label(QStringLiteral("Budget mensuel"), QStringLiteral("LblBudget")), 0, 0);
     grid->addWidget(m_TxtBudget, 0, 1);
     grid->addWidget(Label(QStringLiteral("Francs"), QStringLiteral("LblBudgetFrancs")), 0, 2);
-    grid->addWidget(HelpText(QStringLiteral("Orvalis vous prévient quand le Coût Total atteint "
-                                            "80\u00a0%, puis 100\u00a0%, de ce budget. Laissez la "
-                                            "zone vide pour n'en fixer aucun."),
+    grid->addWidget(HelpText(QStringLiteral("Orvalis vous prévient quand vos communications du "
+                                            "mois atteignent 80\u00a0%, puis 100\u00a0%, de ce "
+                                            "budget. Laissez la zone vide pour n'en fixer aucun."),
                              QStringLiteral("LblAideBudget")),
                     1, 0, 1, 3);
     grid->setColumnStretch(2, 1);

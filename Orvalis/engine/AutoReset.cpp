@@ -46,4 +46,15 @@ bool RazBimestrielle(const QString& razDate, QDate& derniereRaz,
     return NotDue(razDate, suffix, derniereRaz, startDate, today);
 }
 
+bool RazDue(BasOrvalis::Settings& settings, const BasOrvalis::StartDate& startDate,
+            const QDate& today) {
+    if (settings.RazAutoTotal == 0)
+        return false;
+    if (settings.RazPeriode == QLatin1String("Mensuelle"))
+        return !RazMensuelle(settings.RazDate, settings.DerniereRaz, startDate, today);
+    if (settings.RazPeriode == QLatin1String("Bimestrielle"))
+        return !RazBimestrielle(settings.RazDate, settings.DerniereRaz, startDate, today);
+    return false;
+}
+
 } // namespace TariffEngine

@@ -17,4 +17,9 @@ bool RazMensuelle(const QString& razDate, QDate& derniereRaz,
 bool RazBimestrielle(const QString& razDate, QDate& derniereRaz,
                      const BasOrvalis::StartDate& startDate, const QDate& today);
 
+// True when the automatic reset the settings ask for, monthly or every other
+// month, is due `today`; DerniereRaz is then `today`.
+bool RazDue(BasOrvalis::Settings& settings, const BasOrvalis::StartDate& startDate,
+            const QDate& today);
+
 } // namespace TariffEngine

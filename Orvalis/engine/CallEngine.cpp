@@ -3,7 +3,6 @@
 #include "engine/CallEngine.h"
 
 #include "engine/AutoReset.h"
-#include "engine/OptionTariffs.h"
 #include "engine/PremiumRates.h"
 #include "engine/StandardTariff.h"
 
@@ -12,12 +11,9 @@
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/LoadSettings.h"
 #include "BasOrvalis/MoneyTexts.h"
-#include "BasOrvalis/MonthlyBudget.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "BasOrvalis/StoredText.h"
 #include "platform/LocaleFormats.h"
-
-#include <QDebug>
 
 #include <algorithm>
 
@@ -26,17 +22,6 @@ using namespace BasOrvalis;
 namespace {
 
 constexpr int SecondsPerDay = 24 * 3600;
-constexpr int QuestionStyle = MessageStyle::YesNo + MessageStyle::Exclamation;
-
-const QString& Mensuelle() {
-    static const QString text = QStringLiteral("Mensuelle");
-    return text;
-}
-
-const QString& Bimestrielle() {
-    static const QString text = QStringLiteral("Bimestrielle");
-    return text;
-}
 
 } // namespace
 
@@ -50,13 +35,17 @@ CallEngine::CallEngine(Settings& settings, const StartDate& startDate, const Hol
     , m_store(store)
     , m_clock(clock)
     , m_messages(messages)
-    , m_log(log)
     , m_host(host)
+    , m_recorder(settings, store, log, messages)
+    , m_budget(settings, m_recorder, clock, messages)
+    , m_keeper(settings, messages, m_recorder, m_budget)
     , m_selection(settings) {
+    connect(&m_budget, &BudgetWatch::warned, this, &CallEngine::budgetWarning);
     AfficherReductions();
 }
 
 void CallEngine::Form_Load() {
+    m_recorder.resume(m_clock.now());
     recoverInterruptedCall();
     CalculPlagesHoraires();
     FillCommunicationTypes();
@@ -69,10 +58,12 @@ void CallEngine::Form_Load() {
 
 void CallEngine::Form_Unload() {
     // A call in progress is logged as if stopped now, the total saved with it.
-    if (m_state.EnCours)
+    if (m_state.EnCours) {
         endCall();
-    else
-        saveTotal(m_selection.type(), m_tempsRestant);
+        return;
+    }
+    saveTotal(m_selection.type(), m_tempsRestant);
+    m_recorder.retry();
 }
 
 void CallEngine::Timer1_Timer() {
@@ -87,9 +78,8 @@ void CallEngine::Timer1_Timer() {
         m_state.DureeSecondes = static_cast<float>(elapsed);
         priceCall();
         updateTotal();
-        // A clock set back counts as time passed too.
-        if (m_state.EnCours && qAbs(m_kept.secsTo(now)) >= KeepPeriod)
-            keepCallInProgress(callSummary(now));
+        if (m_state.EnCours && m_keeper.due(now))
+            m_keeper.keep(callInProgress(now));
     }
     checkBudget();
     emit changed();
@@ -99,11 +89,14 @@ void CallEngine::StartStop(bool start) {
     // Starting a running call or stopping an idle one would log a call twice.
     if (start == m_state.EnCours)
         return;
+    // The state changes first: while a message on a refused write waits
+    // within the stop, the ticks and the end of the program find the call
+    // over and neither price nor log it again.
+    m_state.EnCours = start;
     if (start)
         beginCall();
     else
         endCall();
-    m_state.EnCours = start;
     if (start)
         emit callStarted();
     else
@@ -125,18 +118,17 @@ void CallEngine::beginCall() {
     m_state.CoutAppel = 0.f;
     m_state.DureeSecondes = 0.f;
     m_duree = QTime(0, 0);
-    keepCallInProgress(callSummary(now));
+    m_keeper.begin(callInProgress(now));
 }
 
 void CallEngine::endCall() {
-    // The file first holds the call exactly as it is logged now, so that a
-    // stop cut short is finished at the next start as it would have been.
-    const CallSummary call = callSummary(m_clock.now());
-    keepCallInProgress(call);
-    saveTotal(call.type, m_tempsRestant);
-    appendCallRecord(call);
-    if (m_recovery)
-        m_recovery->remove();
+    const CallInProgress call = callInProgress(m_clock.now());
+    m_keeper.keepAtStop(call);
+    m_budget.countCall(call.call.end, call.call.cost);
+    saveTotal(call.call.type, m_tempsRestant);
+    if (const auto record = BuildCallRecord(call.call))
+        m_recorder.append(*record, call.call.end);
+    m_keeper.forget();
 }
 
 CallSummary CallEngine::callSummary(const QDateTime& end) const {
@@ -153,36 +145,23 @@ CallSummary CallEngine::callSummary(const QDateTime& end) const {
     return call;
 }
 
-void CallEngine::keepCallInProgress(const CallSummary& call) {
-    if (!m_recovery)
-        return;
-    m_kept = call.end;
-    m_recovery->keep({call, m_state.TotalAuDebut, m_tempsRestant});
+CallInProgress CallEngine::callInProgress(const QDateTime& end) const {
+    return {callSummary(end), m_state.TotalAuDebut, m_tempsRestant};
 }
 
 void CallEngine::recoverInterruptedCall() {
-    if (!m_recovery || !m_recovery->exists())
-        return;
-    const std::optional<CallInProgress> kept = m_recovery->read();
-    if (!kept) {
-        m_recovery->setAside(m_clock.now());
-        m_messages.ShowMessage(231, MessageStyle::Exclamation, 331, 431);
-        return;
-    }
-    // The store holds the total of the call's start, or, when the
-    // calculator died within its stop, the total with the call: the total
-    // kept with the call counts it once either way.
-    const CallSummary& call = kept->call;
-    const std::optional<CallRecord> record = BuildCallRecord(call);
-    if (record)
-        m_log.append(*record, call.end);
-    m_settings.CoutTotal = call.total;
-    saveTotal(call.type, kept->tempsRestant);
-    m_recovery->remove();
-    // The total display shows the call's cost under the message.
-    emit changed();
-    if (record)
+    switch (m_keeper.recover(m_clock.now())) {
+    case CallKeeper::Recovery::Nothing:
+        break;
+    case CallKeeper::Recovery::Logged:
+        // The total display shows the call's cost under the message.
+        emit changed();
         m_messages.ShowMessage(230, MessageStyle::Information, 330, 430);
+        break;
+    case CallKeeper::Recovery::Unreadable:
+        m_messages.ShowMessage(231, MessageStyle::Exclamation, 331, 431);
+        break;
+    }
 }
 
 void CallEngine::releaseButton() {
@@ -286,138 +265,6 @@ void CallEngine::RemplirTarifsKiosque() {
         m_panel.title = rates.title;
 }
 
-void CallEngine::priceCall() {
-    switch (m_selection.type()) {
-    case CommunicationType::Standard:
-        CalculStandard();
-        break;
-    case CommunicationType::Primaliste:
-        CalculPrimaliste();
-        break;
-    case CommunicationType::PrimalisteInternet:
-        CalculPrimalisteInternet();
-        break;
-    case CommunicationType::Temporalis:
-        CalculTemporalis();
-        break;
-    case CommunicationType::ForfaitLocal:
-        CalculForfaitLocal();
-        break;
-    case CommunicationType::LibreAcces:
-        CalculLibreAcces();
-        break;
-    case CommunicationType::Kiosque:
-        CalculKiosque();
-        break;
-    case CommunicationType::Audiotel:
-        CalculAudiotel();
-        break;
-    case CommunicationType::Numeris:
-        CalculNumeris();
-        break;
-    case CommunicationType::Perso:
-        CalculPerso();
-        break;
-    case CommunicationType::FaitesUneSelection:
-        releaseButton();
-        m_messages.ShowMessage(213, MessageStyle::Exclamation, 313, 0);
-        break;
-    }
-}
-
-void CallEngine::CalculStandard() {
-    TariffEngine::CalculStandard(m_state, m_settings, m_selection.number());
-}
-
-void CallEngine::CalculPrimaliste() {
-    if (!VerifierNumero(0))
-        return;
-    TariffEngine::PrimalisteTarif(m_state, m_settings, m_selection.numberIndex() + 1);
-    refreshCombined();
-}
-
-void CallEngine::CalculPrimalisteInternet() {
-    if (!VerifierNumero(1))
-        return;
-    if (!m_state.PlageNuit) {
-        releaseButton();
-        m_messages.ShowMessage(206, MessageStyle::Information, 306, 406);
-        return;
-    }
-    TariffEngine::PrimalisteInternetTarif(m_state, m_settings);
-    refreshCombined();
-}
-
-void CallEngine::CalculTemporalis() {
-    const int slice = TariffEngine::CalculTemporalis(m_state, m_settings, m_selection.number());
-    m_panel.indicators[1].text = TariffEngine::TemporalisReduction(slice);
-    refreshCombined(slice);
-}
-
-void CallEngine::CalculNumeris() {
-    TariffEngine::CalculNumeris(m_state, m_settings);
-    refreshCombined();
-}
-
-void CallEngine::CalculPerso() {
-    TariffEngine::CalculPerso(m_state, m_settings);
-}
-
-void CallEngine::CalculForfaitLocal() {
-    calculForfait({m_state.PlageForfaitLocal, m_settings.TempsForfaitLocal, 212, 312, 412, 216, 316,
-                   416, false});
-}
-
-void CallEngine::CalculLibreAcces() {
-    calculForfait(
-        {m_state.PlageLibreAcces, m_settings.TempsLibreAcces, 221, 321, 421, 222, 322, 422, true});
-}
-
-void CallEngine::calculForfait(const Forfait& forfait) {
-    if (!forfait.inHours) {
-        releaseButton();
-        m_messages.ShowMessage(forfait.outTitle, MessageStyle::Information, forfait.outLine,
-                               forfait.outSecond);
-        return;
-    }
-    if (m_tempsRestant == QTime(0, 0)) {
-        // The stop logs the package call and saves its zero remaining time.
-        releaseButton();
-        const int answer = m_messages.ShowMessage(forfait.emptyTitle, QuestionStyle,
-                                                  forfait.emptyLine, forfait.emptySecond);
-        if (answer == MessageAnswer::Yes) {
-            if (forfait.refreshFirst)
-                CboCommunication_Click(m_selection.type());
-            // The number list keeps the package's single local entry.
-            m_selection.showType(CommunicationType::Standard);
-            StartStop(true);
-        }
-        return;
-    }
-    m_tempsRestant =
-        TariffEngine::TempsRestant(forfait.temps, static_cast<int>(m_state.DureeSecondes));
-    TariffEngine::ShowRemainingTime(m_panel, m_tempsRestant);
-    m_state.CoutAppel = 0.f;
-}
-
-void CallEngine::CalculKiosque() {
-    TariffEngine::CalculKiosque(m_state, m_selection.number(), m_selection.rate());
-}
-
-void CallEngine::CalculAudiotel() {
-    TariffEngine::CalculAudiotel(m_state, m_settings, m_selection.number());
-}
-
-bool CallEngine::VerifierNumero(int page) {
-    if (m_selection.number() != Numbers::NonConfigure)
-        return true;
-    releaseButton();
-    const int answer = m_messages.ShowMessage(214, QuestionStyle, 314, 414);
-    if (answer == MessageAnswer::Yes && m_host)
-        m_host->OpenServicesDialog(page);
-    return false;
-}
-
 void CallEngine::InitMoisForfaitLocal() {
     renewPackage({m_settings.AboForfaitLocal, m_settings.MoisForfaitLocal,
                   m_settings.TempsForfaitLocal, QTime(6, 0), Keys::MoisForfaitLocal,
@@ -452,43 +299,28 @@ void CallEngine::renewPackage(const Package& package) {
 }
 
 void CallEngine::VerifierRazAuto() {
-    if (m_settings.RazAutoTotal == 0 || m_settings.RazPeriode == FaitesUneSelection)
-        return;
-    const QDate today = m_clock.now().date();
-    bool notDue = true;
-    if (m_settings.RazPeriode == Mensuelle())
-        notDue = TariffEngine::RazMensuelle(m_settings.RazDate, m_settings.DerniereRaz, m_startDate,
-                                            today);
-    else if (m_settings.RazPeriode == Bimestrielle())
-        notDue = TariffEngine::RazBimestrielle(m_settings.RazDate, m_settings.DerniereRaz,
-                                               m_startDate, today);
-    if (notDue)
+    if (!TariffEngine::RazDue(m_settings, m_startDate, m_clock.now().date()))
         return;
     m_settings.CoutTotal = 0.f;
-    m_log.append(BuildResetRecord(today), m_clock.now());
-    m_store.write(Sections::Parametres, Keys::CoutTotal,
-                  StoredText::fromResetTotal(m_settings.CoutTotal));
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::DerniereRaz);
+    WriteResetRecord();
+    m_recorder.store(
+        {{Sections::Parametres, Keys::CoutTotal, StoredText::fromResetTotal(m_settings.CoutTotal)},
+         m_recorder.storedValueOf(Sections::Parametres, Keys::DerniereRaz)});
     m_messages.ShowMessage(211, MessageStyle::Information, 311, 0);
     emit changed();
 }
 
 void CallEngine::checkBudget() {
-    const int share = BudgetShare(m_settings.CoutTotal, m_settings.BudgetMensuel);
-    if (share == m_settings.AlerteBudget)
-        return;
-    const bool reached = share > m_settings.AlerteBudget;
-    m_settings.AlerteBudget = share;
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::AlerteBudget);
-    if (!reached)
-        return;
-    const ShownMessage message = BudgetMessage(share);
-    m_messages.ShowNotice(message.title, message.buttons, message.line, message.second);
-    emit budgetWarning(share);
+    m_budget.check(m_state.EnCours ? m_state.CoutAppel : 0.f);
 }
 
 void CallEngine::AfficherTotal() {
     emit changed();
+}
+
+void CallEngine::WriteResetRecord() {
+    const QDateTime now = m_clock.now();
+    m_recorder.append(BuildResetRecord(now.date()), now);
 }
 
 void CallEngine::updateTotal() {
@@ -502,22 +334,7 @@ void CallEngine::refreshCombined(int temporalisSlice) {
 }
 
 void CallEngine::saveTotal(CommunicationType type, const QTime& tempsRestant) {
-    SaveSetting(m_store, m_settings, Sections::Parametres, Keys::CoutTotal);
-    if (type == CommunicationType::ForfaitLocal) {
-        m_settings.TempsForfaitLocal = tempsRestant;
-        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsForfaitLocal);
-    } else if (type == CommunicationType::LibreAcces) {
-        m_settings.TempsLibreAcces = tempsRestant;
-        SaveSetting(m_store, m_settings, Sections::ServicesFt, Keys::TempsLibreAcces);
-    }
-    if (!m_store.syncToDisk())
-        qWarning().noquote() << "Orvalis: le Coût Total n'a pas pu être écrit sur le disque dans"
-                             << m_store.filePath();
-}
-
-void CallEngine::appendCallRecord(const CallSummary& call) {
-    if (const auto record = BuildCallRecord(call))
-        m_log.append(*record, call.end);
+    m_recorder.saveTotal(type, tempsRestant, m_budget.storedValues());
 }
 
 QString CallEngine::coutText() const {

@@ -11,7 +11,10 @@
 // Form_Unload() when the program ends.
 #pragma once
 
+#include "engine/BudgetWatch.h"
+#include "engine/CallKeeper.h"
 #include "engine/CallLogSink.h"
+#include "engine/CallRecorder.h"
 #include "engine/CallSelection.h"
 #include "engine/CallState.h"
 #include "engine/Clock.h"
@@ -49,21 +52,24 @@ public:
                QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CallEngine)
 
-    // The call in progress is kept in `file` while it runs (at its start,
-    // then at least every KeepPeriod seconds of the clock), and the file is
-    // removed when it ends; a call that a calculator killed before its end
-    // left there is logged by Form_Load. Without a file (null, the default)
-    // nothing is kept.
-    void setRecoveryFile(RecoveryFile* file) { m_recovery = file; }
-    static constexpr int KeepPeriod = 10;
+    // The call in progress is kept in `file` while it runs (see CallKeeper),
+    // and the file is removed when it ends; a call that a calculator killed
+    // before its end left there is logged by Form_Load. Without a file (null,
+    // the default) nothing is kept.
+    void setRecoveryFile(RecoveryFile* file) { m_keeper.setRecoveryFile(file); }
+    static constexpr int KeepPeriod = CallKeeper::KeepPeriod;
+    // The records and store values that the disk refuses wait in `file`
+    // until it takes them (see CallRecorder); without one, while the program
+    // runs.
+    void setPendingFile(PendingFile* file) { m_recorder.setPendingFile(file); }
 
     // --- Window events -------------------------------------------------
-    // The load of the window: a call left by a calculator that did not end
-    // normally logged, displays, hour ranges, type list with the default
-    // selection, one tick, the monthly renewals, the automatic reset.
+    // The load of the window: what waits for the disk written, a call left
+    // by a calculator that did not end normally logged, displays, hour ranges, type list with the
+    // default selection, one tick, the monthly renewals, the automatic reset.
     void Form_Load();
     // The end of the program: saves the total and the remaining package
-    // time, and logs a call still in progress.
+    // time, logs a call still in progress and writes what waits.
     void Form_Unload();
     // One tick: the hour ranges, then, during a call, duration, pricing and
     // displays, then the watch of the monthly budget. The duration is the
@@ -126,6 +132,8 @@ public:
     // Shows Settings.CoutTotal in the total display, after the configuration
     // changed or reset the total.
     void AfficherTotal();
+    // Appends the record of a reset of the total made now, as a call's.
+    void WriteResetRecord();
     // The caption of the minimised window: cost " - " duration.
     QString minimisedCaption() const;
     // "Start" or "Stop"; the button is pressed while a call is in progress.
@@ -143,8 +151,9 @@ signals:
     void changed();
     void callStarted();
     void callStopped();
-    // The total has reached `share` percent (80 or 100) of the budget.
-    void budgetWarning(int share);
+    // The month's spending, `spent` francs, has reached `share` percent (80
+    // or 100) of `budget` francs.
+    void budgetWarning(int share, double spent, double budget);
 
 private:
     // A package's hours, remaining time and messages.
@@ -174,10 +183,8 @@ private:
     void endCall();
     // The call in progress as the stop would log it at `end`.
     BasOrvalis::CallSummary callSummary(const QDateTime& end) const;
-    void keepCallInProgress(const BasOrvalis::CallSummary& call);
-    // Logs the call kept in the recovery file and stores its total, once,
-    // whatever the dead calculator had stored; an unreadable file is set
-    // aside. Each is told in a message.
+    CallInProgress callInProgress(const QDateTime& end) const;
+    // The call left in the recovery file logged; each outcome told.
     void recoverInterruptedCall();
     // Releases the button: the call stops through StartStop once.
     void releaseButton();
@@ -185,16 +192,12 @@ private:
     // During a call the total holds the cost so far.
     void updateTotal();
     void refreshCombined(int temporalisSlice = 0);
-    // The total and the package time left of `type`, saved through to the
-    // disk.
+    // The total, the package time left of `type` and the month's spending,
+    // stored together.
     void saveTotal(BasOrvalis::CommunicationType type, const QTime& tempsRestant);
-    void appendCallRecord(const BasOrvalis::CallSummary& call);
     void calculForfait(const Forfait& forfait);
-    // The user is told once when the total reaches 80 %, then 100 %, of the
-    // monthly budget, in a notice that holds nothing up, and budgetWarning()
-    // is sent. A total that falls back under a share (a reset of the total,
-    // a budget raised) makes its warning due again. The warnings given are
-    // stored, so a new start does not repeat them.
+    // The watch of the monthly budget (BudgetWatch), the call in progress
+    // included; its warnings are sent as budgetWarning().
     void checkBudget();
 
     void renewPackage(const Package& package);
@@ -205,9 +208,10 @@ private:
     SettingsStore& m_store;
     const Clock& m_clock;
     BasOrvalis::MessagePresenter& m_messages;
-    CallLogSink& m_log;
     EngineHost* m_host;
-    RecoveryFile* m_recovery = nullptr;
+    CallRecorder m_recorder;
+    BudgetWatch m_budget;
+    CallKeeper m_keeper;
 
     CallState m_state;
     // Date and time at which the call started.
@@ -217,6 +221,4 @@ private:
     QTime m_duree{0, 0};
     // The package's time left, while a package type is shown.
     QTime m_tempsRestant;
-    // When the call in progress was last kept in the recovery file.
-    QDateTime m_kept;
 };

@@ -51,7 +51,8 @@ void CallSimulation::run(const QDateTime& end) {
     m_engine.StartStop(false);
 }
 
-int CallSimulation::ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) {
+int CallSimulation::ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                                const QStringList&) {
     if (m_awaitingStopMessage && !m_calls.isEmpty()) {
         m_calls.last().stoppedBy = ShownMessage{titleNumber, buttons, messageNumber, secondNumber};
         m_awaitingStopMessage = false;
@@ -59,8 +60,13 @@ int CallSimulation::ShowMessage(int titleNumber, int buttons, int messageNumber,
     return m_answerYes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void CallSimulation::append(const CallRecord& record, const QDateTime&) {
+bool CallSimulation::append(const CallRecord& record, const QDateTime&, WriteFailure*) {
     m_lastRecord = record;
+    return true;
+}
+
+QVector<CallRecord> CallSimulation::recordsOfMonth(const QDateTime&) const {
+    return {};
 }
 
 void CallSimulation::onStarted() {

@@ -54,8 +54,11 @@ public:
     const CallEngine& engine() const { return m_engine; }
 
 private:
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
-    void append(const CallRecord& record, const QDateTime& writtenAt) override;
+    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                    const QStringList& arguments) override;
+    bool append(const CallRecord& record, const QDateTime& writtenAt,
+                WriteFailure* failure) override;
+    QVector<CallRecord> recordsOfMonth(const QDateTime& writtenAt) const override;
     void onStarted();
     void onStopped();
 

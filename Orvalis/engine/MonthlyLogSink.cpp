@@ -2,11 +2,22 @@
 #include "engine/MonthlyLogSink.h"
 
 #include "BasOrvalis/LogWriter.h"
+#include "common/LogFile.h"
 
-#include <QDebug>
+#include <QDir>
 
-void MonthlyLogSink::append(const CallRecord& record, const QDateTime& writtenAt) {
-    m_lastError.clear();
-    if (!BasOrvalis::AppendToMonthlyLog(record, writtenAt, &m_lastError))
-        qWarning().noquote() << "Orvalis: enregistrement perdu, journal non écrit:" << m_lastError;
+bool MonthlyLogSink::append(const CallRecord& record, const QDateTime& writtenAt,
+                            WriteFailure* failure) {
+    QString reason;
+    if (BasOrvalis::AppendToMonthlyLog(record, writtenAt, &reason))
+        return true;
+    if (failure)
+        *failure = {QDir::toNativeSeparators(BasOrvalis::MonthlyLogPath(writtenAt.date())), reason};
+    return false;
+}
+
+QVector<CallRecord> MonthlyLogSink::recordsOfMonth(const QDateTime& writtenAt) const {
+    QVector<CallRecord> records;
+    LogFile::readAll(BasOrvalis::MonthlyLogPath(writtenAt.date()), &records);
+    return records;
 }

@@ -4,15 +4,9 @@
 
 #include "engine/CallLogSink.h"
 
-#include <QString>
-
 class MonthlyLogSink final : public CallLogSink {
 public:
-    // A record that cannot be written is lost: the reason is kept and told
-    // once on the program's error output; the calculator goes on.
-    void append(const CallRecord& record, const QDateTime& writtenAt) override;
-    const QString& lastError() const { return m_lastError; }
-
-private:
-    QString m_lastError;
+    bool append(const CallRecord& record, const QDateTime& writtenAt,
+                WriteFailure* failure) override;
+    QVector<CallRecord> recordsOfMonth(const QDateTime& writtenAt) const override;
 };

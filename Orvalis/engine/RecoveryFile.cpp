@@ -1,23 +1,18 @@
 // The call in progress in a small JSON file, replaced atomically.
 #include "engine/RecoveryFile.h"
 
-#include "platform/AppFolders.h"
-#include "platform/DiskSync.h"
 #include "platform/LocaleFormats.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cmath>
 
 using namespace BasOrvalis;
 
 namespace {
+
+const QString FileName = QStringLiteral("AppelEnCours.json");
 
 // Larger than any call file; a bigger one is not ours.
 constexpr qint64 MaximumSize = 64 * 1024;
@@ -62,8 +57,16 @@ QByteArray toJson(const CallInProgress& kept) {
     return QJsonDocument(object).toJson();
 }
 
+// No call costs more, nor brings the total past, ten million francs: a
+// larger amount, a negative one or one that is no number is no call's.
+constexpr double LargestAmount = 10'000'000.0;
+
+bool isAmount(double value) {
+    return std::isfinite(value) && value >= 0.0 && value <= LargestAmount;
+}
+
 std::optional<float> amount(const QJsonValue& value) {
-    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+    if (!value.isDouble() || !isAmount(value.toDouble()))
         return std::nullopt;
     return static_cast<float>(value.toDouble());
 }
@@ -94,53 +97,29 @@ std::optional<CallInProgress> fromJson(const QByteArray& bytes) {
     kept.totalAuDebut = *totalAuDebut;
     // The running total as the tick left it, in single precision.
     call.total = kept.totalAuDebut + call.cost;
+    if (!isAmount(call.total))
+        return std::nullopt;
     return kept;
 }
 
 } // namespace
 
 RecoveryFile::RecoveryFile(const QString& path)
-    : m_path(path) {}
+    : DataFile(path) {}
 
 QString RecoveryFile::pathUnder(const QString& dataFolder) {
-    return QDir(dataFolder).filePath(QStringLiteral("Orvalis/AppelEnCours.json"));
+    return DataFile::pathUnder(dataFolder, FileName);
 }
 
 QString RecoveryFile::userPath() {
-    return pathUnder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return DataFile::userPath(FileName);
 }
 
-bool RecoveryFile::exists() const {
-    return QFileInfo::exists(m_path);
-}
-
-bool RecoveryFile::keep(const CallInProgress& call) {
-    // QSaveFile writes beside the file, syncs and renames over it.
-    QSaveFile file(m_path);
-    const bool kept = AppFolders::ensureFolder(QFileInfo(m_path).absolutePath()) &&
-                      file.open(QIODevice::WriteOnly) && file.write(toJson(call)) >= 0 &&
-                      file.commit() && DiskSync::syncFolderOf(m_path);
-    if (!kept && !m_failing)
-        qWarning().noquote() << "Orvalis: l'appel en cours n'a pas pu être gardé dans" << m_path
-                             << ':' << file.errorString();
-    m_failing = !kept;
-    return kept;
-}
-
-void RecoveryFile::remove() {
-    if (QFile::remove(m_path))
-        DiskSync::syncFolderOf(m_path);
+bool RecoveryFile::keep(const CallInProgress& call, QString* reason) {
+    return replace(toJson(call), reason);
 }
 
 std::optional<CallInProgress> RecoveryFile::read() const {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumSize)
-        return std::nullopt;
-    return fromJson(file.readAll());
-}
-
-bool RecoveryFile::setAside(const QDateTime& now) {
-    const QString aside =
-        m_path + QStringLiteral(".illisible-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return QFile::rename(m_path, aside) && DiskSync::syncFolderOf(m_path);
+    const std::optional<QByteArray> kept = bytes(MaximumSize);
+    return kept ? fromJson(*kept) : std::nullopt;
 }

@@ -3,6 +3,8 @@
 // log and store at the last instant kept.
 #pragma once
 
+#include "engine/DataFile.h"
+
 #include "BasOrvalis/CallRecordBuilder.h"
 
 #include <QDateTime>
@@ -20,7 +22,7 @@ struct CallInProgress {
     QTime tempsRestant;
 };
 
-class RecoveryFile final {
+class RecoveryFile final : private DataFile {
 public:
     explicit RecoveryFile(const QString& path);
     Q_DISABLE_COPY_MOVE(RecoveryFile)
@@ -30,23 +32,18 @@ public:
     static QString pathUnder(const QString& dataFolder);
     static QString userPath();
 
-    const QString& path() const { return m_path; }
-    bool exists() const;
+    using DataFile::exists;
+    using DataFile::path;
+    // Removes the file, through to the disk. False when it stays.
+    using DataFile::remove;
+    using DataFile::setAside;
 
     // Replaces the file with `call` in one step: a crash leaves the old one
-    // or the new one, never a part. False when it cannot be written; the
-    // first failure in a row is told on the error output.
-    bool keep(const CallInProgress& call);
-    // Removes the file, through to the disk.
-    void remove();
+    // or the new one, never a part. False, with the system's reason in
+    // *reason when given, when it cannot be written.
+    bool keep(const CallInProgress& call, QString* reason = nullptr);
 
-    // The call the file holds; nothing when it is missing or unreadable.
+    // The call the file holds; nothing when it is missing or unreadable: a
+    // cost or a total that is no amount from 0 to 10 000 000 F is unreadable.
     std::optional<CallInProgress> read() const;
-    // Moves an unreadable file aside, beside itself, under a name marked
-    // with `now` so that no earlier one is replaced. False when it stays.
-    bool setAside(const QDateTime& now);
-
-private:
-    QString m_path;
-    bool m_failing = false;
 };

@@ -26,11 +26,11 @@ bool DdeServer::publishOn(QDBusConnection connection) {
     return true;
 }
 
-void DdeServer::sendBudgetWarning(int share) {
+void DdeServer::sendBudgetWarning(int share, double spent, double budget) {
     QDBusMessage signal =
         QDBusMessage::createSignal(RemoteControl::ObjectPath, RemoteControl::InterfaceName,
                                    RemoteControl::BudgetWarningSignal);
-    signal << share;
+    signal << share << spent << budget;
     m_connection.send(signal);
 }
 

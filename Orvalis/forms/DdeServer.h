@@ -4,7 +4,7 @@
 // "reduite=1" or "reduite=0" (any case) and refuses anything else. A command
 // that arrives while the window is busy (a tick, a message box waiting) is
 // held and run, and answered, once the window is free. The calculator also
-// sends the signal BudgetWarning(i) there.
+// sends the signal BudgetWarning(idd) there.
 #pragma once
 
 #include "common/RemoteControl.h"
@@ -35,9 +35,10 @@ public:
     // Publishes the object alone.
     bool publishOn(QDBusConnection connection);
 
-    // Sends the signal that the total reached `share` percent of the
-    // monthly budget, where the object is published.
-    void sendBudgetWarning(int share);
+    // Sends the signal that the month's spending, `spent` francs, reached
+    // `share` percent of the monthly budget of `budget` francs, where the
+    // object is published.
+    void sendBudgetWarning(int share, double spent, double budget);
 
     // Commands held until the window is free.
     int pendingCount() const { return static_cast<int>(m_pending.size()); }

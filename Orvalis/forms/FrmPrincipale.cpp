@@ -94,7 +94,14 @@ FrmPrincipale::FrmPrincipale(const MainWindowContext& context, QWidget* parent)
     connectMenus();
     m_Timer1.setObjectName(QStringLiteral("Timer1"));
     m_Timer1.setInterval(1000);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &FrmPrincipale::Form_Unload);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        // The event loop is over: a message shown now would wait for ever.
+        // What the end cannot write waits in the data folder and is told at
+        // the next start.
+        if (m_ownMessages)
+            m_ownMessages->setUnattended();
+        Form_Unload();
+    });
     refresh();
 }
 

@@ -2,10 +2,12 @@
 // onto the calculator's answer codes.
 #include "forms/MessageBoxPresenter.h"
 
+#include "BasOrvalis/MessageText.h"
 #include "common/StringTable.h"
 #include "forms/BusyGate.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QMessageBox>
 
 namespace Orvalis {
@@ -35,19 +37,27 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* owner, BusyGate& gate)
     : m_owner(owner)
     , m_gate(gate) {}
 
-QString MessageBoxPresenter::messageText(int messageNumber, int secondNumber) {
-    QString text = StringTable::text(messageNumber);
-    if (secondNumber != 0)
-        text += QLatin1Char('\n') + StringTable::text(secondNumber);
-    return text;
+QString MessageBoxPresenter::messageText(int messageNumber, int secondNumber,
+                                         const QStringList& arguments) {
+    return MessageText(messageNumber, secondNumber, arguments);
+}
+
+bool MessageBoxPresenter::unattended(int titleNumber, int messageNumber, int secondNumber,
+                                     const QStringList& arguments) const {
+    if (m_unattended)
+        qWarning().noquote() << "Orvalis:" << StringTable::text(titleNumber) << '-'
+                             << messageText(messageNumber, secondNumber, arguments);
+    return m_unattended;
 }
 
 int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNumber,
-                                     int secondNumber) {
-    QApplication::beep();
+                                     int secondNumber, const QStringList& arguments) {
     const bool yesNo = (buttons & 0x0F) == MessageStyle::YesNo;
+    if (unattended(titleNumber, messageNumber, secondNumber, arguments))
+        return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    QApplication::beep();
     QMessageBox box(iconOf(buttons), StringTable::text(titleNumber),
-                    messageText(messageNumber, secondNumber),
+                    messageText(messageNumber, secondNumber, arguments),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
     const BusyGate::Scope busy(m_gate);
     const int answer = box.exec();
@@ -57,10 +67,13 @@ int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNu
 }
 
 void MessageBoxPresenter::ShowNotice(int titleNumber, int buttons, int messageNumber,
-                                     int secondNumber) {
+                                     int secondNumber, const QStringList& arguments) {
+    if (unattended(titleNumber, messageNumber, secondNumber, arguments))
+        return;
     QApplication::beep();
     auto* box = new QMessageBox(iconOf(buttons), StringTable::text(titleNumber),
-                                messageText(messageNumber, secondNumber), QMessageBox::Ok, m_owner);
+                                messageText(messageNumber, secondNumber, arguments),
+                                QMessageBox::Ok, m_owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

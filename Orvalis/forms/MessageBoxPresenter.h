@@ -19,17 +19,30 @@ public:
     MessageBoxPresenter(QWidget* owner, BusyGate& gate);
     Q_DISABLE_COPY_MOVE(MessageBoxPresenter)
 
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                    const QStringList& arguments = {}) override;
     // A box that is not modal and leaves the gate free: the ticks and the
     // remote commands go on while it is open. It goes when it is closed.
-    void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber) override;
+    void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                    const QStringList& arguments = {}) override;
 
-    // The text of a message: its line, and the second line under it.
-    static QString messageText(int messageNumber, int secondNumber);
+    // From now on no one answers: each message goes to the error output and
+    // is answered OK, or No to a question.
+    void setUnattended() { m_unattended = true; }
+
+    // The text of a message: its line, and the second line under it, with
+    // `arguments` in the places %1, %2...
+    static QString messageText(int messageNumber, int secondNumber,
+                               const QStringList& arguments = {});
 
 private:
+    // Whether a message may still be shown, and the text of one that may not.
+    bool unattended(int titleNumber, int messageNumber, int secondNumber,
+                    const QStringList& arguments) const;
+
     QWidget* m_owner;
     BusyGate& m_gate;
+    bool m_unattended = false;
 };
 
 } // namespace Orvalis

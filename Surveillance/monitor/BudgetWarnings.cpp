@@ -8,9 +8,10 @@ BudgetWarnings::BudgetWarnings(const QDBusConnection& connection, const QString&
     // has no other way.
     m_listening = QDBusConnection(connection)
                       .connect(calculator, RemoteControl::ObjectPath, RemoteControl::InterfaceName,
-                               RemoteControl::BudgetWarningSignal, this, SLOT(BudgetWarning(int)));
+                               RemoteControl::BudgetWarningSignal, this,
+                               SLOT(BudgetWarning(int, double, double)));
 }
 
-void BudgetWarnings::BudgetWarning(int share) {
-    emit warned(share);
+void BudgetWarnings::BudgetWarning(int share, double spent, double budget) {
+    emit warned(share, spent, budget);
 }

@@ -22,11 +22,12 @@ public:
     bool isListening() const { return m_listening; }
 
 signals:
-    // The running total has reached `share` percent (80 or 100) of the budget.
-    void warned(int share);
+    // The month's spending, `spent` francs, has reached `share` percent (80
+    // or 100) of the budget of `budget` francs.
+    void warned(int share, double spent, double budget);
 
 private slots:
-    void BudgetWarning(int share);
+    void BudgetWarning(int share, double spent, double budget);
 
 private:
     bool m_listening = false;

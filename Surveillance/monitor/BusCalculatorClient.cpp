@@ -5,6 +5,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QTimer>
@@ -83,4 +84,21 @@ void BusCalculatorClient::whenRunning(int timeoutMs, QObject* context,
     timeout->start(timeoutMs);
     if (isRunning())
         finish(true);
+}
+
+bool BusCalculatorClient::isActivatable() {
+    if (!m_connection.isConnected())
+        return false;
+    const QDBusReply<QStringList> names = m_connection.interface()->activatableServiceNames();
+    return names.isValid() && names.value().contains(RemoteControl::ServiceName);
+}
+
+bool BusCalculatorClient::activate() {
+    if (!m_connection.isConnected())
+        return false;
+    // The bus answers once the calculator holds its name, or fails to: the
+    // wait for the name tells either way.
+    const QDBusPendingCall call = m_connection.interface()->asyncCall(
+        QStringLiteral("StartServiceByName"), RemoteControl::ServiceName, 0u);
+    return !(call.isFinished() && call.isError());
 }

@@ -16,6 +16,8 @@ public:
     void sendCommand(RemoteControl::Command command) override;
     void whenRunning(int timeoutMs, QObject* context,
                      std::function<void(bool running)> done) override;
+    bool isActivatable() override;
+    bool activate() override;
 
 private:
     QDBusConnection m_connection;

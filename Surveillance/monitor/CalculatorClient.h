@@ -1,5 +1,5 @@
 // The calculator as the monitor reaches it over the session bus: whether it
-// runs, the state of its call, and its commands.
+// runs, the state of its call, its commands, and its start by the bus.
 #pragma once
 
 #include "common/RemoteControl.h"
@@ -31,4 +31,10 @@ public:
     // is called once `context` is gone.
     virtual void whenRunning(int timeoutMs, QObject* context,
                              std::function<void(bool running)> done) = 0;
+    // True when the bus can start the calculator itself: a service file of
+    // an installed suite names it.
+    virtual bool isActivatable() = 0;
+    // Asks the bus to start the calculator, without waiting for it; false
+    // when the request cannot be sent.
+    virtual bool activate() = 0;
 };

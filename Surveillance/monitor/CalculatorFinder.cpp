@@ -49,9 +49,10 @@ bool CalculatorFinder::FindOrvalis(bool blnLaunch) {
     }
 }
 
-void CalculatorFinder::startCalculator() {
-    // A calculator that cannot be started is not reported: the monitor runs on.
-    m_desktop.startProgram(m_program);
+bool CalculatorFinder::startCalculator() {
+    if (m_client.isActivatable())
+        return m_client.activate();
+    return m_desktop.startProgram(m_program);
 }
 
 QList<WindowId> CalculatorFinder::calculatorWindows(const QString& pattern, qint64 process) {

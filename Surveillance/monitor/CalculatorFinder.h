@@ -1,6 +1,6 @@
 // FindOrvalis: the calculator found on the bus first, then its own windows
-// counted by caption and the only one brought up; started from the program
-// folder when it does not run.
+// counted by caption and the only one brought up; started when it does not
+// run, by the bus where the bus knows it, else from the program folder.
 #pragma once
 
 #include "platform/x11/WindowSearch.h"
@@ -29,9 +29,11 @@ public:
     // are never counted nor touched.
     bool FindOrvalis(bool blnLaunch);
 
-    // Starts the calculator from the program folder without looking for a
-    // running one; a second copy leaves by itself.
-    void startCalculator();
+    // Starts the calculator without looking for a running one (a second copy
+    // leaves by itself): through the bus where a service file names it (an
+    // installed suite), else from the program folder (the build tree).
+    // False when it cannot be started.
+    bool startCalculator();
 
 private:
     QList<WindowSearch::WindowId> calculatorWindows(const QString& pattern, qint64 process);

@@ -28,11 +28,14 @@ void ConnectionWatcher::start() {
 }
 
 void ConnectionWatcher::Timer1_Timer() {
+    if (m_ticksToCallCheck > 0 && --m_ticksToCallCheck == 0)
+        checkCallStarted();
     const bool connected = m_link.IsModemConnected();
     if (connected == m_connected)
         return;
     m_connected = connected;
     ++m_changes;
+    m_ticksToCallCheck = 0;
     setState(connected ? TrayState::Connected : TrayState::Disconnected);
     if (!m_options.isChecked(MonitorOption::StartOrvalis))
         return;
@@ -55,26 +58,54 @@ void ConnectionWatcher::ToggleMonitoring() {
 }
 
 void ConnectionWatcher::onConnection() {
-    m_finder.FindOrvalis(true);
     if (m_client.isRunning()) {
+        m_finder.FindOrvalis(true);
         startCall();
+        return;
+    }
+    if (!m_finder.startCalculator()) {
+        tellNotTimed(NotTimedReason::CannotStart);
         return;
     }
     // Just started: nothing is asked before it holds its name on the bus.
     const int change = m_changes;
     m_client.whenRunning(StartWaitMs, this, [this, change](bool running) {
-        if (running && change == m_changes)
+        if (change != m_changes)
+            return;
+        if (running)
             startCall();
+        else
+            tellNotTimed(NotTimedReason::NotOnBus);
     });
 }
 
 void ConnectionWatcher::startCall() {
-    if (m_client.requestStatus() != Status::Idle)
+    const std::optional<Status> status = m_client.requestStatus();
+    if (!status) {
+        tellNotTimed(NotTimedReason::NoAnswer);
         return;
-    if (m_options.isChecked(MonitorOption::StartCalcul))
+    }
+    // A calculator already busy times the connection in its call.
+    if (*status != Status::Idle)
+        return;
+    if (m_options.isChecked(MonitorOption::StartCalcul)) {
         m_client.sendCommand(Command::Start);
+        m_ticksToCallCheck = CallCheckTicks;
+    }
     if (m_options.isChecked(MonitorOption::StartReduit))
         m_client.sendCommand(Command::ShowCompact);
+}
+
+void ConnectionWatcher::checkCallStarted() {
+    // A state that cannot be read says nothing either way.
+    if (m_client.requestStatus() == Status::Idle)
+        tellNotTimed(NotTimedReason::Refused);
+}
+
+void ConnectionWatcher::tellNotTimed(NotTimedReason reason) {
+    // Without a call asked for on connection, no connection is timed.
+    if (m_options.isChecked(MonitorOption::StartCalcul))
+        emit notTimed(reason);
 }
 
 void ConnectionWatcher::onDisconnection() {

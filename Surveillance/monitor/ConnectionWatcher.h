@@ -2,13 +2,22 @@
 // while monitoring is on, and only a change acts. On a connection it finds
 // or starts the calculator and, when it is idle, starts a call and opens the
 // compact window as the options say; on a disconnection it stops the call
-// of a calculator found busy.
+// of a calculator found busy. A connection that the options would time but
+// that is not timed is told, with the reason.
 #pragma once
 
 #include "monitor/TrayState.h"
 
 #include <QObject>
 #include <QTimer>
+
+// Why a connection is not timed although the options ask for a call.
+enum class NotTimedReason {
+    CannotStart, // the calculator could not be started
+    NotOnBus,    // started, it did not take its name on the bus in time
+    NoAnswer,    // it runs but does not answer
+    Refused,     // it still reads "start" after "Start" was sent
+};
 
 class CalculatorClient;
 class CalculatorFinder;
@@ -22,6 +31,10 @@ public:
     static constexpr int IntervalMs = 2500;
     // How long a calculator just started is waited for on the bus.
     static constexpr int StartWaitMs = 8000;
+    // The calculator refuses a call it cannot price at its first tick, a
+    // second after "Start": its state is read again at the second tick
+    // after the command, at least one interval later.
+    static constexpr int CallCheckTicks = 2;
 
     ConnectionWatcher(const ModemLink& link, CalculatorFinder& finder, CalculatorClient& client,
                       const MonitorOptions& options, QObject* parent = nullptr);
@@ -42,10 +55,14 @@ public:
 
 signals:
     void stateChanged(TrayState state);
+    // The connection that just came up is not being timed.
+    void notTimed(NotTimedReason reason);
 
 private:
     void onConnection();
     void startCall();
+    void checkCallStarted();
+    void tellNotTimed(NotTimedReason reason);
     void onDisconnection();
     void setState(TrayState state);
 
@@ -59,4 +76,6 @@ private:
     // Counts the changes of the link, so that a wait for the calculator
     // that ends after a newer change does nothing.
     int m_changes = 0;
+    // Ticks left before the state is read again after "Start"; 0 for none.
+    int m_ticksToCallCheck = 0;
 };

@@ -40,6 +40,8 @@ public:
     // (item 9) belongs to the form.
     void MnuOptions_Click(int index);
 
+    const MonitorOptions& options() const { return m_options; }
+
 private:
     MonitorOptions& m_options;
     ConnectionWatcher& m_watcher;

@@ -60,7 +60,6 @@ void MonitorOptions::load() {
         isChecked(MonitorOption::StartOrvalis) && stored(MonitorOption::StartCalcul));
     set(MonitorOption::StartReduit,
         isChecked(MonitorOption::StartCalcul) && stored(MonitorOption::StartReduit));
-    applyAutostart();
 }
 
 bool MonitorOptions::isChecked(MonitorOption option) const {

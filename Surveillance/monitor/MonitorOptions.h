@@ -23,12 +23,17 @@ public:
 
     // The check marks from the store, a missing key giving its default (run
     // at logon checked, the others not); an option whose prerequisite is
-    // unchecked reads unchecked. The run-at-logon entry is made to match.
+    // unchecked reads unchecked. The run-at-logon entry is left as it is:
+    // only a click on its item writes or removes it, so a first start shows
+    // the option checked without installing the monitor at logon.
     void load();
 
     bool isChecked(MonitorOption option) const;
     // A click on the option's item: its check reversed, then applied.
     void toggle(MonitorOption option);
+
+    // The entry that runs the monitor at logon.
+    const AutostartEntry& autostart() const { return m_autostart; }
 
 private:
     void ApplyStartW95(bool checked);

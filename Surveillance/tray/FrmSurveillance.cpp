@@ -4,6 +4,7 @@
 #include "monitor/CalculatorFinder.h"
 #include "monitor/ConnectionWatcher.h"
 #include "monitor/MonitorMenu.h"
+#include "monitor/MonitorNotices.h"
 
 #include "BasOrvalis/MessageText.h"
 #include "BasOrvalis/MonthlyBudget.h"
@@ -61,6 +62,10 @@ FrmSurveillance::FrmSurveillance(MonitorMenu& menu, ConnectionWatcher& watcher,
         UpdateTrayIcon(state);
         updateMenu();
     });
+    connect(&m_watcher, &ConnectionWatcher::notTimed, this, [this](NotTimedReason reason) {
+        notify(MonitorNotices::notTimedTitle(), MonitorNotices::notTimedText(reason),
+               QSystemTrayIcon::Warning);
+    });
     UpdateTrayIcon(m_watcher.state());
 }
 
@@ -70,9 +75,7 @@ void FrmSurveillance::Form_Load() {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_trayIcon.show();
     } else {
-        std::fputs("Tavelnor : aucune zone de notification n'est disponible ; la surveillance "
-                   "du modem continue sans icône.\n",
-                   stderr);
+        std::fprintf(stderr, "%s\n", qUtf8Printable(MonitorNotices::noTrayLine(m_menu)));
         // On X11 a notification area that comes later takes the icon.
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
             m_trayIcon.show();
@@ -130,11 +133,21 @@ void FrmSurveillance::MnuOptions_Click(int index) {
     updateMenu();
 }
 
-void FrmSurveillance::showBudgetWarning(int share) {
-    const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage(share);
-    m_trayIcon.showMessage(StringTable::text(message.title),
-                           BasOrvalis::MessageText(message.line, message.second),
-                           QSystemTrayIcon::Warning);
+void FrmSurveillance::showBudgetWarning(int share, double spent, double budget) {
+    const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage({share, spent, budget});
+    notify(StringTable::text(message.title), BasOrvalis::MessageText(message.line, message.second, message.arguments),
+           QSystemTrayIcon::Warning);
+}
+
+void FrmSurveillance::notify(const QString& title, const QString& text,
+                             QSystemTrayIcon::MessageIcon icon) {
+    if (m_trayIcon.isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_trayIcon.showMessage(title, text, icon);
+        return;
+    }
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "Tavelnor : %s\n", qUtf8Printable(line));
 }
 
 void FrmSurveillance::trayActivated(QSystemTrayIcon::ActivationReason reason) {

@@ -96,7 +96,7 @@ void Statistics(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto statistics = BasJournal::JournalStatistics::compute(
-            {{QStringLiteral("DÉC.2026.CCM"), model.rows().bytes()}}, {}, BasOrvalis::Settings(),
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {}, BasOrvalis::Settings(),
             QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = statistics.total.calls;
         state.counters["days"] = double(statistics.byDay.size());
@@ -109,7 +109,7 @@ void WhatIf(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto totals = BasJournal::WhatIf::reprice(
-            {{QStringLiteral("DÉC.2026.CCM"), model.rows().bytes()}}, {}, BasOrvalis::Settings(),
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {}, BasOrvalis::Settings(),
             QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = totals.calls;
     }

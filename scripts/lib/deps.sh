@@ -7,11 +7,16 @@ ORVALIS_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     libxcb1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth x11-utils dbus dbus-x11 faketime poppler-utils imagemagick python3
+    xvfb xauth x11-utils xdotool dbus dbus-x11 faketime poppler-utils imagemagick python3
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     weston qt6-wayland trayer
-    desktop-file-utils appstream
+    desktop-file-utils appstream man-db
+    cups-daemon cups-client cups-filters printer-driver-cups-pdf
 )
+
+# What scripts/package needs beside the build: CPack's DEB generator reads
+# the binaries' libraries with file and dpkg-shlibdeps; lintian checks it.
+ORVALIS_PACKAGING_PACKAGES=(dpkg-dev file lintian)
 
 # The sanitizer build of the logic tests and the fuzz targets: clang with
 # its sanitizer and libFuzzer runtimes.

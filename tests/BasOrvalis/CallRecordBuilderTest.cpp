@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace BasOrvalis;
@@ -118,6 +120,18 @@ TEST_F(CallRecordTest, CostIsTheDisplayedCostRoundedToCentimes) {
     }
     m_call.cost = 3.425f;
     EXPECT_EQ(BuildCallRecord(m_call, QLocale(QLocale::English))->Cout, QStringLiteral("3.43"));
+}
+
+TEST_F(CallRecordTest, AmountsThatAreNoFiniteNumbersAreLoggedAsZero) {
+    for (const float amount :
+         {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+        m_call.cost = amount;
+        m_call.total = -amount;
+        const std::optional<CallRecord> record = BuildCallRecord(m_call);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->Cout, QStringLiteral("0,00"));
+        EXPECT_EQ(record->Total, QStringLiteral("0,00"));
+    }
 }
 
 // "2:05:07 PM" does not fit its 8 characters: the 24-hour time does.

@@ -46,6 +46,8 @@ Settings SampleSettings() {
     s.PersoReductions = true;
     s.BudgetMensuel = 150.5f;
     s.AlerteBudget = 80;
+    s.MoisBudget = QDate(2026, 11, 1);
+    s.DepensesMois = 42.5f;
     return s;
 }
 
@@ -105,6 +107,8 @@ const StoredKey SampleStore[] = {
     {"Tarification", "Perso - Reduction applicables", "True"},
     {"Parametres", "Budget Mensuel", "150,5"},
     {"Parametres", "Budget Mensuel : Alerte", "80"},
+    {"Parametres", "Budget Mensuel : Mois", "01/11/26"},
+    {"Parametres", "Budget Mensuel : Depenses du mois", "42,5"},
 };
 
 void SaveAll(SettingsStore& store, const Settings& settings, const QLocale& locale) {
@@ -145,6 +149,8 @@ void ExpectSameFields(const Settings& actual, const Settings& expected) {
     EXPECT_EQ(actual.PersoReductions, expected.PersoReductions);
     EXPECT_EQ(actual.BudgetMensuel, expected.BudgetMensuel);
     EXPECT_EQ(actual.AlerteBudget, expected.AlerteBudget);
+    EXPECT_EQ(actual.MoisBudget, expected.MoisBudget);
+    EXPECT_FLOAT_EQ(actual.DepensesMois, expected.DepensesMois);
 }
 
 TEST(SettingsKeys, EveryFieldOnceUnderItsOwnKey) {
@@ -215,6 +221,7 @@ TEST_P(RoundTripTest, DefaultsComeBack) {
     Settings loaded = LoadSettings(temporary.store(), locale);
     // A short date keeps two digits of the year: the default 1899 is not kept.
     loaded.DerniereRaz = Settings().DerniereRaz;
+    loaded.MoisBudget = Settings().MoisBudget;
     ExpectSameFields(loaded, Settings());
 }
 
@@ -236,6 +243,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     SettingsStore& store = temporary.store();
     store.write(Sections::Parametres, Keys::CoutTotal, QStringLiteral("abc"));
     store.write(Sections::Tarification, Keys::TarifCreditTemps, QStringLiteral(".5"));
+    store.write(Sections::Tarification, Keys::TarifMinute(1), QStringLiteral("1e39"));
     store.write(Sections::ServicesFt, Keys::PrimalisteZone(2), QStringLiteral("deux"));
     store.write(Sections::ServicesFt, Keys::TempsForfaitLocal, QStringLiteral("6 heures"));
     store.write(Sections::Parametres, Keys::DerniereRaz, QStringLiteral("hier"));
@@ -246,6 +254,7 @@ TEST(LoadSettings, UnreadableTextsGiveTheDefaultExceptSingles) {
     const Settings loaded = LoadSettings(store);
     EXPECT_FLOAT_EQ(loaded.CoutTotal, 0.f);
     EXPECT_FLOAT_EQ(loaded.TarifCreditTemps, 0.f);
+    EXPECT_FLOAT_EQ(loaded.TarifMinute[0], 0.f);
     EXPECT_EQ(loaded.ZonesPrimaliste[2], 1);
     EXPECT_EQ(loaded.TempsForfaitLocal, QTime(6, 0));
     EXPECT_EQ(loaded.DerniereRaz, QDate(1899, 12, 30));

@@ -50,7 +50,8 @@ private:
 
 TEST_F(LogWriterTest, ResetThenCallInTheSameFile) {
     QString error;
-    ASSERT_TRUE(WriteResetRecord(Now, &error)) << error.toStdString();
+    ASSERT_TRUE(AppendToMonthlyLog(BuildResetRecord(Now.date()), Now, &error))
+        << error.toStdString();
     EXPECT_EQ(QFile(monthFile()).size(), 84);
     ASSERT_TRUE(AppendToMonthlyLog(SampleCall(), Now, &error)) << error.toStdString();
     EXPECT_EQ(QFile(monthFile()).size(), 178);
@@ -88,7 +89,7 @@ TEST_F(LogWriterTest, UnwritableFolderIsReportedNotRaised) {
     }
     qputenv("ORVALIS_JOURNAUX", QDir(blocker).filePath(QStringLiteral("Journaux")).toLocal8Bit());
     QString error;
-    EXPECT_FALSE(WriteResetRecord(Now, &error));
+    EXPECT_FALSE(AppendToMonthlyLog(BuildResetRecord(Now.date()), Now, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

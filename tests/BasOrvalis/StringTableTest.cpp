@@ -34,6 +34,13 @@ TEST(MessageText, OneOrTwoLines) {
                              "que vous aviez paramètré n'est plus valide."));
 }
 
+TEST(MessageText, ArgumentsTakeTheirPlacesOnce) {
+    // A "%2" within a file's name is no place.
+    EXPECT_EQ(
+        BasOrvalis::MessageText(334, 0, {QStringLiteral("/j/%2.ccm"), QStringLiteral("plein")}),
+        QStringLiteral("Le journal /j/%2.ccm n'a pas pu être écrit : plein"));
+}
+
 TEST(MailOrWebTarget, MailGetsItsScheme) {
     EXPECT_EQ(BasOrvalis::MailOrWebTarget(501), QStringLiteral("mailto:") + StringTable::text(501));
     EXPECT_EQ(BasOrvalis::MailOrWebTarget(502), StringTable::text(502));

@@ -16,7 +16,8 @@ struct ToSingleCase {
 const ToSingleCase Cases[] = {
     {"12,50", 12.5f}, {"12.50", 12.5f},  {".5", 0.f},       {"abc", 0.f},   {"3", 3.f},
     {"", 0.f},        {"0,742", 0.742f}, {"0.742", 0.742f}, {"1.5.3", 0.f}, {"1,2,3", 0.f},
-    {"-2,5", -2.5f},  {"180", 180.f},    {"12,abc", 0.f},
+    {"-2,5", -2.5f},  {"180", 180.f},    {"12,abc", 0.f},   {"1e39", 0.f},  {"1,5e39", 0.f},
+    {"nan", 0.f},     {"inf", 0.f},      {"-inf", 0.f},
 };
 
 class ToSingleTest : public ::testing::TestWithParam<std::tuple<QLocale::Language, ToSingleCase>> {

@@ -99,19 +99,20 @@ TEST_F(DdeServerBusTest, RefusedCommandIsAnsweredAtOnceEvenWhenBusy) {
 
 TEST_F(DdeServerBusTest, TheMonitorHearsEachWarningOfTheBudget) {
     settings.BudgetMensuel = 10.f;
-    settings.CoutTotal = 7.f;
+    settings.MoisBudget = QDate(WeekdayMorning().date().year(), WeekdayMorning().date().month(), 1);
+    settings.DepensesMois = 7.f;
     FrmPrincipale& frm = window(WeekdayMorning());
     const QDBusConnection server = publish(frm);
     BudgetWarnings monitor(client(), server.baseService());
     ASSERT_TRUE(monitor.isListening());
     QSignalSpy heard(&monitor, &BudgetWarnings::warned);
 
-    settings.CoutTotal = 8.f;
+    settings.DepensesMois = 8.f;
     tickAfter(1);
-    settings.CoutTotal = 10.f;
+    settings.DepensesMois = 10.5f;
     tickAfter(1);
     processUntil([&] { return heard.count() == 2; });
     ASSERT_EQ(heard.count(), 2);
-    EXPECT_EQ(heard.at(0).at(0).toInt(), 80);
-    EXPECT_EQ(heard.at(1).at(0).toInt(), 100);
+    EXPECT_EQ(heard.at(0), (QList<QVariant>{80, 8.0, 10.0}));
+    EXPECT_EQ(heard.at(1), (QList<QVariant>{100, 10.5, 10.0}));
 }

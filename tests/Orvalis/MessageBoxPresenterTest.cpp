@@ -66,11 +66,12 @@ TEST(MessageBoxPresenter, AnswersWithTheCalculatorsCodes) {
     EXPECT_FALSE(gate.busy());
 }
 
-// A notice leaves the window free: it is shown, not waited for.
+// A notice leaves the window free: it is shown, not waited for. Its
+// values fill its line.
 TEST(MessageBoxPresenter, ANoticeHoldsNothingUp) {
     BusyGate gate;
     MessageBoxPresenter presenter(nullptr, gate);
-    presenter.ShowNotice(232, MessageStyle::Exclamation, 332, 0);
+    presenter.ShowNotice(232, MessageStyle::Exclamation, 332, 0, {"8,25", "10,00"});
     EXPECT_FALSE(gate.busy());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QMessageBox* shown = nullptr;
@@ -80,7 +81,8 @@ TEST(MessageBoxPresenter, ANoticeHoldsNothingUp) {
     }
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->windowTitle(), QStringLiteral("Budget mensuel"));
-    EXPECT_EQ(shown->text(), QStringLiteral("Le Coût Total a atteint 80\u00a0% de votre budget "
-                                            "mensuel."));
+    EXPECT_EQ(shown->text(), QStringLiteral("Ce mois-ci, vos communications ont coûté 8,25\u00a0F, "
+                                            "soit 80\u00a0% de votre budget mensuel de "
+                                            "10,00\u00a0F."));
     shown->button(QMessageBox::Ok)->click();
 }

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,41 @@ TEST_F(LogShowTest, TextShowsOneNumberedLinePerRecord) {
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("2  08/12/26  * Remise à zéro")));
+}
+
+TEST_F(LogShowTest, ARecordWithoutItsHeaderIsToldAndTheRestPrinted) {
+    QFile file(m_path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(CallRecord::SlotSize));
+    ASSERT_EQ(file.write("garbage"), 7);
+    file.close();
+    const CliResult result = runCli({QStringLiteral("log"), QStringLiteral("show"), m_path});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out.count(QLatin1Char('\n')), 3);
+    const QStringList told = result.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("enregistrement 2 ")));
+}
+
+TEST(LogShow, AFileWithNoValidRecordIsNoLog) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("déc.2026.ccm"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QRandomGenerator draw(1999);
+    QByteArray noise(5000, '\0');
+    for (char& byte : noise)
+        byte = char(draw.bounded(256));
+    ASSERT_EQ(file.write(noise), noise.size());
+    file.close();
+    const CliResult result = runCli({QStringLiteral("log"), QStringLiteral("show"), path,
+                                     QStringLiteral("--format"), QStringLiteral("json")});
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_TRUE(result.out.isEmpty());
+    const QStringList told = result.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_FALSE(told.isEmpty());
+    EXPECT_TRUE(told.last().contains(path));
+    EXPECT_TRUE(told.last().contains(QStringLiteral("n'est pas un journal")));
 }
 
 TEST(LogShow, EmptyFileHasNoRecord) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 CallRecord recordNumbered(int n) {
@@ -90,6 +93,47 @@ TEST_F(LogFileTest, DamagedEndIsNeverWrittenOver) {
     const QByteArray bytes = contents(path);
     EXPECT_EQ(bytes.left(40), QByteArray(40, 'z'));
     EXPECT_EQ(bytes.mid(94), recordNumbered(1).toBytes());
+}
+
+// The largest file the process may write is lowered for a while, as a full
+// disk would: a write past it is cut short.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+};
+
+TEST_F(LogFileTest, AnAppendCutShortLeavesTheFileAsItWas) {
+    const QString path = pathOf(QStringLiteral("full.ccm"));
+    ASSERT_TRUE(LogFile::append(path, recordNumbered(1)));
+    const QByteArray before = contents(path);
+    QString error;
+    {
+        // Room for 40 bytes of the second slot only.
+        const FileSizeLimit limit(94 + 40);
+        EXPECT_FALSE(LogFile::append(path, recordNumbered(2), &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(contents(path), before);
+
+    ASSERT_TRUE(LogFile::append(path, recordNumbered(2)));
+    QVector<CallRecord> records;
+    ASSERT_TRUE(LogFile::readAll(path, &records));
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records.at(1).toBytes(), recordNumbered(2).toBytes());
 }
 
 TEST_F(LogFileTest, AppendCreatesTheMissingFolder) {

@@ -62,4 +62,13 @@ TEST_F(EngineConfigHostTest, CallInProgressAndClock) {
     EXPECT_TRUE(host.EnCours());
 }
 
+// The record of a manual reset takes the road of the calls' records.
+TEST_F(EngineConfigHostTest, ResetRecordGoesThroughTheEnginesLog) {
+    host.WriteResetRecord();
+    ASSERT_EQ(log.records.size(), 1);
+    EXPECT_EQ(log.records.first().toBytes(),
+              BasOrvalis::BuildResetRecord(clock.now().date()).toBytes());
+    EXPECT_EQ(log.instants.first(), clock.now());
+}
+
 } // namespace

@@ -207,7 +207,8 @@ TEST_F(FrmConfigTest, NewTotalIsRoundedToTwoDecimalsAndStored) {
 }
 
 // The budget box of the total's tab: filtered as the other numeric boxes,
-// checked when it loses the focus, stored as typed; emptied, no budget.
+// checked when it loses the focus (no amount of zero or less), stored as
+// typed; emptied, no budget.
 TEST_F(FrmConfigTest, MonthlyBudgetIsTypedCheckedAndStored) {
     settings.BudgetMensuel = 300.f;
     open();
@@ -220,6 +221,15 @@ TEST_F(FrmConfigTest, MonthlyBudgetIsTypedCheckedAndStored) {
     EXPECT_EQ(messages.shown, (QList<ShownMessage>{{204, 48, 304, 404}}));
     EXPECT_TRUE(budget->text().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), budget);
+    for (const QString& refused : {QStringLiteral("-5"), QStringLiteral("0")}) {
+        messages.shown.clear();
+        TypeInto(budget, refused);
+        TabOut(budget);
+        EXPECT_EQ(messages.shown, (QList<ShownMessage>{{240, 48, 340, 440}}))
+            << qPrintable(refused);
+        EXPECT_TRUE(budget->text().isEmpty());
+        EXPECT_EQ(QApplication::focusWidget(), budget);
+    }
 
     TypeInto(budget, QStringLiteral("1F50,5"));
     clickButton("CmdOk");

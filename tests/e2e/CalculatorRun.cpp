@@ -61,6 +61,19 @@ void CalculatorRun::fakeTime(const QString& instant) {
     m_environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
 }
 
+QProcessEnvironment CalculatorRun::environment() const {
+    QProcessEnvironment environment = m_environment;
+    if (!environment.contains(QStringLiteral("FAKETIME")))
+        return environment;
+    // Without a share of its own, libfaketime makes one named after the
+    // program's process and removes it only if the program exits normally.
+    auto share = std::make_unique<FakeTimeShare>();
+    if (share->isValid())
+        environment.insert(QStringLiteral("FAKETIME_SHARED"), share->environmentValue());
+    m_fakeTimeShares.push_back(std::move(share));
+    return environment;
+}
+
 void CalculatorRun::setEnvironment(const QString& name, const QString& value) {
     m_environment.insert(name, value);
 }
@@ -107,7 +120,7 @@ QString CalculatorRun::builtProgram(const QString& name) {
 
 void CalculatorRun::start(QProcess& process, const QString& program,
                           const QStringList& arguments) const {
-    process.setProcessEnvironment(m_environment);
+    process.setProcessEnvironment(environment());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
 }

@@ -3,10 +3,15 @@
 // platform) and bus.
 #pragma once
 
+#include "e2e/FakeTimeShare.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
 
 class CalculatorRun final {
 public:
@@ -25,14 +30,18 @@ public:
     // The copies started from now on see the clock start at `instant`
     // ("2026-12-31 23:59:57") and run at its normal pace, or faster when the
     // instant is followed by a speed ("2026-03-10 10:00:00 x10"); their
-    // timers keep the true monotonic clock.
+    // timers keep the true monotonic clock. Each program started so gets
+    // the clock's shared memory from the run, which removes it when it
+    // ends, so that a program killed leaves nothing in /dev/shm.
     void fakeTime(const QString& instant);
 
     // What the programs started from now on find in their environment, for
     // another platform ("QT_QPA_PLATFORM") or another program's needs.
     void setEnvironment(const QString& name, const QString& value);
     void removeEnvironment(const QString& name);
-    QProcessEnvironment environment() const { return m_environment; }
+    // The environment to start one program with (under a shifted clock,
+    // with a clock share of its own).
+    QProcessEnvironment environment() const;
 
     // The built program of that name ("Orvalis", "Journal", "Tavelnor").
     static QString builtProgram(const QString& name);
@@ -63,5 +72,7 @@ public:
 private:
     QTemporaryDir m_home;
     QProcessEnvironment m_environment;
+    // One per program started under a shifted clock, kept until the run ends.
+    mutable std::vector<std::unique_ptr<FakeTimeShare>> m_fakeTimeShares;
     QProcess m_process;
 };

@@ -2,8 +2,9 @@
 // few seconds, "stop", and the record appended to the month's log is the
 // one the tariff engine builds for the same start, duration and end. A
 // second copy started meanwhile leaves without a window or a write. A call
-// whose calculator is killed is logged at the next start.
-#include "e2e/CalculatorRun.h"
+// whose calculator is killed is logged at the next start; killed under a
+// shifted clock, it leaves nothing in shared memory.
+#include "e2e/CalculatorFixture.h"
 #include "support/ReferenceCall.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
@@ -14,17 +15,14 @@
 #include "engine/RecoveryFile.h"
 #include "platform/LocaleFormats.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDBusInterface>
-#include <QDBusReply>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace BasOrvalis;
 
@@ -35,24 +33,6 @@ QByteArray fileDigest(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-QString request(QDBusInterface& control) {
-    const QDBusReply<QString> reply =
-        control.call(QStringLiteral("Request"), QStringLiteral("TxtDDE"));
-    return reply.isValid() ? reply.value() : QStringLiteral("<no answer>");
-}
-
-bool execute(QDBusInterface& control, const QString& command) {
-    const QDBusReply<bool> reply = control.call(QStringLiteral("Execute"), command);
-    return reply.isValid() && reply.value();
-}
-
-void writeDefaults(const CalculatorRun& run) {
-    SettingsStore store(run.storePath());
-    store.write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
-    store.write(Sections::Parametres, Keys::TypeDefaut, TypeText(CommunicationType::Standard));
-    store.write(Sections::Parametres, Keys::NumeroDefaut, Numbers::AppelLocal);
 }
 
 // The one record of the log of `month` in the run's log folder, started on
@@ -103,48 +83,7 @@ int loggedSeconds(const CalculatorRun& run, const QDate& month) {
                : -1;
 }
 
-bool waitUntilGone(const QString& path, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (QFile::exists(path) && !deadline.hasExpired())
-        QThread::msleep(100);
-    return !QFile::exists(path);
-}
-
-std::unique_ptr<QDBusInterface> connectControl() {
-    return std::make_unique<QDBusInterface>(
-        QStringLiteral("org.orvalis.Orvalis"), QStringLiteral("/FrmPrincipale"),
-        QStringLiteral("org.orvalis.Dde"), QDBusConnection::sessionBus());
-}
-
 } // namespace
-
-// A calculator of its own, with a local standard call as its default type
-// and number, started (under a shifted clock when asked) and reachable on
-// the bus.
-class OrvalisEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!CalculatorRun::sessionAvailable())
-            GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
-        writeDefaults(run);
-    }
-
-    // Starts the calculator; `instant` is where its clock starts, if given.
-    void startCalculator(const QString& instant = QString()) {
-        if (!instant.isEmpty())
-            run.fakeTime(instant);
-        ASSERT_TRUE(run.startAndWaitForBus(15000));
-        m_bus = connectControl();
-        ASSERT_TRUE(m_bus->isValid());
-    }
-
-    QDBusInterface& control() { return *m_bus; }
-
-    CalculatorRun run;
-
-private:
-    std::unique_ptr<QDBusInterface> m_bus;
-};
 
 TEST_F(OrvalisEndToEnd, CallTimedOverTheBusIsLoggedAsTheEngineBuildsIt) {
     ASSERT_NO_FATAL_FAILURE(startCalculator());
@@ -238,4 +177,24 @@ TEST_F(OrvalisEndToEnd, KillRightAfterAStopLeavesNothingToRecover) {
     EXPECT_EQ(fileDigest(log), logged);
     EXPECT_EQ(fileDigest(run.storePath()), stored);
     expectLoggedAsTheEngineBuildsIt(run, today, today);
+}
+
+TEST(ShiftedClock, AProgramKilledLeavesNothingInSharedMemory) {
+    if (!CalculatorRun::sessionAvailable() || CalculatorRun::fakeTimeLibrary().isEmpty())
+        GTEST_SKIP() << "needs an X display, a session bus and libfaketime";
+    qint64 killed = 0;
+    {
+        CalculatorRun run;
+        run.fakeTime(QStringLiteral("2026-03-10 10:00:00"));
+        ASSERT_TRUE(run.startAndWaitForBus(15000));
+        killed = run.process().processId();
+        ASSERT_TRUE(run.killAndWaitForBus(10000));
+    }
+    const QString ofKilled = QLatin1Char('_') + QString::number(killed);
+    const QString ofRun =
+        QStringLiteral("orvalis_faketime_%1").arg(QCoreApplication::applicationPid());
+    for (const QString& name : QDir(QStringLiteral("/dev/shm")).entryList(QDir::Files)) {
+        EXPECT_FALSE(name.endsWith(ofKilled)) << qPrintable(name);
+        EXPECT_FALSE(name.contains(ofRun)) << qPrintable(name);
+    }
 }

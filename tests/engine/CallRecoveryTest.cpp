@@ -32,11 +32,15 @@ protected:
     RecoveryFile recovery{files.filePath(QStringLiteral("Orvalis/AppelEnCours.json"))};
 };
 
-TEST_F(CallRecoveryTest, TheCallIsKeptAtItsStartThenEveryTenSecondsOfTheClock) {
+TEST_F(CallRecoveryTest, TheCallIsKeptAtItsStartItsFirstTickThenEveryTenSecondsOfTheClock) {
     startCall(CommunicationType::Standard, National, At(2026, 12, 8, 10, 0));
     EXPECT_EQ(keptDuration(), QTime(0, 0, 0));
-    runFor(9);
-    EXPECT_EQ(keptDuration(), QTime(0, 0, 0));
+    // Killed from now on, it is logged with its time credit at least.
+    runFor(1);
+    EXPECT_EQ(keptDuration(), QTime(0, 0, 1));
+    EXPECT_GT(recovery.read()->call.cost, 0.f);
+    runFor(8);
+    EXPECT_EQ(keptDuration(), QTime(0, 0, 1));
     runFor(1);
     EXPECT_EQ(keptDuration(), QTime(0, 0, 10));
     // A late tick keeps it at once.
@@ -93,6 +97,52 @@ TEST_P(KilledCallTest, IsLoggedAtTheNextStartAtItsLastInstantAndCountedOnce) {
 
 INSTANTIATE_TEST_SUITE_P(WhateverTheStoreHolds, KilledCallTest, ::testing::Bool());
 
+// Killed between the append of its record and the removal of its file (or
+// the file could not be removed), a stop leaves a call kept that the log
+// already holds: it is neither logged nor counted again.
+TEST_F(CallRecoveryTest, ACallItsStopLoggedIsNeitherLoggedNorCountedAgain) {
+    startCall(CommunicationType::Standard, National, At(2026, 12, 8, 10, 0));
+    runFor(95);
+    const QByteArray keptBeforeTheStop = [this] {
+        QFile file(recovery.path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    engine().CmdStart_Stop_Click();
+    const float total = settings.CoutTotal;
+    QFile left(recovery.path());
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write(keptBeforeTheStop);
+    left.close();
+
+    restartAt(At(2026, 12, 8, 11, 0));
+    EXPECT_EQ(log.records.size(), 1);
+    EXPECT_FLOAT_EQ(restartedSettings().CoutTotal, total);
+    EXPECT_FLOAT_EQ(storedTotal(), total);
+    EXPECT_FALSE(recovery.exists());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(CallRecoveryTest, ACallThatCannotBeKeptIsToldOnceAtItsStartInANotice) {
+    // The data folder's name is taken by a file.
+    QFile blocker(files.filePath(QStringLiteral("data")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RecoveryFile unwritable(files.filePath(QStringLiteral("data/Orvalis/AppelEnCours.json")));
+    engine().setRecoveryFile(&unwritable);
+    for (int call = 1; call <= 2; ++call) {
+        startCall(CommunicationType::Standard, National, At(2026, 12, 8, 10, call));
+        runFor(25);
+        engine().CmdStart_Stop_Click();
+        ASSERT_EQ(messages.notices.size(), call);
+        const ShownMessage& notice = messages.notices.last();
+        EXPECT_EQ(notice.title, 235);
+        EXPECT_EQ(notice.line, 336);
+        EXPECT_EQ(notice.arguments.value(0), QDir::toNativeSeparators(unwritable.path()));
+        EXPECT_FALSE(notice.arguments.value(1).isEmpty());
+    }
+    EXPECT_EQ(log.records.size(), 2);
+}
+
 TEST_F(CallRecoveryTest, APackageCallGivesBackTheTimeItUsed) {
     settings.AboForfaitLocal = 1;
     settings.MoisForfaitLocal = 12;
@@ -106,13 +156,23 @@ TEST_F(CallRecoveryTest, APackageCallGivesBackTheTimeItUsed) {
 }
 
 TEST_F(CallRecoveryTest, AnUnreadableFileIsSetAsideAndNothingIsCounted) {
+    // A kept call of that type, cost and total at its start.
+    const auto kept = [](const char* type, const char* cout, const char* totalAuDebut) {
+        return QStringLiteral("{\"type\": \"%1\", \"numero\": \"Appel N° Local\", "
+                              "\"persoNumero\": \"\", \"debut\": \"2026-12-08T10:00:00\", "
+                              "\"instant\": \"2026-12-08T10:01:00\", \"duree\": \"00:01:00\", "
+                              "\"cout\": %2, \"totalAuDebut\": %3, \"plageNuit\": false, "
+                              "\"tempsRestant\": \"\"}")
+            .arg(QString::fromUtf8(type), QLatin1String(cout), QLatin1String(totalAuDebut));
+    };
     const QStringList unreadable{
         QStringLiteral("\x7f garbage"),
         QStringLiteral("{\"type\": \"Communication standard\"}"),
-        QStringLiteral("{\"type\": \"Télégraphe\", \"numero\": \"x\", \"persoNumero\": \"\", "
-                       "\"debut\": \"2026-12-08T10:00:00\", \"instant\": \"2026-12-08T10:01:00\", "
-                       "\"duree\": \"00:01:00\", \"cout\": 1, \"totalAuDebut\": 0, "
-                       "\"plageNuit\": false, \"tempsRestant\": \"\"}"),
+        kept("Télégraphe", "1", "0"),
+        // Amounts no call reaches: the record would read "92233720" or "inf".
+        kept("Communication standard", "1e30", "0"),
+        kept("Communication standard", "1", "-1"),
+        kept("Communication standard", "6000000", "6000000"),
     };
     settings.CoutTotal = 5.f;
     SaveSetting(store, settings, Sections::Parametres, Keys::CoutTotal);

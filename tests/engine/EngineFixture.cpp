@@ -45,7 +45,8 @@ void EngineFixture::runFor(int seconds) {
     }
 }
 
-CallEngine& EngineFixture::restartAt(const QDateTime& now, RecoveryFile* recovery) {
+CallEngine& EngineFixture::restartAt(const QDateTime& now, RecoveryFile* recovery,
+                                     PendingFile* pending) {
     clock.setNow(now);
     m_restartedSettings = LoadSettings(store);
     m_restartDate = StartDateOf(now.date());
@@ -53,6 +54,7 @@ CallEngine& EngineFixture::restartAt(const QDateTime& now, RecoveryFile* recover
     m_restarted = std::make_unique<CallEngine>(
         m_restartedSettings, m_restartDate, m_restartHolidays, store, clock, messages, log, &host);
     m_restarted->setRecoveryFile(recovery);
+    m_restarted->setPendingFile(pending);
     m_restarted->Form_Load();
     return *m_restarted;
 }

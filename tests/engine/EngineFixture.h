@@ -39,8 +39,10 @@ protected:
     void tickAt(int seconds);
     // The calculator started again at `now` on the same store, messages and
     // log, with the settings the store holds, after the first ended or was
-    // killed; loaded with `recovery` as its recovery file when given.
-    CallEngine& restartAt(const QDateTime& now, RecoveryFile* recovery = nullptr);
+    // killed; loaded with `recovery` as its recovery file and `pending` as
+    // its pending file when given.
+    CallEngine& restartAt(const QDateTime& now, RecoveryFile* recovery = nullptr,
+                          PendingFile* pending = nullptr);
     const BasOrvalis::Settings& restartedSettings() const { return m_restartedSettings; }
 
     BasOrvalis::Settings settings;

@@ -1,5 +1,6 @@
-// The program's log sink: records go to the month they are written in, and a log
-// that cannot be written costs its record and is reported, never raised.
+// The program's log sink: records go to the month they are written in, and
+// a log that cannot be written is reported with its file and the system's
+// reason, never raised.
 #include "engine/MonthlyLogSink.h"
 
 #include "BasOrvalis/CallRecordBuilder.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,23 +17,13 @@ namespace {
 
 const QDateTime Now(QDate(2026, 12, 8), QTime(21, 30, 0));
 
-QStringList warnings;
-
-void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtWarningMsg)
-        warnings << message;
-}
-
 class MonthlyLogSinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_folder.isValid());
         m_previous = qgetenv("ORVALIS_JOURNAUX");
-        warnings.clear();
-        m_handler = qInstallMessageHandler(keepWarnings);
     }
     void TearDown() override {
-        qInstallMessageHandler(m_handler);
         if (m_previous.isNull())
             qunsetenv("ORVALIS_JOURNAUX");
         else
@@ -45,29 +35,28 @@ protected:
 
 private:
     QByteArray m_previous;
-    QtMessageHandler m_handler = nullptr;
 };
 
 TEST_F(MonthlyLogSinkTest, WritesToTheLogOfTheMonthOfItsInstant) {
     useLogFolder(m_folder.path());
     MonthlyLogSink sink;
-    sink.append(BasOrvalis::BuildResetRecord(Now.date()), Now);
+    const CallRecord reset = BasOrvalis::BuildResetRecord(Now.date());
+    EXPECT_TRUE(sink.append(reset, Now, nullptr));
     EXPECT_EQ(QFileInfo(BasOrvalis::MonthlyLogPath(Now.date())).size(), CallRecord::DataSize);
-    EXPECT_TRUE(sink.lastError().isEmpty());
-    EXPECT_TRUE(warnings.isEmpty());
+    ASSERT_EQ(sink.recordsOfMonth(Now).size(), 1);
+    EXPECT_EQ(sink.recordsOfMonth(Now).first().toBytes(), reset.toBytes());
+    EXPECT_TRUE(sink.recordsOfMonth(Now.addMonths(1)).isEmpty());
 }
 
-TEST_F(MonthlyLogSinkTest, UnwritableLogIsReportedOnceAndTheProgramGoesOn) {
-    const QString blocker = QDir(m_folder.path()).filePath(QStringLiteral("fichier"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    useLogFolder(QDir(blocker).filePath(QStringLiteral("Journaux")));
+TEST_F(MonthlyLogSinkTest, AMonthsLogNameTakenByAFolderIsReportedWithItsReason) {
+    useLogFolder(m_folder.path());
+    const QString path = BasOrvalis::MonthlyLogPath(Now.date());
+    ASSERT_TRUE(QDir().mkpath(path));
     MonthlyLogSink sink;
-    sink.append(BasOrvalis::BuildResetRecord(Now.date()), Now);
-    EXPECT_FALSE(sink.lastError().isEmpty());
-    ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings.first().contains(sink.lastError()));
+    WriteFailure failure;
+    EXPECT_FALSE(sink.append(BasOrvalis::BuildResetRecord(Now.date()), Now, &failure));
+    EXPECT_EQ(failure.file, QDir::toNativeSeparators(path));
+    EXPECT_FALSE(failure.reason.isEmpty());
 }
 
 } // namespace

@@ -1,26 +1,32 @@
 // The suite installed into a temporary prefix: its four programs alone in
-// bin, its entries, icons, metadata and Qt's French texts in share, each
-// entry and metadata file accepted by the desktop's own validators, and the
-// programs started by the entries' command lines. Installed beside no log
-// folder of its own, the calculator logs in the user's data folder.
+// bin, its entries, icons, metadata, bus services, manual pages and
+// completion in share, each entry and metadata file accepted by the
+// desktop's own validators, and the programs started by the entries' command
+// lines and by a call to their names on a bus that reads the services.
+// Installed beside no log folder of its own, the calculator logs in the
+// user's data folder.
 #include "e2e/CalculatorRun.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "common/LogFile.h"
 #include "common/RemoteControl.h"
+#include "desktop/JournalViewer.h"
 #include "platform/SettingsStore.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using namespace BasOrvalis;
 
@@ -55,6 +61,50 @@ QString entryValue(const QString& path, const QString& key) {
     }
     return QString();
 }
+
+// A session bus of the test's own that starts the programs of the services
+// in `serviceFolder`, with the environment of `run`'s programs.
+class PrivateBus final {
+public:
+    PrivateBus(const CalculatorRun& run, const QString& serviceFolder) {
+        const QString config = m_folder.filePath(QStringLiteral("session.conf"));
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(QStringLiteral("<busconfig><type>session</type>"
+                                  "<listen>unix:dir=%1</listen><servicedir>%2</servicedir>"
+                                  "<policy context=\"default\"><allow send_destination=\"*\"/>"
+                                  "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy>"
+                                  "</busconfig>")
+                       .arg(m_folder.path(), serviceFolder)
+                       .toUtf8());
+        file.close();
+        QProcessEnvironment environment = run.environment();
+        // The programs it starts reach it, not the test's session bus.
+        environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        m_daemon.setProcessEnvironment(environment);
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                        QStringLiteral("--print-address=1")});
+        if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000))
+            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    }
+    ~PrivateBus() {
+        CalculatorRun::stop(m_daemon);
+        QDBusConnection::disconnectFromBus(Name);
+    }
+
+    QDBusConnection connection() const {
+        return m_address.isEmpty() ? QDBusConnection(QString())
+                                   : QDBusConnection::connectToBus(m_address, Name);
+    }
+
+private:
+    inline static const QString Name = QStringLiteral("installed");
+    QTemporaryDir m_folder;
+    QProcess m_daemon;
+    QString m_address;
+};
 
 class Installed : public ::testing::Test {
 protected:
@@ -91,6 +141,8 @@ private:
 const QString OrvalisEntry = QStringLiteral("share/applications/org.orvalis.Orvalis.desktop");
 const QString JournalEntry = QStringLiteral("share/applications/org.orvalis.Journal.desktop");
 const QString AutostartTemplate = QStringLiteral("share/Orvalis/autostart/Tavelnor.desktop");
+const QString OrvalisService = QStringLiteral("share/dbus-1/services/org.orvalis.Orvalis.service");
+const QString JournalService = QStringLiteral("share/dbus-1/services/org.orvalis.Journal.service");
 
 TEST_F(Installed, LaysOutItsProgramsAndTheirDesktopFilesAndNothingElse) {
     const QStringList expected{
@@ -99,21 +151,25 @@ TEST_F(Installed, LaysOutItsProgramsAndTheirDesktopFilesAndNothingElse) {
         QStringLiteral("bin/Tavelnor"),
         QStringLiteral("bin/orvalis-cli"),
         AutostartTemplate,
-        QStringLiteral("share/Orvalis/translations/qtbase_fr.qm"),
         JournalEntry,
         OrvalisEntry,
+        QStringLiteral("share/bash-completion/completions/orvalis-cli"),
+        JournalService,
+        OrvalisService,
+        QStringLiteral("share/doc/orvalis/changelog.gz"),
+        QStringLiteral("share/doc/orvalis/copyright"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Journal.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Orvalis.svg"),
         QStringLiteral("share/icons/hicolor/scalable/apps/org.orvalis.Tavelnor.svg"),
+        QStringLiteral("share/man/man1/Journal.1.gz"),
+        QStringLiteral("share/man/man1/Orvalis.1.gz"),
+        QStringLiteral("share/man/man1/Tavelnor.1.gz"),
+        QStringLiteral("share/man/man1/orvalis-cli.1.gz"),
         QStringLiteral("share/metainfo/org.orvalis.Journal.metainfo.xml"),
         QStringLiteral("share/metainfo/org.orvalis.Orvalis.metainfo.xml"),
     };
     EXPECT_EQ(installedFiles(), expected);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("bin/Journaux"))));
-
-    QTranslator french;
-    ASSERT_TRUE(french.load(path(QStringLiteral("share/Orvalis/translations/qtbase_fr.qm"))));
-    EXPECT_EQ(french.translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
 
     for (const QString& entry : {OrvalisEntry, JournalEntry, AutostartTemplate}) {
         const QString icon = entryValue(path(entry), QStringLiteral("Icon"));
@@ -177,6 +233,55 @@ TEST_F(Installed, EntriesStartTheInstalledPrograms) {
         ASSERT_TRUE(program.waitForStarted(10000));
         EXPECT_TRUE(run.waitForLock(QLatin1String(name), program.processId(), 15000)) << name;
         CalculatorRun::stop(program);
+    }
+}
+
+TEST_F(Installed, ACallToTheirNamesStartsTheCalculatorAndTheViewer) {
+    if (!CalculatorRun::sessionAvailable())
+        GTEST_SKIP() << "needs an X display and a session bus (scripts/test)";
+    CalculatorRun run;
+    SettingsStore(run.storePath())
+        .write(Sections::Parametres, Keys::Initialisation, QStringLiteral("1"));
+    PrivateBus bus(run, path(QStringLiteral("share/dbus-1/services")));
+    const QDBusConnection connection = bus.connection();
+    ASSERT_TRUE(connection.isConnected());
+
+    const struct {
+        QString service;
+        QString name;
+        QString path;
+        QString interface;
+        QString method;
+        QVariant argument;
+    } programs[] = {
+        {OrvalisService, QStringLiteral("Orvalis"), RemoteControl::ObjectPath,
+         RemoteControl::InterfaceName, QStringLiteral("Request"), RemoteControl::StatusItem},
+        {JournalService, QStringLiteral("Journal"), JournalViewer::ObjectPath,
+         JournalViewer::InterfaceName, JournalViewer::CommandLineMethod, QStringList()},
+    };
+    for (const auto& program : programs) {
+        EXPECT_EQ(entryValue(path(program.service), QStringLiteral("Exec")),
+                  path(QStringLiteral("bin/") + program.name));
+        const QString name = entryValue(path(program.service), QStringLiteral("Name"));
+        ASSERT_FALSE(connection.interface()->isServiceRegistered(name).value());
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(name, program.path, program.interface, program.method);
+        call << program.argument;
+        const QDBusMessage answer = connection.call(call, QDBus::Block, 60000);
+        EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage)
+            << program.name.toStdString() << ": " << answer.errorMessage().toStdString();
+
+        // The copy that answered is the one the bus started, from the
+        // installed program, and it runs on.
+        const qint64 pid = connection.interface()->servicePid(name).value();
+        ASSERT_GT(pid, 0) << program.name.toStdString();
+        EXPECT_TRUE(run.waitForLock(program.name, pid, 15000)) << program.name.toStdString();
+        EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget(),
+                  path(QStringLiteral("bin/") + program.name));
+        ::kill(pid_t(pid), SIGTERM);
+        QDeadlineTimer ended(10000);
+        while (QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)) && !ended.hasExpired())
+            QThread::msleep(50);
     }
 }
 

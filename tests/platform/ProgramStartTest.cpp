@@ -1,10 +1,11 @@
-// A terminating signal ends the event loop as a normal quit does; Qt's
-// translations are found beside an installed suite first.
+// A terminating signal ends the event loop as a normal quit does; Qt's own
+// texts come in French from Qt's translations folder.
 #include "platform/ProgramStart.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <csignal>
 
@@ -30,10 +31,15 @@ TEST(ProgramStart, TerminationSignalQuitsTheEventLoop) {
     QObject::disconnect(seen);
 }
 
-TEST(ProgramStart, QtTranslationsInstalledWithTheSuiteComeFirst) {
-    EXPECT_EQ(ProgramStart::qtTranslationFolders(QStringLiteral("/opt/orvalis/bin")),
-              (QStringList{QStringLiteral("/opt/orvalis/share/Orvalis/translations"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)}));
+TEST(ProgramStart, QtTextsComeInFrenchFromQtsOwnFolder) {
+    QCoreApplication& app = *QCoreApplication::instance();
+    ProgramStart::installQtTranslations(app);
+    auto* translator = app.findChild<QTranslator*>();
+    ASSERT_NE(translator, nullptr)
+        << "no qtbase_fr.qm in " << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString()
+        << " (qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    delete translator;
 }
 
 } // namespace

@@ -88,9 +88,19 @@ TEST_F(SettingsStoreTest, SyncToDiskTellsAStoreThatCannotBeWritten) {
     EXPECT_TRUE(store.syncToDisk());
 
     // Its folder is a file.
-    SettingsStore lost(QDir(iniPath()).filePath(QStringLiteral("Orvalis.ini")));
-    lost.write(QStringLiteral("Parametres"), QStringLiteral("Cout Total"), QStringLiteral("1"));
+    const QString lostPath = QDir(iniPath()).filePath(QStringLiteral("Orvalis.ini"));
+    SettingsStore lost(lostPath);
+    lost.write(QStringLiteral("Parametres"), QStringLiteral("Cout Total"), QStringLiteral("2"));
     EXPECT_FALSE(lost.syncToDisk());
+    EXPECT_FALSE(lost.lastError().isEmpty());
+
+    // The folder comes back: the value waiting reaches the file.
+    ASSERT_TRUE(QFile::remove(iniPath()));
+    ASSERT_TRUE(QDir().mkpath(iniPath()));
+    EXPECT_TRUE(lost.syncToDisk());
+    QFile written(lostPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("Total=2"));
 }
 
 TEST(SettingsStorePath, FollowsXdgConfigHome) {

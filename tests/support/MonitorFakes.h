@@ -27,6 +27,12 @@ public:
         waiting = std::move(done);
     }
 
+    bool isActivatable() override { return activatable; }
+    bool activate() override {
+        ++activations;
+        return true;
+    }
+
     // The calculator that was waited for comes up (or the wait ends).
     void endWait(bool comesUp) {
         running = comesUp;
@@ -40,6 +46,9 @@ public:
     std::optional<RemoteControl::Status> status = RemoteControl::Status::Idle;
     QList<RemoteControl::Command> commands;
     std::function<void(bool)> waiting;
+    // Whether the bus could start it, and how often it was asked to.
+    bool activatable = false;
+    int activations = 0;
 };
 
 // Top-level windows with their captions and owners; what is shown and
@@ -73,12 +82,14 @@ public:
     }
     bool startProgram(const QString& program) override {
         started.append(program);
-        return true;
+        return starts;
     }
 
     QList<Window> windows;
     QList<QPair<WindowSearch::WindowId, WindowSearch::ShowCommand>> shown;
     QStringList started;
+    // False: no program can be started.
+    bool starts = true;
 };
 
 // The messages asked for, as "title: text".

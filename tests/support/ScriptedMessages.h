@@ -8,11 +8,15 @@
 #include <QVector>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 namespace BasOrvalis {
 inline void PrintTo(const ShownMessage& m, std::ostream* os) {
-    *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second << "}";
+    *os << "{" << m.title << ", " << m.buttons << ", " << m.line << ", " << m.second;
+    for (const QString& argument : m.arguments)
+        *os << ", \"" << argument.toStdString() << '"';
+    *os << "}";
 }
 } // namespace BasOrvalis
 
@@ -22,8 +26,11 @@ public:
     explicit ScriptedMessages(int unscripted)
         : m_unscripted(unscripted) {}
 
-    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber) override {
-        shown.append({titleNumber, buttons, messageNumber, secondNumber});
+    int ShowMessage(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                    const QStringList& arguments = {}) override {
+        shown.append({titleNumber, buttons, messageNumber, secondNumber, arguments});
+        if (whileShown)
+            whileShown();
         if ((buttons & BasOrvalis::MessageStyle::YesNo) == 0)
             return BasOrvalis::MessageAnswer::Ok;
         if (answers.empty())
@@ -33,8 +40,19 @@ public:
         return answer;
     }
 
+    // A notice is kept among the messages shown, and apart: it holds nothing
+    // up.
+    void ShowNotice(int titleNumber, int buttons, int messageNumber, int secondNumber,
+                    const QStringList& arguments = {}) override {
+        notices.append({titleNumber, buttons, messageNumber, secondNumber, arguments});
+        ShowMessage(titleNumber, buttons, messageNumber, secondNumber, arguments);
+    }
+
     std::deque<int> answers;
+    // What happens while a message waits for its answer (the ticks go on).
+    std::function<void()> whileShown;
     QVector<BasOrvalis::ShownMessage> shown;
+    QVector<BasOrvalis::ShownMessage> notices;
 
 private:
     int m_unscripted;

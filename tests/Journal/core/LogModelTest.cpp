@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -159,4 +160,42 @@ TEST_F(LogModelTest, RowsCopiedIntoAResultReadAsInTheLog) {
     ASSERT_EQ(copied.count(), 2);
     EXPECT_EQ(copied.record(0), m_model.record(1));
     EXPECT_EQ(copied.record(1), m_model.record(0));
+}
+
+TEST_F(LogModelTest, TakesTheWholeRecordsAppendedAndReadsACutOrReplacedFileAgain) {
+    const QVector<CallRecord> records{JournalLogs::call("A"), JournalLogs::call("B"),
+                                      JournalLogs::call("C"), JournalLogs::call("D")};
+    ASSERT_TRUE(JournalLogs::appendAll(m_path, {records[0]}));
+    QAbstractItemModelTester tester(&m_model,
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ASSERT_TRUE(m_model.load(m_path));
+
+    QSignalSpy inserted(&m_model, &LogModel::rowsInserted);
+    ASSERT_TRUE(JournalLogs::appendAll(m_path, {records[1], records[2]}));
+    ASSERT_TRUE(m_model.takeAppended());
+    EXPECT_EQ(inserted.size(), 1);
+    EXPECT_EQ(JournalLogs::libellesOf(m_model.rows()), (QStringList{"A", "B", "C"}));
+
+    // A record still being written waits for its last bytes.
+    const QByteArray last = records[3].toBytes();
+    QFile file(m_path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(CallRecord::SlotSize - CallRecord::DataSize, '\0') + last.left(40));
+    file.flush();
+    ASSERT_TRUE(m_model.takeAppended());
+    EXPECT_EQ(m_model.rowCount(), 3);
+    file.write(last.mid(40));
+    file.close();
+    ASSERT_TRUE(m_model.takeAppended());
+    ASSERT_EQ(m_model.rowCount(), 4);
+    EXPECT_EQ(m_model.record(3), JournalLogs::stored(records[3]));
+
+    ASSERT_TRUE(LogFile::writeAll(m_path, {records[3]}));
+    ASSERT_TRUE(m_model.takeAppended());
+    EXPECT_EQ(JournalLogs::libellesOf(m_model.rows()), QStringList{"D"});
+
+    // Another file of the same length or longer takes the log's place.
+    ASSERT_TRUE(LogFile::writeAll(m_path, {records[2], records[1]}));
+    ASSERT_TRUE(m_model.takeAppended());
+    EXPECT_EQ(JournalLogs::libellesOf(m_model.rows()), (QStringList{"C", "B"}));
 }

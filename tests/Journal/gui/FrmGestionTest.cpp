@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QToolBar>
 #include <QTreeView>
 
 using namespace Journal;
@@ -123,6 +124,42 @@ TEST_F(FrmGestionTest, TheToolbarSwitchesTheFourViews) {
     EXPECT_EQ(gestion->lvGestion()->currentWidget(), details(gestion));
     EXPECT_EQ(button(gestion, "SmallIcon")->toolTip(),
               QStringLiteral("Affichage mode Petites Icônes\t"));
+}
+
+TEST_F(FrmGestionTest, LargeIconsShowWholeNamesWrappedUnderTheirIcons) {
+    const QString longName = QStringLiteral("appels_du_soir_et_du_week-end_de_decembre_2026.ccm");
+    writeLog(QStringLiteral("a.ccm"), 1);
+    writeLog(longName, 1);
+    FrmGestion* gestion = open();
+    button(gestion, "BigIcon")->click();
+    auto* icons = gestion->findChild<QListView*>(QStringLiteral("lvGestionIcons"));
+    const QRect shortItem = icons->visualRect(icons->model()->index(0, 0));
+    const QRect longItem = icons->visualRect(icons->model()->index(1, 0));
+    ASSERT_EQ(icons->model()->index(1, 0).data().toString(), longName);
+    // As wide as the others, and high enough for every line of the name.
+    EXPECT_EQ(longItem.width(), shortItem.width());
+    const QFontMetrics metrics(icons->font());
+    const int lines =
+        (metrics.horizontalAdvance(longName) + longItem.width() - 1) / longItem.width();
+    EXPECT_GT(lines, 1);
+    EXPECT_GE(longItem.height(), icons->iconSize().height() + lines * metrics.lineSpacing());
+    EXPECT_TRUE(gestion->findChild<QToolBar*>(QStringLiteral("picToolBar"))->isMovable());
+}
+
+TEST_F(FrmGestionTest, F2RenamesTheCurrentRow) {
+    writeLog(QStringLiteral("a.ccm"), 1);
+    writeLog(QStringLiteral("b.ccm"), 1);
+    FrmGestion* gestion = open();
+    click(gestion, 1);
+    QApplication::setActiveWindow(gestion);
+    QTest::keyClick(details(gestion), Qt::Key_F2);
+    auto* editor = details(gestion)->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("b.ccm"));
+    editor->setText(QStringLiteral("soir.ccm"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(logFiles(), (QStringList{"a.ccm", "soir.ccm"}));
 }
 
 TEST_F(FrmGestionTest, AHeaderClickSortsSizesAsNumbers) {

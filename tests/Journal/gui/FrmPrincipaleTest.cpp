@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 
 #include <functional>
 
@@ -121,6 +122,7 @@ TEST_F(FrameFixture, TheToolbarHoldsItsButtonsByIndex) {
     }
     EXPECT_EQ(button("Gerer")->toolTip(), QStringLiteral("Gestion des journaux"));
     EXPECT_EQ(button("Gerer")->text(), QStringLiteral("Gérer"));
+    EXPECT_TRUE(m_frame->findChild<QToolBar*>(QStringLiteral("Toolbar"))->isMovable());
 }
 
 TEST_F(FrameFixture, OpeningALogShowsItsRowsAndNamesTheFrame) {
@@ -458,8 +460,22 @@ TEST_F(FrameFixture, TheToolbarAndTheMenusShowTheFileManager) {
     button("Gerer")->click();
     ASSERT_NE(m_frame->gestion(), nullptr);
     EXPECT_TRUE(m_frame->gestion()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     m_frame->gestion()->close();
     QTest::qWait(20);
+    EXPECT_EQ(m_frame->gestion(), nullptr);
+
+    // The frame's own menu waits until the file manager, shown modally, is closed.
+    bool shownModally = false;
+    QTimer::singleShot(0, m_frame.get(), [&] {
+        FrmGestion* gestion = m_frame->gestion();
+        shownModally =
+            gestion && gestion->isVisible() && QApplication::activeModalWidget() == gestion;
+        if (gestion)
+            gestion->close();
+    });
+    command(Command::GererFrame)->trigger();
+    EXPECT_TRUE(shownModally);
     EXPECT_EQ(m_frame->gestion(), nullptr);
 
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));

@@ -37,6 +37,19 @@ double twips(double points) {
 class JournalPrintTest : public FrameFixture {
 protected:
     QStringList pdfs() const { return QDir(m_documents).entryList(QDir::Files); }
+
+    // The bytes written so far of the PDF that the program is writing into
+    // the documents folder, under no name until it is finished.
+    qint64 pdfBeingWritten() const {
+        qint64 size = 0;
+        const QDir open(QStringLiteral("/proc/self/fd"));
+        for (const QFileInfo& file :
+             open.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+            if (file.symLinkTarget().startsWith(m_documents + QLatin1Char('/')))
+                size = qMax(size, file.size());
+        }
+        return size;
+    }
     QString pdf(const QString& name) const { return QDir(m_documents).filePath(name); }
 
     // The log's rows, each with its own description and duration.
@@ -132,6 +145,49 @@ TEST_F(JournalPrintTest, CancellingOnPageTwoLeavesNoFile) {
     ModalAnswerer answerer;
     cancelOn(QStringLiteral("Page 2"));
     command(Command::Print)->trigger();
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_TRUE(answerer.texts().isEmpty());
+}
+
+TEST_F(JournalPrintTest, CancellingWhilePagesAreSentStopsWithinAPageAndLeavesNoFile) {
+    QVector<CallRecord> rows;
+    for (int i = 0; i < 60000; ++i)
+        rows.append(JournalLogs::call(QStringLiteral("Standard: Appel Local %1").arg(i)));
+    ASSERT_TRUE(LogFile::writeAll(QDir(m_logs).filePath(QStringLiteral("mars.2027.ccm")), rows));
+    ASSERT_TRUE(m_frame->openLog(QStringLiteral("mars.2027.ccm")));
+    ModalAnswerer answerer;
+    // "Annuler" is pressed once the window shows page 100, while the pages
+    // before it are being sent; the pages the window shows after that are
+    // noted.
+    int pressedOn = 0;
+    int lastShown = 0;
+    qint64 sentBytes = 0;
+    auto* watch = new QTimer(m_frame.get());
+    watch->setInterval(0);
+    QObject::connect(watch, &QTimer::timeout, [&] {
+        auto* window = m_frame->findChild<QDialog*>(QStringLiteral("FrmMsgImp"));
+        if (!window)
+            return;
+        const int page = window->findChild<QLabel*>(QStringLiteral("lbltextes1"))
+                             ->text()
+                             .section(QLatin1Char(' '), 1)
+                             .toInt();
+        if (pressedOn > 0) {
+            lastShown = qMax(lastShown, page);
+        } else if (page >= 100) {
+            pressedOn = page;
+            sentBytes = pdfBeingWritten();
+            window->findChild<QPushButton*>(QStringLiteral("cmdAnnuler"))->click();
+        }
+    });
+    watch->start();
+    command(Command::Print)->trigger();
+    watch->stop();
+
+    EXPECT_EQ(pressedOn, 100);
+    EXPECT_GT(sentBytes, 10000);
+    EXPECT_LE(lastShown, pressedOn + 1);
+    EXPECT_EQ(m_frame->findChild<QDialog*>(QStringLiteral("FrmMsgImp")), nullptr);
     EXPECT_TRUE(pdfs().isEmpty());
     EXPECT_TRUE(answerer.texts().isEmpty());
 }

@@ -2,6 +2,8 @@
 // calculator is found or started and, when it says it is idle, told to
 // start a call and open its compact window as the options say; on a
 // disconnection a calculator found busy is told "reduite=0", then "Stop".
+// A connection that the options would time but that is not is told, with
+// the reason.
 #include "Surveillance/MonitorRig.h"
 
 #include <gtest/gtest.h>
@@ -124,3 +126,83 @@ TEST_F(ConnectionWatcherTest, ACalculatorThatComesTooLateOrNeverIsToldNothing) {
     rig.client.endWait(true);
     EXPECT_TRUE(rig.client.commands.isEmpty());
 }
+
+namespace {
+
+// A connection comes up with a call asked for (or only the opening of the
+// calculator, `startCalcul` "0"); what the calculator does then; the
+// reasons told for a connection not timed, once two ticks have passed.
+struct NotTimedCase {
+    const char* name;
+    const char* startCalcul;
+    bool running;
+    bool starts;                      // a calculator not running can be started
+    bool comesUp;                     // one started takes its name on the bus
+    std::optional<Status> statusOnUp; // nothing: it does not answer
+    std::optional<Status> statusAfterTicks;
+    QList<NotTimedReason> told;
+};
+
+class NotTimedTest : public ConnectionWatcherTest,
+                     public ::testing::WithParamInterface<NotTimedCase> {};
+
+} // namespace
+
+TEST_P(NotTimedTest, AConnectionNotTimedIsToldWithItsReason) {
+    const NotTimedCase& c = GetParam();
+    setOptions("-1", c.startCalcul, "0");
+    rig.client.running = c.running;
+    rig.client.status = c.statusOnUp;
+    rig.desktop.starts = c.starts;
+    QList<NotTimedReason> told;
+    QObject::connect(&rig.watcher, &ConnectionWatcher::notTimed,
+                     [&told](NotTimedReason reason) { told.append(reason); });
+    startConnected();
+    if (rig.client.waiting)
+        rig.client.endWait(c.comesUp);
+    rig.client.status = c.statusAfterTicks;
+    for (int tick = 0; tick < ConnectionWatcher::CallCheckTicks; ++tick)
+        rig.watcher.Timer1_Timer();
+    EXPECT_EQ(told, c.told);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculators, NotTimedTest,
+    ::testing::Values(
+        NotTimedCase{"Timed", "-1", true, true, true, Status::Idle, Status::Busy, {}},
+        NotTimedCase{"AlreadyBusy", "-1", true, true, true, Status::Busy, Status::Busy, {}},
+        NotTimedCase{"CannotStart",
+                     "-1",
+                     false,
+                     false,
+                     false,
+                     Status::Idle,
+                     Status::Idle,
+                     {NotTimedReason::CannotStart}},
+        NotTimedCase{
+            "CannotStartNoCallAsked", "0", false, false, false, Status::Idle, Status::Idle, {}},
+        NotTimedCase{"NotOnBus",
+                     "-1",
+                     false,
+                     true,
+                     false,
+                     Status::Idle,
+                     Status::Idle,
+                     {NotTimedReason::NotOnBus}},
+        NotTimedCase{"NoAnswer",
+                     "-1",
+                     true,
+                     true,
+                     true,
+                     std::nullopt,
+                     std::nullopt,
+                     {NotTimedReason::NoAnswer}},
+        NotTimedCase{"Refused",
+                     "-1",
+                     false,
+                     true,
+                     true,
+                     Status::Idle,
+                     Status::Idle,
+                     {NotTimedReason::Refused}}),
+    [](const ::testing::TestParamInfo<NotTimedCase>& info) { return info.param.name; });
