@@ -96,8 +96,8 @@ void Statistics(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto statistics = BasJournal::JournalStatistics::compute(
-            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {}, BasOrvalis::Settings(),
-            QLocale(QLocale::French, QLocale::France));
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {},
+            BasOrvalis::Settings(), QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = statistics.total.calls;
         state.counters["days"] = double(statistics.byDay.size());
     }
@@ -109,8 +109,8 @@ void WhatIf(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto totals = BasJournal::WhatIf::reprice(
-            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {}, BasOrvalis::Settings(),
-            QLocale(QLocale::French, QLocale::France));
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {},
+            BasOrvalis::Settings(), QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = totals.calls;
     }
 }
