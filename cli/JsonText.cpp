@@ -41,12 +41,20 @@ QString number(double value, int decimals) {
 
 namespace {
 
-template <typename Number> QString ShortestText(Number value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("null");
+template <typename Number> void AppendShortest(std::string* out, Number value) {
+    if (!std::isfinite(value)) {
+        out->append("null");
+        return;
+    }
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
-    return QString::fromLatin1(text, result.ptr - text);
+    out->append(text, result.ptr - text);
+}
+
+template <typename Number> QString ShortestText(Number value) {
+    std::string text;
+    AppendShortest(&text, value);
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -57,6 +65,14 @@ QString exactNumber(float value) {
 
 QString exactNumber(double value) {
     return ShortestText(value);
+}
+
+void appendExactNumber(std::string* out, float value) {
+    AppendShortest(out, value);
+}
+
+void appendExactNumber(std::string* out, double value) {
+    AppendShortest(out, value);
 }
 
 Object& Object::add(const QString& name, const QString& jsonValue) {

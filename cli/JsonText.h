@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 namespace JsonText {
 
 QString quoted(const QString& text);
@@ -13,6 +15,9 @@ QString number(double value, int decimals);
 // precision; null when the value is not a number.
 QString exactNumber(float value);
 QString exactNumber(double value);
+// The same texts appended to UTF-8 bytes, for long outputs.
+void appendExactNumber(std::string* out, float value);
+void appendExactNumber(std::string* out, double value);
 
 // {"a": 1, "b": "x"} from members already written as JSON values.
 class Object final {

@@ -9,8 +9,13 @@
 #include "common/LogFile.h"
 #include "platform/SettingsStore.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace RepriceCommand {
 
@@ -85,32 +90,83 @@ bool Readable(const QString& path) {
     return info.isFile() && info.isReadable();
 }
 
-QString CallJson(const Repricing::RepricedCall& call, const CallRecord& record,
-                 const QVector<CommunicationType>& types) {
-    JsonText::Object repriced;
-    for (const CommunicationType type : types) {
-        const std::optional<float> cost = call.cost(type);
-        repriced.add(TypeText(type), cost ? JsonText::exactNumber(*cost) : QStringLiteral("null"));
-    }
-    return JsonText::Object()
-        .add(QStringLiteral("index"), QString::number(call.index))
-        .addText(QStringLiteral("date"), record.Date.trimmed())
-        .addText(QStringLiteral("debut"), record.HeureDebut.trimmed())
-        .addText(QStringLiteral("duree"), record.Duree.trimmed())
-        .addText(QStringLiteral("band"), Numbers::DistanceEntries().at(call.band - 1))
-        .add(QStringLiteral("logged"), JsonText::exactNumber(call.logged))
-        .add(QStringLiteral("repriced"), repriced.toString())
-        .toString();
+// The texts that every call repeats, quoted once, as UTF-8.
+struct CallTexts {
+    std::vector<std::string> bands;
+    std::vector<std::string> types;
+    // Where each type keeps its cost in a call.
+    std::vector<std::size_t> places;
+};
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
 }
 
-// A log's object, its calls written one by one: a year of calls makes a
-// long text.
-void WriteLog(QTextStream& out, const Repricing::RepricedLog& log,
-              const QVector<CallRecord>& records, const QVector<CommunicationType>& types) {
-    out << "{\"file\": " << JsonText::quoted(log.fileName) << ", \"calls\": [";
+CallTexts QuotedTexts(const QVector<CommunicationType>& types) {
+    CallTexts texts;
+    for (const QString& band : Numbers::DistanceEntries())
+        texts.bands.push_back(Utf8(JsonText::quoted(band)));
+    for (const CommunicationType type : types) {
+        texts.types.push_back(Utf8(JsonText::quoted(TypeText(type))));
+        texts.places.push_back(std::size_t(Alternatives().indexOf(type)));
+    }
+    return texts;
+}
+
+// A field of the record as a JSON text: its bytes as they are when they
+// are plain ASCII that needs no escape, as most dates and times are.
+void AppendField(std::string* out, QByteArrayView record, int field) {
+    const QByteArrayView stored = CallRecord::storedField(record, field).trimmed();
+    const bool plain = std::all_of(stored.begin(), stored.end(), [](char ch) {
+        return ch >= ' ' && ch <= '~' && ch != '"' && ch != '\\';
+    });
+    if (plain)
+        out->append(1, '"').append(stored.data(), std::size_t(stored.size())).append(1, '"');
+    else
+        out->append(Utf8(JsonText::quoted(CallRecord::storedText(record, field))));
+}
+
+// One call as a JSON object; a year of calls makes a long text, written
+// as bytes without a text between.
+void AppendCall(std::string* out, const Repricing::RepricedCall& call, QByteArrayView record,
+                const CallTexts& texts) {
+    out->append("{\"index\": ").append(std::to_string(call.index));
+    out->append(", \"date\": ");
+    AppendField(out, record, 0);
+    out->append(", \"debut\": ");
+    AppendField(out, record, 2);
+    out->append(", \"duree\": ");
+    AppendField(out, record, 4);
+    out->append(", \"band\": ").append(texts.bands.at(std::size_t(call.band - 1)));
+    out->append(", \"logged\": ");
+    JsonText::appendExactNumber(out, call.logged);
+    out->append(", \"repriced\": {");
+    for (std::size_t i = 0; i < texts.types.size(); ++i) {
+        out->append(i == 0 ? "" : ", ").append(texts.types[i]).append(": ");
+        const std::optional<float>& cost = call.costs[texts.places[i]];
+        if (cost)
+            JsonText::appendExactNumber(out, *cost);
+        else
+            out->append("null");
+    }
+    out->append("}}");
+}
+
+void WriteLog(QFile& out, const Repricing::RepricedLog& log, const Repricing::LogInput& input,
+              const CallTexts& texts) {
+    constexpr std::size_t Chunk = 1 << 16;
+    std::string json;
+    json.reserve(2 * Chunk);
+    json.append("{\"file\": " + Utf8(JsonText::quoted(log.fileName)) + ", \"calls\": [");
     for (int i = 0; i < log.calls.size(); ++i) {
         const Repricing::RepricedCall& call = log.calls.at(i);
-        out << (i == 0 ? "" : ",\n ") << CallJson(call, records.at(call.index - 1), types);
+        if (i > 0)
+            json.append(",\n ");
+        AppendCall(&json, call, input.recordData(call.index - 1), texts);
+        if (json.size() > Chunk) {
+            out.write(json.data(), qint64(json.size()));
+            json.clear();
+        }
     }
     QStringList skipped;
     for (const Repricing::SkippedRecord& record : log.skipped)
@@ -118,18 +174,29 @@ void WriteLog(QTextStream& out, const Repricing::RepricedLog& log,
                        .add(QStringLiteral("index"), QString::number(record.index))
                        .addText(QStringLiteral("reason"), record.reason)
                        .toString();
-    out << "], \"skipped\": " << JsonText::array(skipped) << '}';
+    json.append("], \"skipped\": " + Utf8(JsonText::array(skipped)) + '}');
+    out.write(json.data(), qint64(json.size()));
 }
 
 QString TotalsJson(const Repricing::Totals& totals) {
     JsonText::Object repriced;
-    for (const Repricing::AlternativeTotal& total : totals.alternatives)
+    JsonText::Object byType;
+    for (const Repricing::AlternativeTotal& total : totals.alternatives) {
         repriced.add(TypeText(total.type), JsonText::exactNumber(total.cost));
+        // Each type against what the calls it prices were logged at.
+        byType.add(TypeText(total.type),
+                   JsonText::Object()
+                       .add(QStringLiteral("calls"), QString::number(total.calls))
+                       .add(QStringLiteral("logged"), JsonText::exactNumber(total.logged))
+                       .add(QStringLiteral("repriced"), JsonText::exactNumber(total.cost))
+                       .toString());
+    }
     return JsonText::Object()
         .add(QStringLiteral("calls"), QString::number(totals.calls))
         .add(QStringLiteral("skipped"), QString::number(totals.skipped))
         .add(QStringLiteral("logged"), JsonText::exactNumber(totals.logged))
         .add(QStringLiteral("repriced"), repriced.toString())
+        .add(QStringLiteral("by_type"), byType.toString())
         .toString();
 }
 
@@ -170,19 +237,21 @@ int run(const QStringList& arguments) {
     for (const QString& path : request.files) {
         Repricing::LogInput log;
         log.fileName = QFileInfo(path).fileName();
-        if (!Readable(path) || !LogFile::readAll(path, &log.records, &error))
+        if (!Readable(path) || !LogFile::readBytes(path, &log.bytes, &error))
             return fail(1, QStringLiteral("fichier journal illisible : %1").arg(path));
         logs << log;
     }
     const Repricing::Repriced repriced = Repricing::Reprice(logs, request.types, settings);
 
-    QTextStream out(stdout);
-    out << "{\"files\": [";
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly);
+    const CallTexts texts = QuotedTexts(repriced.alternatives);
+    out.write("{\"files\": [");
     for (int i = 0; i < logs.size(); ++i) {
-        out << (i == 0 ? "" : ",\n ");
-        WriteLog(out, repriced.logs.at(i), logs.at(i).records, repriced.alternatives);
+        out.write(i == 0 ? "" : ",\n ");
+        WriteLog(out, repriced.logs.at(i), logs.at(i), texts);
     }
-    out << "], \"totals\": " << TotalsJson(repriced.totals) << "}\n";
+    out.write("], \"totals\": " + TotalsJson(repriced.totals).toUtf8() + "}\n");
     return 0;
 }
 

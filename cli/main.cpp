@@ -5,6 +5,7 @@
 #include "cli/LogShowCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/RepriceCommand.h"
+#include "cli/StatsCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -23,6 +24,7 @@ const std::array Commands{
     CliCommand{LogShowCommand::help, LogShowCommand::run},
     CliCommand{PriceCommand::help, PriceCommand::run},
     CliCommand{RepriceCommand::help, RepriceCommand::run},
+    CliCommand{StatsCommand::help, StatsCommand::run},
 };
 
 const QString HelpOption = QStringLiteral("--help");

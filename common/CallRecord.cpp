@@ -17,6 +17,17 @@ QByteArray fixedWidth(const QString& text, int width) {
     return bytes;
 }
 
+constexpr bool FieldsFollowEachOther() {
+    int offset = CallRecord::HeaderSize;
+    for (int i = 0; i < CallRecord::FieldCount; ++i) {
+        if (CallRecord::FieldOffsets[std::size_t(i)] != offset)
+            return false;
+        offset += CallRecord::FieldWidths[std::size_t(i)];
+    }
+    return offset == CallRecord::DataSize;
+}
+static_assert(FieldsFollowEachOther());
+
 } // namespace
 
 QByteArray CallRecord::toBytes() const {
@@ -29,16 +40,18 @@ QByteArray CallRecord::toBytes() const {
 
 CallRecord CallRecord::fromBytes(const char* data, int size) {
     CallRecord record;
-    int offset = HeaderSize;
     for (int i = 0; i < FieldCount; ++i) {
-        const int width = FieldWidths[std::size_t(i)];
-        const int available = qBound(0, size - offset, width);
-        QString text = Cp1252::decode(data + offset, available);
-        text.append(QString(width - available, QLatin1Char(' ')));
+        const QByteArrayView stored = storedField(QByteArrayView(data, size), i);
+        QString text = Cp1252::decode(stored.data(), int(stored.size()));
+        text.append(QString(FieldWidths[std::size_t(i)] - stored.size(), QLatin1Char(' ')));
         record.field(i) = text;
-        offset += width;
     }
     return record;
+}
+
+QString CallRecord::storedText(QByteArrayView data, int index) {
+    const QByteArrayView stored = storedField(data, index);
+    return Cp1252::decode(stored.data(), int(stored.size())).trimmed();
 }
 
 bool CallRecord::startsWithHeader(const char* data, int size) {

@@ -43,6 +43,12 @@ QString decode(const char* data, int size) {
     return text;
 }
 
+QStringView decodeInto(QByteArrayView bytes, QChar* buffer) {
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        buffer[i] = toUnicode(static_cast<unsigned char>(bytes[i]));
+    return QStringView(buffer, bytes.size());
+}
+
 QString decode(const QByteArray& bytes) {
     return decode(bytes.constData(), int(bytes.size()));
 }

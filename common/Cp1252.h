@@ -2,12 +2,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 namespace Cp1252 {
 
 QString decode(const QByteArray& bytes);
 QString decode(const char* data, int size);
+// The bytes decoded into `buffer`, which holds at least as many characters:
+// a short field read without an allocation.
+QStringView decodeInto(QByteArrayView bytes, QChar* buffer);
 // Characters outside the code page become '?'.
 QByteArray encode(const QString& text);
 

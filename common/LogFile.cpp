@@ -97,25 +97,39 @@ bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* 
     return file.error() == QFile::NoError;
 }
 
-bool readAll(const QString& path, QVector<CallRecord>* records, QString* error,
-             QVector<qint64>* withoutHeader) {
+QByteArrayView recordData(QByteArrayView fileBytes, qint64 index) {
+    const qint64 start = index * CallRecord::SlotSize;
+    return fileBytes.sliced(start, qMin<qint64>(fileBytes.size() - start, CallRecord::DataSize));
+}
+
+bool readBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    *bytes = file.readAll();
+    if (file.error() != QFile::NoError) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool readAll(const QString& path, QVector<CallRecord>* records, QString* error,
+             QVector<qint64>* withoutHeader) {
+    QByteArray bytes;
+    if (!readBytes(path, &bytes, error))
+        return false;
     const qint64 count = recordCount(bytes.size());
     records->clear();
     records->reserve(count);
     if (withoutHeader)
         withoutHeader->clear();
     for (qint64 i = 0; i < count; ++i) {
-        const qint64 offset = i * CallRecord::SlotSize;
-        const char* slot = bytes.constData() + offset;
-        const int size = int(qMin<qint64>(bytes.size() - offset, CallRecord::SlotSize));
-        records->append(CallRecord::fromBytes(slot, size));
-        if (withoutHeader && !CallRecord::startsWithHeader(slot, size))
+        const QByteArrayView data = recordData(bytes, i);
+        records->append(CallRecord::fromBytes(data.data(), int(data.size())));
+        if (withoutHeader && !CallRecord::startsWithHeader(data.data(), int(data.size())))
             withoutHeader->append(i + 1);
     }
     return true;

@@ -4,6 +4,8 @@
 
 #include "common/CallRecord.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -27,6 +29,13 @@ bool append(const QString& path, const CallRecord& record, QString* error = null
 
 // Writes a whole file from scratch, records in order (a saved search result).
 bool writeAll(const QString& path, const QVector<CallRecord>& records, QString* error = nullptr);
+
+// The stored data of record `index` (from 0) among a file's bytes: up to
+// its 84 bytes, fewer when the file ends within them.
+QByteArrayView recordData(QByteArrayView fileBytes, qint64 index);
+
+// Reads the bytes of a whole file. False (and *error) when it cannot be read.
+bool readBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
 
 // Reads every record of a file. False (and *error) when it cannot be read.
 // *withoutHeader, when given, receives the numbers (from 1) of the records

@@ -12,20 +12,20 @@ bool isDigit(QChar ch) {
 }
 
 // Reads the digits from *pos on into *value; false when there are none.
-bool readDigits(const QString& text, int* pos, qint64* value, int* count) {
-    const int start = *pos;
+bool readDigits(QStringView text, qsizetype* pos, qint64* value, int* count) {
+    const qsizetype start = *pos;
     while (*pos < text.size() && isDigit(text.at(*pos)) && *pos - start < 15) {
-        *value = *value * 10 + text.at(*pos).digitValue();
+        *value = *value * 10 + (text.at(*pos).unicode() - u'0');
         ++*pos;
     }
-    *count = *pos - start;
+    *count = int(*pos - start);
     return *count > 0;
 }
 
 } // namespace
 
-std::optional<double> readAmount(const QString& text) {
-    const QString trimmed = text.trimmed();
+std::optional<double> readAmount(QStringView text) {
+    const QStringView trimmed = text.trimmed();
     // Digits, one separator and a sign, as plain characters for from_chars,
     // which rounds to the nearest double as a literal would.
     char plain[32];
@@ -53,9 +53,9 @@ std::optional<double> readAmount(const QString& text) {
     return value;
 }
 
-std::optional<int> readDurationSeconds(const QString& text) {
-    const QString trimmed = text.trimmed();
-    int pos = 0;
+std::optional<int> readDurationSeconds(QStringView text) {
+    const QStringView trimmed = text.trimmed();
+    qsizetype pos = 0;
     qint64 parts[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         if (i > 0) {

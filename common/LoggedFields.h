@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -12,10 +13,10 @@ namespace LoggedFields {
 // An amount of a cost or total field: an optional minus sign, digits and
 // at most one decimal separator, "," or ".", read to the nearest double;
 // none for a placeholder such as the "#.##" of a reset.
-std::optional<double> readAmount(const QString& text);
+std::optional<double> readAmount(QStringView text);
 
 // A duration "hh:mm:ss" in seconds, hours of one digit or more, minutes and
 // seconds of two below 60; none for a placeholder such as "##:##:##".
-std::optional<int> readDurationSeconds(const QString& text);
+std::optional<int> readDurationSeconds(QStringView text);
 
 } // namespace LoggedFields

@@ -16,6 +16,10 @@ QString shortDate(const QDate& date, const QLocale& locale) {
     return locale.toString(date, shortDateFormat(locale));
 }
 
+QString fullYearDateFormat(const QLocale& locale) {
+    return shortDateFormat(locale).replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+}
+
 QDate readShortDate(const QString& text, const QLocale& locale) {
     const QString trimmed = text.trimmed();
     QDate date = locale.toDate(trimmed, shortDateFormat(locale));
@@ -25,9 +29,7 @@ QDate readShortDate(const QString& text, const QLocale& locale) {
         const int twoDigits = date.year() % 100;
         return date.addYears((twoDigits < 30 ? 2000 : 1900) - century);
     }
-    QString longYearFormat = shortDateFormat(locale);
-    longYearFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return locale.toDate(trimmed, longYearFormat);
+    return locale.toDate(trimmed, fullYearDateFormat(locale));
 }
 
 QString longTimeFormat(const QLocale& locale) {

@@ -12,6 +12,8 @@ namespace LocaleFormats {
 
 QString shortDateFormat(const QLocale& locale = QLocale());
 QString shortDate(const QDate& date, const QLocale& locale = QLocale());
+// The short date with a four-digit year: "dd/MM/yyyy" in French.
+QString fullYearDateFormat(const QLocale& locale = QLocale());
 // Reads a short date text back; two-digit years 00..29 are 2000..2029, 30..99
 // are 1930..1999. Also takes four-digit years. Invalid QDate when unreadable.
 QDate readShortDate(const QString& text, const QLocale& locale = QLocale());

@@ -3,8 +3,11 @@
 
 #include "common/LoggedFields.h"
 #include "core/JournalColumns.h"
+#include "reprice/LogName.h"
+#include "reprice/RecordReader.h"
 
 #include <QIODevice>
+#include <QTime>
 
 #include <algorithm>
 #include <optional>
@@ -58,20 +61,36 @@ QStringList headers() {
     return texts;
 }
 
-bool write(const JournalRows& rows, QIODevice& out, const QLocale& locale) {
+bool write(const JournalRows& rows, const QString& caption, const BasOrvalis::Settings& settings,
+           QIODevice& out, const QLocale& locale) {
     QLocale numbers = locale;
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    Repricing::RecordReader reader(Repricing::ReadLogName(caption, locale), settings);
     QString text = headers().join(Separator) + LineEnd;
     QString field;
     for (int row = 0; row < rows.count(); ++row) {
+        const Repricing::RecordReading reading = reader.read(rows.recordData(row));
+        const Repricing::LoggedCall& call = reading.call;
+        const bool isCall = reading.kind == Repricing::RecordReading::Kind::Call;
         text += QString::number(row + 1);
         for (int column = int(JournalColumn::Date); column < JournalColumns::Count; ++column) {
             rows.readField(row, JournalColumns::fieldOf(column), &field);
             switch (static_cast<JournalColumn>(column)) {
+            case JournalColumn::Date:
+                field = call.date.isValid() ? call.date.toString(Qt::ISODate) : field.trimmed();
+                break;
+            case JournalColumn::HeureDebut:
+                field = isCall && call.startSecond
+                            ? QTime::fromMSecsSinceStartOfDay(*call.startSecond * 1000)
+                                  .toString(QStringLiteral("HH:mm:ss"))
+                            : field.trimmed();
+                break;
             case JournalColumn::Duree:
-                field = seconds(LoggedFields::readDurationSeconds(field));
+                field = seconds(isCall ? call.seconds : LoggedFields::readDurationSeconds(field));
                 break;
             case JournalColumn::Cout:
+                field = amount(isCall ? call.cost : LoggedFields::readAmount(field), numbers);
+                break;
             case JournalColumn::Total:
                 field = amount(LoggedFields::readAmount(field), numbers);
                 break;

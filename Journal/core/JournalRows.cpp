@@ -11,17 +11,6 @@ namespace BasJournal {
 
 namespace {
 
-constexpr std::array<int, CallRecord::FieldCount> fieldOffsets() {
-    std::array<int, CallRecord::FieldCount> offsets{};
-    int offset = CallRecord::HeaderSize;
-    for (int i = 0; i < CallRecord::FieldCount; ++i) {
-        offsets[i] = offset;
-        offset += CallRecord::FieldWidths[i];
-    }
-    return offsets;
-}
-
-constexpr std::array<int, CallRecord::FieldCount> FieldOffsets = fieldOffsets();
 constexpr int SlotPadding = CallRecord::SlotSize - CallRecord::DataSize;
 
 // The character of every byte, decoded once, so that reading a field
@@ -61,8 +50,12 @@ bool JournalRows::isEmpty() const {
 }
 
 CallRecord JournalRows::record(int row) const {
-    return CallRecord::fromBytes(m_bytes.constData() + qint64(row) * CallRecord::SlotSize,
-                                 available(row));
+    const QByteArrayView data = recordData(row);
+    return CallRecord::fromBytes(data.data(), int(data.size()));
+}
+
+QByteArrayView JournalRows::recordData(int row) const {
+    return LogFile::recordData(m_bytes, row);
 }
 
 QVector<CallRecord> JournalRows::records() const {
@@ -100,33 +93,24 @@ void JournalRows::readField(int row, int fieldIndex, QString* text) const {
 }
 
 QByteArrayView JournalRows::storedBytes(int row, int fieldIndex) const {
-    const int width = CallRecord::FieldWidths[fieldIndex];
-    const int offset = FieldOffsets[fieldIndex];
-    const int stored = qBound(0, available(row) - offset, width);
-    return {m_bytes.constData() + qint64(row) * CallRecord::SlotSize + offset, stored};
+    return CallRecord::storedField(recordData(row), fieldIndex);
 }
 
 void JournalRows::append(const JournalRows& from, int row) {
-    const char* data = from.m_bytes.constData() + qint64(row) * CallRecord::SlotSize;
-    const int stored = from.available(row);
-    m_bytes.append(data, stored);
-    m_bytes.append(CallRecord::DataSize - stored, ' ');
+    const QByteArrayView data = from.recordData(row);
+    m_bytes.append(data);
+    m_bytes.append(CallRecord::DataSize - data.size(), ' ');
     m_bytes.append(SlotPadding, '\0');
     ++m_count;
 }
 
-QByteArrayView JournalRows::fileBytes() const {
+const QByteArray& JournalRows::fileBytes() const {
     return m_bytes;
 }
 
 void JournalRows::appendFileBytes(const QByteArray& bytes) {
     m_bytes.append(bytes);
     m_count = int(LogFile::recordCount(m_bytes.size()));
-}
-
-int JournalRows::available(int row) const {
-    const qint64 start = qint64(row) * CallRecord::SlotSize;
-    return int(qBound<qint64>(0, m_bytes.size() - start, qint64(CallRecord::DataSize)));
 }
 
 } // namespace BasJournal

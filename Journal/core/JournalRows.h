@@ -30,20 +30,19 @@ public:
     void readField(int row, int fieldIndex, QString* text) const;
     // The bytes stored for a field: fewer than its width when the file ends within it.
     QByteArrayView storedBytes(int row, int fieldIndex) const;
+    // The stored data of a record: up to 84 bytes.
+    QByteArrayView recordData(int row) const;
 
     // Copies one record of another journal after the last one.
     void append(const JournalRows& from, int row);
 
     // The bytes held, slot after slot: for a log, the part of its file read so far.
-    QByteArrayView fileBytes() const;
+    const QByteArray& fileBytes() const;
     // Bytes that a log file gained after those held; they may complete the
     // held last record before adding records of their own.
     void appendFileBytes(const QByteArray& bytes);
 
 private:
-    // The stored bytes of a record's data that the buffer holds (up to 84).
-    int available(int row) const;
-
     QByteArray m_bytes;
     int m_count = 0;
 };

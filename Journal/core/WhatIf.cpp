@@ -1,13 +1,11 @@
-// The re-pricing of a journal's calls.
+// The re-pricing of a period's calls.
 #include "core/WhatIf.h"
 
 namespace BasJournal::WhatIf {
 
-Repricing::Totals reprice(const JournalRows& rows, const QString& caption,
+Repricing::Totals reprice(const QVector<Repricing::LogInput>& logs, const Repricing::DayRange& days,
                           const BasOrvalis::Settings& settings, const QLocale& locale) {
-    return Repricing::Reprice({{caption, rows.records()}}, Repricing::Alternatives(), settings,
-                              locale)
-        .totals;
+    return Repricing::Reprice(logs, Repricing::Alternatives(), settings, locale, days).totals;
 }
 
 double saving(const Repricing::AlternativeTotal& total) {

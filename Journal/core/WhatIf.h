@@ -1,22 +1,21 @@
-// "Et si...": what the calls of a journal would have cost under each type of
+// "Et si...": what the calls of a period would have cost under each type of
 // communication the re-pricing knows, and what each would have saved.
 #pragma once
 
-#include "core/JournalRows.h"
 #include "reprice/Reprice.h"
 
 #include "BasOrvalis/Settings.h"
 
 #include <QLocale>
-#include <QString>
+#include <QVector>
 
 namespace BasJournal::WhatIf {
 
-// The journal's calls re-priced as "Communication standard", "Temporalis",
-// "Forfait Local" and "Numéris Itoo" with the tariff values of `settings`;
-// `caption` names the log, whose name tells the month and the locale of
-// its records.
-Repricing::Totals reprice(const JournalRows& rows, const QString& caption,
+// The calls of `logs` that started within `days`, re-priced as
+// "Communication standard", "Temporalis", "Forfait Local" and "Numéris
+// Itoo" with the tariff values of `settings`; each log's name tells the
+// month and the locale of its records.
+Repricing::Totals reprice(const QVector<Repricing::LogInput>& logs, const Repricing::DayRange& days,
                           const BasOrvalis::Settings& settings, const QLocale& locale = QLocale());
 
 // What the type would have saved on the calls it prices; negative when it

@@ -106,6 +106,9 @@ void FrmPrincipale::connectCommands() {
         if (FrmJournal* journal = currentJournal())
             showStatistics(journal);
     });
+    on(Command::PeriodStatistics, [this] {
+        FrmStatistiques::showPeriod(this, m_folder.folder(), BasOrvalis::LoadSettings(m_store));
+    });
     on(Command::PrintConf, [this] { m_printer.showPrinterSetup(); });
     on(Command::Print, [this] {
         if (FrmJournal* journal = currentJournal())
@@ -434,7 +437,7 @@ void FrmPrincipale::showStatistics(FrmJournal* journal) {
     auto* window = journal->findChild<FrmStatistiques*>();
     if (!window) {
         window = new FrmStatistiques(journal->windowTitle(), journal->model().rows(),
-                                     BasOrvalis::LoadSettings(m_store), journal);
+                                     m_folder.folder(), BasOrvalis::LoadSettings(m_store), journal);
         window->show();
     }
     window->raise();

@@ -1,11 +1,13 @@
 // The export of a journal to CSV or PDF.
 #include "gui/JournalExport.h"
 
+#include "BasOrvalis/LoadSettings.h"
 #include "core/ExportFormats.h"
 #include "core/JournalCsv.h"
 #include "core/PdfFiles.h"
 #include "gui/FrmJournal.h"
 #include "gui/JournalPrinter.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -67,9 +69,12 @@ QString JournalExport::chooseFile(const QString& caption, QString* filter) const
 void JournalExport::writeCsv(const FrmJournal& journal, const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         BasJournal::JournalCsv::write(journal.model().rows(), file) &&
-                         file.commit();
+    // The user's tariffs settle a start that lost its morning or evening.
+    const bool written =
+        file.open(QIODevice::WriteOnly) &&
+        BasJournal::JournalCsv::write(journal.model().rows(), journal.windowTitle(),
+                                      BasOrvalis::LoadSettings(SettingsStore()), file) &&
+        file.commit();
     QGuiApplication::restoreOverrideCursor();
     if (!written)
         QMessageBox::warning(m_parent, ProgramTitle,

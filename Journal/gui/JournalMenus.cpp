@@ -42,6 +42,8 @@ JournalMenus::JournalMenus(QMdiArea* area, QWidget* frame)
                  QKeySequence(Qt::CTRL | Qt::Key_F));
     createAction(Command::Statistics, QStringLiteral("MnuFileStats"),
                  QStringLiteral("&Statistiques..."));
+    createAction(Command::PeriodStatistics, QStringLiteral("MnuFileStatsPeriode"),
+                 QStringLiteral("Statistiques par &période..."));
     createAction(Command::PrintConf, QStringLiteral("MnuFilePrintConf"),
                  QStringLiteral("&Configuration de l'impression"));
     createAction(Command::Print, QStringLiteral("MnuFilePrint"), QStringLiteral("&Imprimer..."),
@@ -148,6 +150,8 @@ void JournalMenus::createFrameMenus(QWidget* frame) {
     file->addAction(action(Command::Open));
     file->addAction(action(Command::GererFrame));
     file->addSeparator();
+    file->addAction(action(Command::PeriodStatistics));
+    file->addSeparator();
     file->addAction(action(Command::Quit));
     m_frameRecent = addRecentItems(file);
 
@@ -166,6 +170,7 @@ void JournalMenus::createJournalMenus(QWidget* frame) {
     file->addSeparator();
     file->addAction(action(Command::Find));
     file->addAction(action(Command::Statistics));
+    file->addAction(action(Command::PeriodStatistics));
     file->addSeparator();
     file->addAction(action(Command::PrintConf));
     file->addAction(action(Command::Print));

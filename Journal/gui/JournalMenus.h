@@ -34,6 +34,7 @@ public:
         Close,
         Find,
         Statistics,
+        PeriodStatistics,
         PrintConf,
         Print,
         Export,

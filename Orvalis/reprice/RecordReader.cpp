@@ -7,12 +7,17 @@
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/Holidays.h"
 #include "BasOrvalis/MoneyTexts.h"
+#include "common/CallRecord.h"
+#include "common/Cp1252.h"
 #include "common/LoggedFields.h"
 #include "platform/LocaleFormats.h"
 
 #include <QStringView>
 
+#include <array>
+
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace Repricing {
@@ -21,8 +26,43 @@ using namespace BasOrvalis;
 
 namespace {
 
-QString Quoted(const QString& text) {
+enum Field { Date, Libelle, HeureDebut, HeureFin, Duree, Cout };
+
+// The longest field, decoded on the stack.
+using FieldBuffer = std::array<QChar, 30>;
+
+QString Quoted(QStringView text) {
     return QStringLiteral("« %1 »").arg(text.trimmed());
+}
+
+// An eight-byte field as a number, the bytes missing at the end of a file
+// as blanks, so that equal texts give equal keys.
+quint64 KeyOf(QByteArrayView stored) {
+    char bytes[8];
+    std::memset(bytes, ' ', sizeof bytes);
+    std::memcpy(bytes, stored.data(), std::size_t(std::min<qsizetype>(stored.size(), 8)));
+    quint64 key = 0;
+    std::memcpy(&key, bytes, sizeof key);
+    return key;
+}
+
+// "HH:MM:SS" in eight ASCII bytes, as most starts and durations are
+// stored, in seconds, read at once; none for any other text, which the
+// general readings take.
+std::optional<int> PlainClock(QByteArrayView stored) {
+    if (stored.size() != 8 || stored[2] != ':' || stored[5] != ':')
+        return std::nullopt;
+    int parts[3];
+    for (int i = 0; i < 3; ++i) {
+        const int tens = stored[3 * i] - '0';
+        const int units = stored[3 * i + 1] - '0';
+        if (tens < 0 || tens > 9 || units < 0 || units > 9)
+            return std::nullopt;
+        parts[i] = tens * 10 + units;
+    }
+    if (parts[1] > 59 || parts[2] > 59)
+        return std::nullopt;
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
 // "H:MM:SS" and what follows it.
@@ -33,19 +73,24 @@ struct ClockText {
     QStringView rest;
 };
 
+// The value of a digit 0 to 9; -1 for any other character.
+int Digit(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9') ? ch.unicode() - u'0' : -1;
+}
+
 int TwoDigits(QStringView text, qsizetype at) {
-    if (at + 2 > text.size() || !text.at(at).isDigit() || !text.at(at + 1).isDigit())
+    if (at + 2 > text.size() || Digit(text.at(at)) < 0 || Digit(text.at(at + 1)) < 0)
         return -1;
-    return text.at(at).digitValue() * 10 + text.at(at + 1).digitValue();
+    return Digit(text.at(at)) * 10 + Digit(text.at(at + 1));
 }
 
 std::optional<ClockText> ReadClockText(QStringView text) {
     text = text.trimmed();
     ClockText clock;
     qsizetype at = 0;
-    while (at < 2 && at < text.size() && text.at(at).isDigit())
-        clock.hours = clock.hours * 10 + text.at(at++).digitValue();
-    if (at == 0 || at >= text.size() || text.at(at).isDigit() || text.at(at).isSpace())
+    while (at < 2 && at < text.size() && Digit(text.at(at)) >= 0)
+        clock.hours = clock.hours * 10 + Digit(text.at(at++));
+    if (at == 0 || at >= text.size() || Digit(text.at(at)) >= 0 || text.at(at).isSpace())
         return std::nullopt;
     const QChar separator = text.at(at);
     clock.minutes = TwoDigits(text, at + 1);
@@ -112,86 +157,93 @@ QVector<DateOfLocale> InMonth(const QVector<DateOfLocale>& readings, const QDate
 RecordReader::RecordReader(const LogName& name, const Settings& settings)
     : m_name(name)
     , m_settings(settings) {
-    for (const QLocale& locale : name.locales) {
-        m_dateReaders.append(ShortDateReader(locale));
-        m_twelveHours.append(TwelveHours(locale));
+    for (int i = 0; i < name.locales.size(); ++i) {
+        m_dateReaders.append(ShortDateReader(name.locales.at(i)));
+        if (TwelveHours(name.locales.at(i)))
+            m_twelveHourLocales |= 1u << i;
     }
 }
 
-RecordReading RecordReader::read(const CallRecord& record) {
+RecordReading RecordReader::read(QByteArrayView data) {
+    const auto field = [data](Field f) { return CallRecord::storedField(data, f); };
     RecordReading reading;
-    const Description& described = description(record.Libelle);
+    const DateReading& date = this->date(field(Date));
+    reading.call.date = date.date;
+    const Description& described = description(field(Libelle));
     if (described.reset) {
-        reading.reason = QStringLiteral("remise à zéro du coût total");
+        reading.kind = RecordReading::Kind::Reset;
         return reading;
     }
-    if (described.band == 0) {
+    FieldBuffer buffer;
+    const auto text = [&buffer, &field](Field f) {
+        return Cp1252::decodeInto(field(f), buffer.data());
+    };
+    if (!described.type) {
         reading.reason =
-            QStringLiteral("distance du numéro illisible : %1").arg(Quoted(record.Libelle));
+            QStringLiteral("type de communication illisible : %1").arg(Quoted(text(Libelle)));
         return reading;
     }
-    const DateReading& date = this->date(record.Date);
     if (!date.problem.isEmpty()) {
         reading.reason = date.problem;
         return reading;
     }
-    const QVector<int> starts = startSeconds(record.HeureDebut, date.locales);
+    const std::optional<int> plainStart = PlainClock(field(HeureDebut));
+    const bool twentyFourHours = (date.locales & m_twelveHourLocales) == 0;
+    const Starts starts = plainStart && *plainStart < 24 * 3600 && twentyFourHours
+                              ? Starts{*plainStart}
+                              : startSeconds(text(HeureDebut), date.locales);
     if (starts.isEmpty()) {
         reading.reason =
-            QStringLiteral("heure de début illisible : %1").arg(Quoted(record.HeureDebut));
+            QStringLiteral("heure de début illisible : %1").arg(Quoted(text(HeureDebut)));
         return reading;
     }
-    const std::optional<int> duration = LoggedFields::readDurationSeconds(record.Duree);
+    std::optional<int> duration = PlainClock(field(Duree));
+    if (!duration)
+        duration = LoggedFields::readDurationSeconds(text(Duree));
     if (!duration) {
-        reading.reason = QStringLiteral("durée illisible : %1").arg(Quoted(record.Duree));
+        reading.reason = QStringLiteral("durée illisible : %1").arg(Quoted(text(Duree)));
         return reading;
     }
-    const std::optional<double> cost = LoggedFields::readAmount(record.Cout);
+    const std::optional<double>& cost = this->cost(field(Cout));
     if (!cost) {
-        reading.reason = QStringLiteral("coût illisible : %1").arg(Quoted(record.Cout));
+        reading.reason = QStringLiteral("coût illisible : %1").arg(Quoted(text(Cout)));
         return reading;
     }
-    LoggedCall call;
-    call.date = date.date;
-    call.startSecond = starts.first();
-    call.seconds = *duration;
+    LoggedCall& call = reading.call;
+    call.type = *described.type;
     call.band = described.band;
-    call.logged = *cost;
-    if (starts.size() > 1) {
-        const std::optional<int> start = settledByCost(call, described.type, starts);
-        if (!start) {
-            reading.reason = QStringLiteral("heure de début sans matin ni soir : %1")
-                                 .arg(Quoted(record.HeureDebut));
-            return reading;
-        }
-        call.startSecond = *start;
-    }
-    reading.call = call;
+    call.seconds = *duration;
+    call.cost = *cost;
+    call.startSecond = starts.size() == 1 ? starts.first() : settledByCost(call, starts);
+    reading.kind = RecordReading::Kind::Call;
     return reading;
 }
 
-const RecordReader::Description& RecordReader::description(const QString& libelle) {
-    auto found = m_descriptions.constFind(libelle);
-    if (found == m_descriptions.cend()) {
+const RecordReader::Description& RecordReader::description(QByteArrayView stored) {
+    return m_descriptions.value(QByteArray::fromRawData(stored.data(), stored.size()), [stored] {
         static const QString reset = BuildResetRecord(QDate()).Libelle.trimmed();
-        Description description;
-        description.reset = libelle.trimmed() == reset;
-        const DescribedCall described = ReadCallDescription(libelle);
-        description.type = described.type;
-        description.band = described.band;
-        found = m_descriptions.insert(libelle, description);
-    }
-    return *found;
+        FieldBuffer buffer;
+        const QStringView libelle = Cp1252::decodeInto(stored, buffer.data());
+        const DescribedCall described = ReadCallDescription(libelle.toString());
+        return Description{described.type, described.band, libelle.trimmed() == reset};
+    });
 }
 
-const RecordReader::DateReading& RecordReader::date(const QString& text) {
-    auto found = m_dates.constFind(text);
-    if (found == m_dates.cend())
-        found = m_dates.insert(text, readDate(text));
-    return *found;
+const RecordReader::DateReading& RecordReader::date(QByteArrayView stored) {
+    return m_dates.value(KeyOf(stored), [this, stored] {
+        FieldBuffer buffer;
+        return readDate(Cp1252::decodeInto(stored, buffer.data()));
+    });
 }
 
-RecordReader::DateReading RecordReader::readDate(const QString& text) const {
+const std::optional<double>& RecordReader::cost(QByteArrayView stored) {
+    return m_costs.value(KeyOf(stored), [stored] {
+        FieldBuffer buffer;
+        return LoggedFields::readAmount(Cp1252::decodeInto(stored, buffer.data()));
+    });
+}
+
+RecordReader::DateReading RecordReader::readDate(QStringView text) const {
     QVector<DateOfLocale> readings;
     for (int i = 0; i < m_dateReaders.size(); ++i) {
         const auto fields = m_dateReaders.at(i).read(text);
@@ -230,16 +282,14 @@ RecordReader::DateReading RecordReader::readDate(const QString& text) const {
     return reading;
 }
 
-QVector<int> RecordReader::startSeconds(const QString& text, quint32 locales) const {
+RecordReader::Starts RecordReader::startSeconds(QStringView text, quint32 locales) const {
     const std::optional<ClockText> clock = ReadClockText(text);
     if (!clock)
         return {};
     const int minutesAndSeconds = clock->minutes * 60 + clock->seconds;
     const auto at = [minutesAndSeconds](int hours) { return hours * 3600 + minutesAndSeconds; };
     if (clock->rest.isEmpty() && clock->hours <= 23) {
-        bool twelveHours = false;
-        for (int i = 0; i < m_twelveHours.size(); ++i)
-            twelveHours = twelveHours || ((locales >> i & 1u) && m_twelveHours.at(i));
+        const bool twelveHours = (locales & m_twelveHourLocales) != 0;
         // A twelve-hour time whose marker the field cut off may be the
         // morning's or the evening's.
         if (twelveHours && clock->hours >= 1 && clock->hours <= 12)
@@ -257,18 +307,17 @@ QVector<int> RecordReader::startSeconds(const QString& text, quint32 locales) co
     return {};
 }
 
-std::optional<int> RecordReader::settledByCost(const LoggedCall& call,
-                                               std::optional<CommunicationType> type,
-                                               const QVector<int>& starts) const {
-    if (!type)
+std::optional<int> RecordReader::settledByCost(const LoggedCall& call, const Starts& starts) const {
+    // Only a call to a number of a known band is priced here.
+    if (call.band == 0)
         return std::nullopt;
-    const PricedLine line = DistanceLine(*type, call.band);
+    const PricedLine line = DistanceLine(call.type, call.band);
     const Holidays joursFeries = ComputeHolidays(call.date.year());
     std::optional<int> settled;
     for (const int start : starts) {
         const PricedCall priced =
             PriceCall(line, CallClock(call.date, start), call.seconds, m_settings, joursFeries);
-        if (LoggedCostText(priced.cost, QLocale::c()).toDouble() != call.logged)
+        if (LoggedCostText(priced.cost, QLocale::c()).toDouble() != call.cost)
             continue;
         if (settled)
             return std::nullopt;

@@ -5,10 +5,10 @@
 // subscriptions the store holds.
 //
 // Use:
-//   QVector<CallRecord> records;
-//   LogFile::readAll(path, &records);
+//   QByteArray bytes;
+//   LogFile::readBytes(path, &bytes);
 //   const Repricing::Repriced repriced = Repricing::Reprice(
-//       {{QFileInfo(path).fileName(), records}},
+//       {{QFileInfo(path).fileName(), bytes}},
 //       {CommunicationType::Standard, CommunicationType::ForfaitLocal},
 //       BasOrvalis::LoadSettings(store));
 //   for (const Repricing::RepricedLog& log : repriced.logs)
@@ -16,10 +16,10 @@
 //           call.cost(CommunicationType::ForfaitLocal); // none: no value for this call
 //   repriced.totals.alternatives[i].cost - .logged: what alternative i saves or costs more.
 //
-// Each call is priced on its own, from its date and "Début" (read in the
-// locale that wrote them, the log's name settling the century or a doubt,
-// the logged cost a twelve-hour start that lost its AM or PM), its "Durée"
-// and the band its description names. It carries nothing from
+// Each call is priced on its own, from its date and "Début" (read by the
+// RecordReader in the locale that wrote them, the log's name settling the
+// century or a doubt, the logged cost a twelve-hour start that lost its AM
+// or PM), its "Durée" and the band its description names. It carries nothing from
 // the call before but what is left of the month's "Forfait Local" hours,
 // used up in the order the calls were made. A "Forfait Local" call that
 // uses the hours up or leaves them goes on as a standard local call, as the
@@ -48,10 +48,27 @@ const QVector<BasOrvalis::CommunicationType>& Alternatives();
 constexpr int AlternativeCount = 4;
 
 // One log: its file's name ("avr.2027.ccm"; it tells the month, the year and
-// the language of its records) and its records in file order.
+// the language of its records) and its bytes, records in 94-byte slots.
 struct LogInput {
+    LogInput() = default;
+    LogInput(QString fileName, QByteArray bytes);
+    LogInput(QString fileName, const QVector<CallRecord>& records);
+
+    int recordCount() const;
+    // The stored data of record `index`, from 0.
+    QByteArrayView recordData(int index) const;
+
     QString fileName;
-    QVector<CallRecord> records;
+    QByteArray bytes;
+};
+
+// The days whose calls count, both included; an invalid date leaves its
+// side open.
+struct DayRange {
+    QDate first;
+    QDate last;
+
+    bool contains(const QDate& date) const;
 };
 
 struct RepricedCall {
@@ -114,9 +131,14 @@ struct Repriced {
 
 // Prices every call of `logs` as each of `alternatives` (types outside
 // Alternatives() are left out) with the tariff values of `settings`. The
-// locale of the user is the first one looked at for the logs' dates.
+// locale of the user is the first one looked at for the logs' dates. Only
+// the calls of the days `counted` are priced and kept, and only the
+// records that may be of them are skipped; the month's calls before the
+// first day are priced first, as they used some of its "Forfait Local"
+// hours.
 Repriced Reprice(const QVector<LogInput>& logs,
                  const QVector<BasOrvalis::CommunicationType>& alternatives,
-                 const BasOrvalis::Settings& settings, const QLocale& userLocale = QLocale());
+                 const BasOrvalis::Settings& settings, const QLocale& userLocale = QLocale(),
+                 const DayRange& counted = {});
 
 } // namespace Repricing

@@ -96,7 +96,8 @@ void Statistics(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto statistics = BasJournal::JournalStatistics::compute(
-            model.rows(), QLocale(QLocale::French, QLocale::France));
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {},
+            BasOrvalis::Settings(), QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = statistics.total.calls;
         state.counters["days"] = double(statistics.byDay.size());
     }
@@ -108,8 +109,8 @@ void WhatIf(benchmark::State& state) {
     model.load(largeLog().path());
     for (auto _ : state) {
         const auto totals = BasJournal::WhatIf::reprice(
-            model.rows(), QStringLiteral("DÉC.2026.CCM"), BasOrvalis::Settings(),
-            QLocale(QLocale::French, QLocale::France));
+            {{QStringLiteral("DÉC.2026.CCM"), model.rows().fileBytes()}}, {},
+            BasOrvalis::Settings(), QLocale(QLocale::French, QLocale::France));
         state.counters["calls"] = totals.calls;
     }
 }
@@ -121,7 +122,8 @@ void ExportCsv(benchmark::State& state) {
     for (auto _ : state) {
         QFile file(largeLog().path() + QStringLiteral(".csv"));
         file.open(QIODevice::WriteOnly);
-        BasJournal::JournalCsv::write(model.rows(), file,
+        BasJournal::JournalCsv::write(model.rows(), QStringLiteral("DÉC.2026.CCM"),
+                                      BasOrvalis::Settings(), file,
                                       QLocale(QLocale::French, QLocale::France));
         state.counters["megabytes"] = double(file.size()) / (1 << 20);
     }

@@ -1,148 +1,53 @@
-// A million logged calls, a year of twelve monthly logs, re-priced under the
-// four alternatives, and one log of a hundred thousand of them re-priced as
-// two types, each beside the time to read the logs' bytes and their records,
-// and the time the one-second tick engine takes on a sample of the same
-// calls.
+// A million logged calls, a year of twelve monthly logs, decoded by the
+// reader of logged calls and re-priced under the four alternatives, in the
+// library and by orvalis-cli with its JSON written; and one log of a
+// hundred thousand of them re-priced as two types; each beside the time to
+// read the logs' bytes, and the time the one-second tick engine takes on a
+// sample of the same calls.
+#include "reprice/LogName.h"
+#include "reprice/RecordReader.h"
 #include "reprice/Reprice.h"
 
+#include "bench/support/LoggedYear.h"
 #include "engine/CallSimulation.h"
 #include "support/TemporaryStore.h"
 
 #include "BasOrvalis/CallDescription.h"
-#include "common/LogFile.h"
 #include "platform/LocaleFormats.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 #include <ctime>
-#include <random>
 
 using namespace BasOrvalis;
+using namespace BenchYear;
 
 namespace {
-
-constexpr int CallCount = 1000000;
-constexpr int SampleCount = 100;
-// The calls of the one log that a user re-prices as two types.
-constexpr int OneLogCount = 100000;
-// The logs are French ones.
-const QLocale French(QLocale::French, QLocale::France);
-
-// The numbers called, most of them local.
-const QStringList& Descriptions() {
-    static const QStringList descriptions{
-        QStringLiteral("Standard: Appel Local"),         QStringLiteral("Standard: Appel Local"),
-        QStringLiteral("Forfait Local: Appel N° Local"), QStringLiteral("Standard: Appel d<25 Kms"),
-        QStringLiteral("Temporalis: Appel 30<d<52 Kms"), QStringLiteral("Standard: Appel National"),
-        QStringLiteral("Numéris Itoo: Appel N° Local"),
-    };
-    return descriptions;
-}
-
-// Short calls, Internet sessions of an hour or so, a few of an afternoon.
-int RandomDuration(std::mt19937& random) {
-    const int kind = std::uniform_int_distribution<int>(0, 19)(random);
-    if (kind < 14)
-        return std::uniform_int_distribution<int>(10, 600)(random);
-    if (kind < 19)
-        return std::uniform_int_distribution<int>(600, 3600)(random);
-    return std::uniform_int_distribution<int>(3600, 5 * 3600)(random);
-}
-
-// Twelve monthly logs of 2027, written once for every benchmark of the run.
-class LoggedYear final {
-public:
-    LoggedYear() {
-        std::mt19937 random(1999);
-        for (int month = 1; month <= 12; ++month) {
-            const QDate first(2027, month, 1);
-            QVector<CallRecord> records;
-            const int calls = CallCount / 12 + (month <= CallCount % 12 ? 1 : 0);
-            QVector<QDateTime> starts;
-            for (int i = 0; i < calls; ++i) {
-                const int day =
-                    std::uniform_int_distribution<int>(0, first.daysInMonth() - 1)(random);
-                const int second = std::uniform_int_distribution<int>(0, 24 * 3600 - 1)(random);
-                starts << QDateTime(first.addDays(day), QTime(0, 0).addSecs(second));
-            }
-            std::sort(starts.begin(), starts.end());
-            for (const QDateTime& start : starts) {
-                CallRecord record;
-                record.Date = start.date().toString(QStringLiteral("dd/MM/yy"));
-                record.Libelle = Descriptions().at(
-                    std::uniform_int_distribution<int>(0, int(Descriptions().size()) - 1)(random));
-                record.HeureDebut = start.time().toString(QStringLiteral("HH:mm:ss"));
-                record.Duree = QTime(0, 0)
-                                   .addSecs(RandomDuration(random))
-                                   .toString(QStringLiteral("HH:mm:ss"));
-                record.Cout = QStringLiteral("1,23");
-                record.Total = QStringLiteral("1234,56");
-                records << record;
-                if (m_sample.size() < SampleCount)
-                    m_sample << record;
-            }
-            const QString path = m_dir.filePath(LogFile::monthlyName(first, French));
-            LogFile::writeAll(path, records);
-            m_paths << path;
-            const int room = OneLogCount - int(m_oneLog.size());
-            m_oneLog += records.mid(0, std::min(room, int(records.size())));
-        }
-        // Named as the first month's log, whose name tells the dates' locale.
-        QDir(m_dir.path()).mkdir(QStringLiteral("extrait"));
-        m_oneLogPath = m_dir.filePath(QStringLiteral("extrait/") +
-                                      LogFile::monthlyName(QDate(2027, 1, 1), French));
-        LogFile::writeAll(m_oneLogPath, m_oneLog);
-    }
-
-    const QStringList& paths() const { return m_paths; }
-    // The first calls of the year in one log.
-    const QString& oneLogPath() const { return m_oneLogPath; }
-    // The first calls of the year.
-    const QVector<CallRecord>& sample() const { return m_sample; }
-
-private:
-    QTemporaryDir m_dir;
-    QStringList m_paths;
-    QVector<CallRecord> m_sample;
-    QVector<CallRecord> m_oneLog;
-    QString m_oneLogPath;
-};
-
-const LoggedYear& loggedYear() {
-    static const LoggedYear year;
-    return year;
-}
 
 QVector<Repricing::LogInput> ReadLogs(const QStringList& paths) {
     QVector<Repricing::LogInput> logs;
     for (const QString& path : paths) {
         Repricing::LogInput log;
         log.fileName = QFileInfo(path).fileName();
-        LogFile::readAll(path, &log.records);
+        LogFile::readBytes(path, &log.bytes);
         logs << log;
     }
     return logs;
 }
 
-void ReadLogBytes(benchmark::State& state, const QStringList& paths) {
+// Each log read and every record of it decoded into a call, one log after
+// another as orvalis-cli stats reads them.
+void DecodeLogRecords(benchmark::State& state, const QStringList& paths, int calls) {
+    const Settings settings;
     for (auto _ : state) {
-        qint64 bytes = 0;
+        int decoded = 0;
         for (const QString& path : paths) {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            bytes += file.readAll().size();
+            const Repricing::LogInput log = ReadLogs({path}).first();
+            Repricing::RecordReader reader(Repricing::ReadLogName(log.fileName), settings);
+            for (int i = 0; i < log.recordCount(); ++i)
+                decoded +=
+                    reader.read(log.recordData(i)).kind == Repricing::RecordReading::Kind::Call;
         }
-        benchmark::DoNotOptimize(bytes);
+        state.counters["calls"] = decoded;
     }
-}
-
-void ReadLogRecords(benchmark::State& state, const QStringList& paths, int calls) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadLogs(paths));
     state.SetItemsProcessed(state.iterations() * calls);
 }
 
@@ -162,25 +67,36 @@ void YearReadBytes(benchmark::State& state) {
 }
 BENCHMARK(YearReadBytes)->Unit(benchmark::kMillisecond);
 
-void YearReadRecords(benchmark::State& state) {
-    ReadLogRecords(state, loggedYear().paths(), CallCount);
+void YearDecodeRecords(benchmark::State& state) {
+    DecodeLogRecords(state, loggedYear().paths(), CallCount);
 }
-BENCHMARK(YearReadRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(YearDecodeRecords)->Unit(benchmark::kMillisecond);
 
 void YearRepricedAsFourTypes(benchmark::State& state) {
     RepriceLogs(state, loggedYear().paths(), CallCount, Repricing::Alternatives());
 }
 BENCHMARK(YearRepricedAsFourTypes)->Unit(benchmark::kMillisecond);
 
+// "orvalis-cli reprice" of the year as the four types, its JSON written to
+// a file: the processor time of the whole run.
+void YearRepriceCliAsFourTypes(benchmark::State& state) {
+    QStringList arguments{QStringLiteral("reprice")};
+    arguments += loggedYear().paths();
+    for (const CommunicationType type : Repricing::Alternatives())
+        arguments << QStringLiteral("--as") << TypeText(type);
+    RunCli(state, arguments);
+}
+BENCHMARK(YearRepriceCliAsFourTypes)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
+
 void OneLogReadBytes(benchmark::State& state) {
     ReadLogBytes(state, {loggedYear().oneLogPath()});
 }
 BENCHMARK(OneLogReadBytes)->Unit(benchmark::kMillisecond);
 
-void OneLogReadRecords(benchmark::State& state) {
-    ReadLogRecords(state, {loggedYear().oneLogPath()}, OneLogCount);
+void OneLogDecodeRecords(benchmark::State& state) {
+    DecodeLogRecords(state, {loggedYear().oneLogPath()}, OneLogCount);
 }
-BENCHMARK(OneLogReadRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(OneLogDecodeRecords)->Unit(benchmark::kMillisecond);
 
 void OneLogRepricedAsTwoTypes(benchmark::State& state) {
     RepriceLogs(state, {loggedYear().oneLogPath()}, OneLogCount,

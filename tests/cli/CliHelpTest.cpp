@@ -12,7 +12,7 @@
 namespace {
 
 const QStringList Commands{QStringLiteral("log show"), QStringLiteral("price"),
-                           QStringLiteral("reprice")};
+                           QStringLiteral("reprice"), QStringLiteral("stats")};
 
 QString usageLine(const QString& command) {
     const CliResult result = runCli(command.split(QLatin1Char(' ')) << QStringLiteral("--help"));

@@ -111,6 +111,17 @@ TEST_F(RepriceCommandTest, PrintsEachCallWithItsCostsAndTheTotals) {
                              .value(QStringLiteral("Numéris Itoo"))
                              .toDouble();
     EXPECT_NEAR(sums.value(QStringLiteral("Numéris Itoo")).toDouble(), local, 1e-6);
+    // Each type against the logged cost of the calls it prices.
+    const QJsonObject byType = totals.value(QStringLiteral("by_type")).toObject();
+    const QJsonObject numeris = byType.value(QStringLiteral("Numéris Itoo")).toObject();
+    EXPECT_EQ(numeris.value(QStringLiteral("calls")).toInt(), 1);
+    EXPECT_DOUBLE_EQ(numeris.value(QStringLiteral("logged")).toDouble(), 1.72);
+    EXPECT_NEAR(numeris.value(QStringLiteral("repriced")).toDouble(), local, 1e-6);
+    EXPECT_EQ(byType.value(QStringLiteral("Communication standard"))
+                  .toObject()
+                  .value(QStringLiteral("calls"))
+                  .toInt(),
+              2);
 }
 
 TEST_F(RepriceCommandTest, BadArgumentsAndUnreadableFiles) {

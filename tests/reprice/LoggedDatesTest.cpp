@@ -45,7 +45,8 @@ TEST(LoggedDates, ReadInTheLocaleThatWroteThem) {
         {"Mar2027.ccm", american, "3/10/27", "10:00:00", QDateTime({2027, 3, 10}, {22, 0}), "",
          "00:10:00", "1.72"},
         {"Mar2027.ccm", american, "3/10/27", "10:00:00", QDateTime(), "sans matin ni soir"},
-        {"Mar2027.ccm", american, "3/10/27", "10:00:00 PM", QDateTime({2027, 3, 10}, {22, 0}), ""},
+        // Written whole, the marker does not fit the field: it is cut off.
+        {"Mar2027.ccm", american, "3/10/27", "10:00:00 PM", QDateTime(), "sans matin ni soir"},
     };
     for (const auto& row : rows) {
         CallRecord record;

@@ -103,6 +103,16 @@ TEST(Reprice, ForfaitLocalWithinAndBeyondTheMonthsHours) {
     // Nothing left: the first second stops the package.
     EXPECT_NEAR(forfait(1, 2), 0.742f + (599 - 180) * halfRate, 1e-5f);
     EXPECT_EQ(forfait(0, 0), 0.f);
+
+    // Over the days from the 13th, the call of the 6th used the hours all
+    // the same, but is not counted.
+    const Repriced fromThe13th =
+        Reprice({{QStringLiteral("mars2027.ccm"), march}}, {CommunicationType::ForfaitLocal},
+                Settings(), QLocale(), {QDate(2027, 3, 13), QDate(2027, 3, 31)});
+    ASSERT_EQ(fromThe13th.logs[0].calls.size(), 2);
+    EXPECT_EQ(fromThe13th.logs[0].calls[0].index, 2);
+    EXPECT_EQ(fromThe13th.totals.calls, 2);
+    EXPECT_NEAR(fromThe13th.totals.alternatives[0].cost, forfait(1, 1) + forfait(1, 2), 1e-5);
 }
 
 TEST(Reprice, TypesWithoutValueForACall) {

@@ -26,7 +26,9 @@ QVector<CallRecord> journal() {
 QByteArray exported(const QVector<CallRecord>& records, const QLocale& locale) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(BasJournal::JournalCsv::write(JournalLogs::rowsOf(records), buffer, locale));
+    EXPECT_TRUE(BasJournal::JournalCsv::write(JournalLogs::rowsOf(records),
+                                              QStringLiteral("RECHERCHE 1.CCM"),
+                                              BasOrvalis::Settings(), buffer, locale));
     return buffer.data();
 }
 
@@ -37,15 +39,15 @@ TEST(JournalCsvTest, ReadsBackAsTheJournalsRowsWithNumbers) {
     const QVector<QStringList> expected{
         {"N°", "Date", "Type de Communication", "Début", "Fin", "Durée (secondes)", "Cout",
          "Total"},
-        {"1", "08/12/26", "Standard: Appel Local", "10:00:00", "10:01:05", "65", "0,74", "12,5"},
-        {"2", "08/12/26", "Perso: 01;42 \"bureau\"", "10:00:00", "10:01:05", "43201", "1234,5",
+        {"1", "2026-12-08", "Standard: Appel Local", "10:00:00", "10:01:05", "65", "0,74", "12,5"},
+        {"2", "2026-12-08", "Perso: 01;42 \"bureau\"", "10:00:00", "10:01:05", "43201", "1234,5",
          "1247"},
-        {"3", "08/12/26", "* Remise à zéro du Coût Total", "##:##:##", "##:##:##", "", "", "0"}};
+        {"3", "2026-12-08", "* Remise à zéro du Coût Total", "##:##:##", "##:##:##", "", "", "0"}};
     EXPECT_EQ(CsvReader::rows(csv), expected);
     // A spreadsheet that also splits on commas keeps a decimal comma in its number.
     EXPECT_EQ(
         csv.split('\n').value(1),
-        QByteArray("1;08/12/26;Standard: Appel Local;10:00:00;10:01:05;65;\"0,74\";\"12,5\"\r"));
+        QByteArray("1;2026-12-08;Standard: Appel Local;10:00:00;10:01:05;65;\"0,74\";\"12,5\"\r"));
 }
 
 TEST(JournalCsvTest, AmountsTakeAPointInEnglish) {

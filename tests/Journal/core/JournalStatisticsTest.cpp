@@ -1,4 +1,4 @@
-// The figures of a journal: totals by type, band, day and hour, the dearest
+// The figures of a period: totals by type, band, day and hour, the dearest
 // calls, and the records left out.
 #include "core/JournalStatistics.h"
 #include "Journal/JournalLogs.h"
@@ -24,8 +24,10 @@ CallRecord reset(const char* date) {
     return callOn(date, "* Remise à zéro du Coût Total *", "##:##:##", "##:##:##", "#.##");
 }
 
-JournalStatistics statisticsOf(const QVector<CallRecord>& records) {
-    return JournalStatistics::compute(JournalLogs::rowsOf(records),
+JournalStatistics statisticsOf(const QVector<CallRecord>& records,
+                               const Repricing::DayRange& days = {}) {
+    return JournalStatistics::compute({{QStringLiteral("mars2027.ccm"), records}}, days,
+                                      BasOrvalis::Settings(),
                                       QLocale(QLocale::French, QLocale::France));
 }
 
@@ -40,18 +42,25 @@ QVector<std::pair<Key, CallTotals>> pairs(const QVector<BasJournal::KeyedTotals<
 } // namespace
 
 TEST(JournalStatisticsTest, CallsAddUpByTypeBandDayAndHour) {
-    const JournalStatistics statistics = statisticsOf({
-        callOn("01/03/27", "Standard: Appel Local", "09:15:00", "00:10:00", "0,74"),
-        reset("01/03/27"),
-        callOn("01/03/27", "Temporalis: Appel National", "09:59:59", "00:02:30", "3,50"),
-        callOn("02/03/27", "Primaliste: 01 42 34 56 78", "21:00:00", "01:00:00", "5,00"),
-        callOn("02/03/27", "Standard: Appel d<25 Kms", "21:30:00", "00:00:30", "0,50"),
-        callOn("03/03/27", "Standard: Appel Local", "bientôt", "00:01:00", "0,10"),
-        callOn("03/03/27", "Kiosque Micro: 08-36-01-13-13", "10:00:00", "00:01:00", "#.##"),
-    });
+    const JournalStatistics statistics = statisticsOf(
+        {
+            callOn("01/03/27", "Standard: Appel Local", "09:15:00", "00:10:00", "0,74"),
+            reset("01/03/27"),
+            callOn("01/03/27", "Temporalis: Appel National", "09:59:59", "00:02:30", "3,50"),
+            callOn("02/03/27", "Primaliste: 01 42 34 56 78", "21:00:00", "01:00:00", "5,00"),
+            callOn("02/03/27", "Standard: Appel d<25 Kms", "21:30:00", "00:00:30", "0,50"),
+            callOn("03/03/27", "Standard: Appel Local", "bientôt", "00:01:00", "0,10"),
+            callOn("03/03/27", "Kiosque Micro: 08-36-01-13-13", "10:00:00", "00:01:00", "#.##"),
+            // Started before the period, logged in its first month's log.
+            callOn("28/02/27", "Standard: Appel Local", "23:59:00", "00:02:00", "0,20"),
+        },
+        {QDate(2027, 3, 1), QDate(2027, 3, 31)});
 
     EXPECT_EQ(statistics.total, (CallTotals{4, 600 + 150 + 3600 + 30, 0.74 + 3.5 + 5 + 0.5}));
-    EXPECT_EQ(statistics.skipped, 3);
+    EXPECT_EQ(statistics.resets, 1);
+    ASSERT_EQ(statistics.unread.size(), 2);
+    EXPECT_EQ(statistics.unread[0].place.index, 6);
+    EXPECT_EQ(statistics.unread[1].reason, QStringLiteral("coût illisible : « #.## »"));
     using TypeTotals = std::pair<CommunicationType, CallTotals>;
     EXPECT_EQ(pairs(statistics.byType),
               (QVector<TypeTotals>{{CommunicationType::Standard, {2, 630, 0.74 + 0.5}},
@@ -79,7 +88,7 @@ TEST(JournalStatisticsTest, TheTenDearestCallsComeDearestFirstEarlierRowsFirstOn
 
     QVector<std::pair<int, double>> dearest;
     for (const BasJournal::DearCall& call : statisticsOf(records).dearest)
-        dearest.append({call.row, call.cost});
+        dearest.append({call.place.index - 1, call.cost});
     EXPECT_EQ(
         dearest,
         (QVector<std::pair<int, double>>{

@@ -58,7 +58,8 @@ TEST_F(FrameFixture, StartsAsTheBareFrame) {
 TEST_F(FrameFixture, TheFrameAndTheJournalWindowsHaveTheirOwnMenus) {
     EXPECT_EQ(menuBarText(m_frame->menuBar()),
               (QStringList{"&Fichier", "  &Ouvrir...|Ctrl+O", "  &Gérer les journaux|Ctrl+G", "  -",
-                           "  &Quitter|Ctrl+Q", "Fe&nêtre", "?", "  À &propos du Journal|"}));
+                           "  Statistiques par &période...|", "  -", "  &Quitter|Ctrl+Q",
+                           "Fe&nêtre", "?", "  À &propos du Journal|"}));
     ASSERT_TRUE(m_frame->openLog(QStringLiteral("a.ccm")));
     EXPECT_EQ(menuBarText(m_frame->menuBar()), (QStringList{"&Fichier",
                                                             "  &Ouvrir...|Ctrl+O",
@@ -68,6 +69,7 @@ TEST_F(FrameFixture, TheFrameAndTheJournalWindowsHaveTheirOwnMenus) {
                                                             "  -",
                                                             "  &Rechercher|Ctrl+F",
                                                             "  &Statistiques...|",
+                                                            "  Statistiques par &période...|",
                                                             "  -",
                                                             "  &Configuration de l'impression|",
                                                             "  &Imprimer...|Ctrl+P",

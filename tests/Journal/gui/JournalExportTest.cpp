@@ -32,7 +32,7 @@ TEST_F(FrameFixture, ExportWritesTheJournalAsCsvOrAsPrintedPages) {
         CsvReader::rows(contents(QDir(m_documents).filePath(QStringLiteral("appels.csv"))));
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0].value(5), QStringLiteral("Durée (secondes)"));
-    EXPECT_EQ(rows[3], (QStringList{"3", "08/12/26", "févr.2027.ccm appel 3", "10:00:00",
+    EXPECT_EQ(rows[3], (QStringList{"3", "2026-12-08", "févr.2027.ccm appel 3", "10:00:00",
                                     "10:01:05", "65", "0,74", "12,5"}));
 
     {
