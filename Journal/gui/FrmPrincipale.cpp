@@ -436,8 +436,11 @@ void FrmPrincipale::showSearch() {
 void FrmPrincipale::showStatistics(FrmJournal* journal) {
     auto* window = journal->findChild<FrmStatistiques*>();
     if (!window) {
-        window = new FrmStatistiques(journal->windowTitle(), journal->model().rows(),
-                                     m_folder.folder(), BasOrvalis::LoadSettings(m_store), journal);
+        const BasJournal::JournalModel& model = journal->model();
+        window = new FrmStatistiques(journal->windowTitle(), model.rows(), m_folder.folder(),
+                                     BasOrvalis::LoadSettings(m_store), journal);
+        connect(&model, &BasJournal::JournalModel::recordsChanged, window,
+                [window, &model] { window->followJournal(model.rows()); });
         window->show();
     }
     window->raise();

@@ -143,6 +143,12 @@ FrmStatistiques::~FrmStatistiques() {
     *m_stop = true;
 }
 
+void FrmStatistiques::followJournal(BasJournal::JournalRows rows) {
+    m_rows = std::move(rows);
+    // A period of the folder may cover the log as well.
+    compute(m_period->period());
+}
+
 FrmStatistiques* FrmStatistiques::showPeriod(QWidget* frame, const QString& logFolder,
                                              const BasOrvalis::Settings& settings) {
     auto* window = frame->findChild<FrmStatistiques*>(QString(), Qt::FindDirectChildrenOnly);

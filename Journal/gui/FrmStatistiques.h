@@ -52,6 +52,10 @@ public:
     bool isReady() const;
     bool isWhatIfReady() const;
 
+    // The journal's records as they are now, its log having grown: the
+    // figures are computed again.
+    void followJournal(BasJournal::JournalRows rows);
+
 signals:
     // The figures are shown.
     void ready();

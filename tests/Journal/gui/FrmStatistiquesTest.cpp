@@ -93,6 +93,17 @@ TEST_F(FrameFixture, TheStatisticsOfTheActiveJournalShowInOneWindowThatClosesWit
     // An evening local call within the month's six hours is free: all of it is saved.
     EXPECT_EQ(etSi.value(2).mid(3), (QStringList{"0,00", "0,74"}));
 
+    // The window follows the calls appended to the journal's log.
+    ASSERT_TRUE(LogFile::append(QDir(m_logs).filePath(QStringLiteral("mars2027.ccm")),
+                                callOn("04/03/27", "Standard: Appel Local", "10:00:00", "0,74")));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window->isReady() && window->findChild<QLabel*>(QStringLiteral("lblResume"))
+                                            ->text()
+                                            .startsWith(QStringLiteral("Appels : 3 "));
+        },
+        10000));
+
     command(Command::Statistics)->trigger();
     EXPECT_EQ(journal->findChildren<FrmStatistiques*>().size(), 1);
     journal->close();
