@@ -135,7 +135,8 @@ void FrmSurveillance::MnuOptions_Click(int index) {
 
 void FrmSurveillance::showBudgetWarning(int share, double spent, double budget) {
     const BasOrvalis::ShownMessage message = BasOrvalis::BudgetMessage({share, spent, budget});
-    notify(StringTable::text(message.title), BasOrvalis::MessageText(message.line, message.second, message.arguments),
+    notify(StringTable::text(message.title),
+           BasOrvalis::MessageText(message.line, message.second, message.arguments),
            QSystemTrayIcon::Warning);
 }
 

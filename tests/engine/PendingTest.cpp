@@ -129,9 +129,9 @@ TEST_F(PendingTest, ATotalTheStoreRefusesIsToldOnceAndStoredAtTheNextSaveThatCan
     const std::optional<PendingData> waiting = pending.read();
     ASSERT_TRUE(waiting);
     // The total waits, with the month's spending stored beside it.
-    const auto total = std::find_if(
-        waiting->settings.begin(), waiting->settings.end(),
-        [](const PendingSetting& setting) { return setting.key == Keys::CoutTotal; });
+    const auto total =
+        std::find_if(waiting->settings.begin(), waiting->settings.end(),
+                     [](const PendingSetting& setting) { return setting.key == Keys::CoutTotal; });
     ASSERT_NE(total, waiting->settings.end());
     EXPECT_EQ(ToSingle(total->text), settings.CoutTotal);
 
