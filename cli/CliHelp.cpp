@@ -20,4 +20,29 @@ int badArguments(const CliHelp& help, const QString& message) {
     return 2;
 }
 
+int failure(const CliHelp& help, const QString& message) {
+    QTextStream(stderr) << "orvalis-cli " << help.command << " : " << message << '\n';
+    return 1;
+}
+
+std::optional<Arguments> split(const QStringList& arguments, const QStringList& valued,
+                               QString* error) {
+    Arguments split;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--"))) {
+            split.files << argument;
+        } else if (!valued.contains(argument)) {
+            *error = QStringLiteral("argument inconnu « %1 »").arg(argument);
+            return std::nullopt;
+        } else if (i + 1 >= arguments.size()) {
+            *error = QStringLiteral("valeur manquante après %1").arg(argument);
+            return std::nullopt;
+        } else {
+            split.options.append({argument, arguments.at(++i)});
+        }
+    }
+    return split;
+}
+
 } // namespace CliUsage

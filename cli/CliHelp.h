@@ -3,6 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+#include <utility>
 
 struct CliHelp {
     // Its words after "orvalis-cli" ("log show").
@@ -24,5 +29,19 @@ QString text(const CliHelp& help);
 // Tells on stderr what was wrong and how the command is called; returns 2,
 // the status of bad arguments.
 int badArguments(const CliHelp& help, const QString& message);
+// Tells on stderr, after the command's name, why it could not be done;
+// returns 1.
+int failure(const CliHelp& help, const QString& message);
+
+// The words of a command line: its files, and each option with its value,
+// in the order given.
+struct Arguments {
+    QStringList files;
+    QVector<std::pair<QString, QString>> options;
+};
+// Splits `arguments`, each option of `valued` taking the word after it as its
+// value. Nothing, with *error, for another option or a value missing.
+std::optional<Arguments> split(const QStringList& arguments, const QStringList& valued,
+                               QString* error);
 
 } // namespace CliUsage

@@ -80,11 +80,6 @@ void warn(const QString& message) {
     QTextStream(stderr) << "orvalis-cli log show : " << message << '\n';
 }
 
-int fail(const QString& message) {
-    warn(message);
-    return 1;
-}
-
 } // namespace
 
 CliHelp help() {
@@ -117,13 +112,15 @@ int run(const QStringList& arguments) {
         return CliUsage::badArguments(
             help(), QStringLiteral("format inconnu : %1 (json, csv ou text)").arg(format));
     if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("fichier journal introuvable : %1").arg(path));
+        return CliUsage::failure(help(),
+                                 QStringLiteral("fichier journal introuvable : %1").arg(path));
 
     QVector<CallRecord> records;
     QVector<qint64> withoutHeader;
     QString error;
     if (!LogFile::readAll(path, &records, &error, &withoutHeader))
-        return fail(QStringLiteral("lecture impossible de %1 : %2").arg(path, error));
+        return CliUsage::failure(help(),
+                                 QStringLiteral("lecture impossible de %1 : %2").arg(path, error));
     // Records without the header are printed as the viewer shows them, and
     // told here; a file that holds none with it is no call log.
     for (const qint64 number : withoutHeader)
@@ -132,9 +129,10 @@ int run(const QStringList& arguments) {
                  .arg(path)
                  .arg(number));
     if (!records.isEmpty() && withoutHeader.size() == records.size())
-        return fail(QStringLiteral("%1 n'est pas un journal d'appels : aucun de ses "
-                                   "enregistrements n'est valide")
-                        .arg(path));
+        return CliUsage::failure(help(),
+                                 QStringLiteral("%1 n'est pas un journal d'appels : aucun de ses "
+                                                "enregistrements n'est valide")
+                                     .arg(path));
 
     const QString out = format == QLatin1String("json")  ? asJson(records)
                         : format == QLatin1String("csv") ? asCsv(records)

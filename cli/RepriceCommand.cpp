@@ -37,32 +37,14 @@ QString AlternativeTexts() {
     return texts.join(QStringLiteral(", "));
 }
 
-int fail(int status, const QString& message) {
-    if (status == 2)
-        return CliUsage::badArguments(help(), message);
-    QTextStream(stderr) << "orvalis-cli reprice : " << message << '\n';
-    return status;
-}
-
 bool parse(const QStringList& arguments, RepriceRequest& request, QString& error) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool valued =
-            argument == QLatin1String("--as") || argument == QLatin1String("--config");
-        if (!valued && argument.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("argument inconnu « %1 »").arg(argument);
-            return false;
-        }
-        if (!valued) {
-            request.files << argument;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("valeur manquante après %1").arg(argument);
-            return false;
-        }
-        const QString value = arguments.at(++i);
-        if (argument == QLatin1String("--config")) {
+    const std::optional<CliUsage::Arguments> split =
+        CliUsage::split(arguments, {QStringLiteral("--as"), QStringLiteral("--config")}, &error);
+    if (!split)
+        return false;
+    request.files = split->files;
+    for (const auto& [option, value] : split->options) {
+        if (option == QLatin1String("--config")) {
             request.config = value;
             continue;
         }
@@ -225,12 +207,13 @@ int run(const QStringList& arguments) {
     RepriceRequest request;
     QString error;
     if (!parse(arguments, request, error))
-        return fail(2, error);
+        return CliUsage::badArguments(help(), error);
     const QString config =
         request.config.isEmpty() ? SettingsStore::userStorePath() : request.config;
     // The user's store may not exist yet: its defaults price the calls.
     if (!request.config.isEmpty() && !Readable(config))
-        return fail(1, QStringLiteral("fichier de configuration illisible : %1").arg(config));
+        return CliUsage::failure(
+            help(), QStringLiteral("fichier de configuration illisible : %1").arg(config));
     const Settings settings = LoadSettings(SettingsStore(config));
 
     QVector<Repricing::LogInput> logs;
@@ -238,7 +221,8 @@ int run(const QStringList& arguments) {
         Repricing::LogInput log;
         log.fileName = QFileInfo(path).fileName();
         if (!Readable(path) || !LogFile::readBytes(path, &log.bytes, &error))
-            return fail(1, QStringLiteral("fichier journal illisible : %1").arg(path));
+            return CliUsage::failure(help(),
+                                     QStringLiteral("fichier journal illisible : %1").arg(path));
         logs << log;
     }
     const Repricing::Repriced repriced = Repricing::Reprice(logs, request.types, settings);

@@ -21,37 +21,20 @@ struct StatsRequest {
     QDate to;
 };
 
-int fail(int status, const QString& message) {
-    if (status == 2)
-        return CliUsage::badArguments(help(), message);
-    QTextStream(stderr) << "orvalis-cli stats : " << message << '\n';
-    return status;
-}
-
 bool parse(const QStringList& arguments, StatsRequest& request, QString& error) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool dated = argument == QLatin1String("--from") || argument == QLatin1String("--to");
-        if (!dated && argument.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("argument inconnu « %1 »").arg(argument);
-            return false;
-        }
-        if (!dated) {
-            request.files << argument;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("valeur manquante après %1").arg(argument);
-            return false;
-        }
-        const QString value = arguments.at(++i);
+    const std::optional<CliUsage::Arguments> split =
+        CliUsage::split(arguments, {QStringLiteral("--from"), QStringLiteral("--to")}, &error);
+    if (!split)
+        return false;
+    request.files = split->files;
+    for (const auto& [option, value] : split->options) {
         const QDate date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid()) {
-            error = QStringLiteral("date illisible après %1 : « %2 » (AAAA-MM-JJ)")
-                        .arg(argument, value);
+            error =
+                QStringLiteral("date illisible après %1 : « %2 » (AAAA-MM-JJ)").arg(option, value);
             return false;
         }
-        (argument == QLatin1String("--from") ? request.from : request.to) = date;
+        (option == QLatin1String("--from") ? request.from : request.to) = date;
     }
     if (request.from.isValid() && request.to.isValid() && request.to < request.from) {
         error = QStringLiteral("--to précède --from");
@@ -106,7 +89,7 @@ int run(const QStringList& arguments) {
     StatsRequest request;
     QString error;
     if (!parse(arguments, request, error))
-        return fail(2, error);
+        return CliUsage::badArguments(help(), error);
     const Repricing::DayRange days = period(request);
     const QStringList paths = request.files.isEmpty()
                                   ? BasJournal::PeriodLogs::covering(AppFolders::logFolder(), days)
@@ -119,7 +102,8 @@ int run(const QStringList& arguments) {
     for (const QString& path : paths) {
         Repricing::LogInput log;
         if (!BasJournal::PeriodLogs::readLog(path, &log, &error))
-            return fail(1, QStringLiteral("fichier journal illisible : %1 : %2").arg(path, error));
+            return CliUsage::failure(
+                help(), QStringLiteral("fichier journal illisible : %1 : %2").arg(path, error));
         counter.add(log);
     }
     const BasJournal::JournalStatistics statistics = counter.result();
