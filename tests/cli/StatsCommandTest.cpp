@@ -183,8 +183,6 @@ TEST_F(StatsCommandTest, BadArgumentsAndUnreadableLogs) {
         int status;
         QString named;
     } rows[] = {
-        {{QStringLiteral("--tout")}, 2, QStringLiteral("--tout")},
-        {{QStringLiteral("--from")}, 2, QStringLiteral("--from")},
         {{QStringLiteral("--to"), QStringLiteral("31/03/2027")}, 2, QStringLiteral("31/03/2027")},
         {{QStringLiteral("--from"), QStringLiteral("2027-04-01"), QStringLiteral("--to"),
           QStringLiteral("2027-03-01")},

@@ -97,31 +97,6 @@ TEST_P(KilledCallTest, IsLoggedAtTheNextStartAtItsLastInstantAndCountedOnce) {
 
 INSTANTIATE_TEST_SUITE_P(WhateverTheStoreHolds, KilledCallTest, ::testing::Bool());
 
-// Killed between the append of its record and the removal of its file (or
-// the file could not be removed), a stop leaves a call kept that the log
-// already holds: it is neither logged nor counted again.
-TEST_F(CallRecoveryTest, ACallItsStopLoggedIsNeitherLoggedNorCountedAgain) {
-    startCall(CommunicationType::Standard, National, At(2026, 12, 8, 10, 0));
-    runFor(95);
-    const QByteArray keptBeforeTheStop = [this] {
-        QFile file(recovery.path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
-    engine().CmdStart_Stop_Click();
-    const float total = settings.CoutTotal;
-    QFile left(recovery.path());
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.write(keptBeforeTheStop);
-    left.close();
-
-    restartAt(At(2026, 12, 8, 11, 0));
-    EXPECT_EQ(log.records.size(), 1);
-    EXPECT_FLOAT_EQ(restartedSettings().CoutTotal, total);
-    EXPECT_FLOAT_EQ(storedTotal(), total);
-    EXPECT_FALSE(recovery.exists());
-    EXPECT_TRUE(messages.shown.isEmpty());
-}
-
 TEST_F(CallRecoveryTest, ACallThatCannotBeKeptIsToldOnceAtItsStartInANotice) {
     // The data folder's name is taken by a file.
     QFile blocker(files.filePath(QStringLiteral("data")));
