@@ -20,8 +20,12 @@ int badArguments(const CliHelp& help, const QString& message) {
     return 2;
 }
 
-int failure(const CliHelp& help, const QString& message) {
+void warning(const CliHelp& help, const QString& message) {
     QTextStream(stderr) << "orvalis-cli " << help.command << " : " << message << '\n';
+}
+
+int failure(const CliHelp& help, const QString& message) {
+    warning(help, message);
     return 1;
 }
 

@@ -32,6 +32,8 @@ int badArguments(const CliHelp& help, const QString& message);
 // Tells on stderr, after the command's name, why it could not be done;
 // returns 1.
 int failure(const CliHelp& help, const QString& message);
+// Tells on stderr, after the command's name, what it met on its way.
+void warning(const CliHelp& help, const QString& message);
 
 // The words of a command line: its files, and each option with its value,
 // in the order given.

@@ -76,10 +76,6 @@ QString asText(const QVector<CallRecord>& records) {
     return out;
 }
 
-void warn(const QString& message) {
-    QTextStream(stderr) << "orvalis-cli log show : " << message << '\n';
-}
-
 } // namespace
 
 CliHelp help() {
@@ -124,10 +120,11 @@ int run(const QStringList& arguments) {
     // Records without the header are printed as the viewer shows them, and
     // told here; a file that holds none with it is no call log.
     for (const qint64 number : withoutHeader)
-        warn(QStringLiteral("%1 : l'enregistrement %2 ne commence pas par l'en-tête d'un "
-                            "enregistrement de journal")
-                 .arg(path)
-                 .arg(number));
+        CliUsage::warning(
+            help(), QStringLiteral("%1 : l'enregistrement %2 ne commence pas par l'en-tête d'un "
+                                   "enregistrement de journal")
+                        .arg(path)
+                        .arg(number));
     if (!records.isEmpty() && withoutHeader.size() == records.size())
         return CliUsage::failure(help(),
                                  QStringLiteral("%1 n'est pas un journal d'appels : aucun de ses "

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 #include <algorithm>
 #include <string>

@@ -91,6 +91,10 @@ int run(const QStringList& arguments) {
     if (!parse(arguments, request, error))
         return CliUsage::badArguments(help(), error);
     const Repricing::DayRange days = period(request);
+    if (days.first.isValid() && days.last.isValid() && days.last < days.first)
+        return CliUsage::badArguments(
+            help(), QStringLiteral("la période finit avant de commencer : du %1 au %2")
+                        .arg(days.first.toString(Qt::ISODate), days.last.toString(Qt::ISODate)));
     const QStringList paths = request.files.isEmpty()
                                   ? BasJournal::PeriodLogs::covering(AppFolders::logFolder(), days)
                                   : BasJournal::PeriodLogs::inDateOrder(request.files);

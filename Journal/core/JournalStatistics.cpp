@@ -39,7 +39,6 @@ void keepIfDear(QVector<DearCall>& dearest, const LoggedPlace& place, const Logg
         return;
     DearCall dear;
     dear.place = place;
-    dear.type = call.type;
     dear.date = call.date;
     dear.startSecond = call.startSecond;
     dear.seconds = call.seconds;

@@ -43,7 +43,6 @@ struct LoggedPlace {
 
 struct DearCall {
     LoggedPlace place;
-    BasOrvalis::CommunicationType type = BasOrvalis::CommunicationType::Standard;
     QDate date;
     std::optional<int> startSecond;
     int seconds = 0;

@@ -2,6 +2,7 @@
 #include "core/PeriodLogs.h"
 
 #include "common/LogFile.h"
+#include "core/LogFolder.h"
 #include "reprice/LogName.h"
 
 #include <QDir>
@@ -59,15 +60,15 @@ Repricing::DayRange daysOf(const QStringList& names, const QLocale& locale) {
 
 QStringList covering(const QString& folder, const Repricing::DayRange& days,
                      const QLocale& locale) {
-    const QDir dir(folder);
+    const LogFolder logs(folder);
     QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.ccm")}, QDir::Files)) {
+    for (const QString& name : logs.logNames()) {
         const QDate month = monthOf(name, locale);
         const bool covered = month.isValid() &&
                              (!days.first.isValid() || month >= monthStart(days.first)) &&
                              (!days.last.isValid() || month <= monthStart(days.last).addMonths(1));
         if (covered)
-            paths.append(dir.filePath(name));
+            paths.append(logs.pathOf(name));
     }
     return inDateOrder(paths, locale);
 }

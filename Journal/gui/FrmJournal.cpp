@@ -156,14 +156,17 @@ void FrmJournal::PrepareGrid() {
     }
     // The row numbers stay in place when the grid scrolls sideways: the
     // fixed column is the grid's row header.
-    const int numero = int(BasJournal::JournalColumn::Numero);
-    m_Grille->verticalHeader()->setFixedWidth(m_Grille->columnWidth(numero));
-    m_Grille->setColumnHidden(numero, true);
+    fitRowNumbers();
+    m_Grille->setColumnHidden(int(BasJournal::JournalColumn::Numero), true);
 }
 
 void FrmJournal::followRecords() {
     m_txtVide->setVisible(m_model->rowCount() == 0);
     // Appended records may bring a number with one more digit.
+    fitRowNumbers();
+}
+
+void FrmJournal::fitRowNumbers() {
     const int numero = int(BasJournal::JournalColumn::Numero);
     const int twips =
         Twips::toPixels(BasJournal::JournalColumns::widthTwips(numero), logicalDpiX());

@@ -54,6 +54,8 @@ private:
     void PrepareGrid();
     // The notice and the row numbers follow the records shown.
     void followRecords();
+    // The row header as wide as the largest row number.
+    void fitRowNumbers();
 
     int m_index;
     std::unique_ptr<BasJournal::JournalModel> m_model;

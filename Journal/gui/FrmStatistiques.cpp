@@ -145,8 +145,14 @@ FrmStatistiques::~FrmStatistiques() {
 
 void FrmStatistiques::followJournal(BasJournal::JournalRows rows) {
     m_rows = std::move(rows);
-    // A period of the folder may cover the log as well.
-    compute(m_period->period());
+    // A period of the folder changes only when it covers the log's month.
+    const StatisticsPeriod& period = m_period->period();
+    const QDate month = BasJournal::PeriodLogs::monthOf(m_caption);
+    const Repricing::DayRange& days = period.days();
+    const bool covered = month.isValid() && (!days.last.isValid() || month <= days.last) &&
+                         (!days.first.isValid() || month.addMonths(1) > days.first);
+    if (period.kind() == StatisticsPeriod::Kind::Journal || covered)
+        compute(period);
 }
 
 FrmStatistiques* FrmStatistiques::showPeriod(QWidget* frame, const QString& logFolder,

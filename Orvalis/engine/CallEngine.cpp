@@ -128,7 +128,11 @@ void CallEngine::endCall() {
     saveTotal(call.call.type, m_tempsRestant);
     if (const auto record = BuildCallRecord(call.call))
         m_recorder.append(*record, call.call.end);
-    m_keeper.forget();
+    // While what the stop wrote waits in memory alone, the kept call stays:
+    // a crash loses nothing, and the next start finds its record logged or
+    // logs it, once.
+    if (!m_recorder.waitsInMemoryAlone())
+        m_keeper.forget();
 }
 
 CallSummary CallEngine::callSummary(const QDateTime& end) const {

@@ -57,7 +57,6 @@ public:
     // before its end left there is logged by Form_Load. Without a file (null,
     // the default) nothing is kept.
     void setRecoveryFile(RecoveryFile* file) { m_keeper.setRecoveryFile(file); }
-    static constexpr int KeepPeriod = CallKeeper::KeepPeriod;
     // The records and store values that the disk refuses wait in `file`
     // until it takes them (see CallRecorder); without one, while the program
     // runs.

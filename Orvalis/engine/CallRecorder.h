@@ -68,7 +68,9 @@ public:
     // the same date, start and description, and no shorter.
     bool holdsCall(const CallRecord& record, const QDateTime& writtenAt) const;
 
-    bool hasPending() const { return !m_pending.isEmpty(); }
+    // True when something waits that the pending file could not take: it is
+    // in memory alone.
+    bool waitsInMemoryAlone() const { return !m_pending.isEmpty() && !m_keptOnDisk; }
 
 private:
     // Appends the records that wait, in order, until one fails. True when

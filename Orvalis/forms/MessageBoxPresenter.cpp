@@ -37,16 +37,11 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* owner, BusyGate& gate)
     : m_owner(owner)
     , m_gate(gate) {}
 
-QString MessageBoxPresenter::messageText(int messageNumber, int secondNumber,
-                                         const QStringList& arguments) {
-    return MessageText(messageNumber, secondNumber, arguments);
-}
-
 bool MessageBoxPresenter::unattended(int titleNumber, int messageNumber, int secondNumber,
                                      const QStringList& arguments) const {
     if (m_unattended)
         qWarning().noquote() << "Orvalis:" << StringTable::text(titleNumber) << '-'
-                             << messageText(messageNumber, secondNumber, arguments);
+                             << MessageText(messageNumber, secondNumber, arguments);
     return m_unattended;
 }
 
@@ -57,7 +52,7 @@ int MessageBoxPresenter::ShowMessage(int titleNumber, int buttons, int messageNu
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     QApplication::beep();
     QMessageBox box(iconOf(buttons), StringTable::text(titleNumber),
-                    messageText(messageNumber, secondNumber, arguments),
+                    MessageText(messageNumber, secondNumber, arguments),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
     const BusyGate::Scope busy(m_gate);
     const int answer = box.exec();
@@ -72,7 +67,7 @@ void MessageBoxPresenter::ShowNotice(int titleNumber, int buttons, int messageNu
         return;
     QApplication::beep();
     auto* box = new QMessageBox(iconOf(buttons), StringTable::text(titleNumber),
-                                messageText(messageNumber, secondNumber, arguments),
+                                MessageText(messageNumber, secondNumber, arguments),
                                 QMessageBox::Ok, m_owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

@@ -30,11 +30,6 @@ public:
     // is answered OK, or No to a question.
     void setUnattended() { m_unattended = true; }
 
-    // The text of a message: its line, and the second line under it, with
-    // `arguments` in the places %1, %2...
-    static QString messageText(int messageNumber, int secondNumber,
-                               const QStringList& arguments = {});
-
 private:
     // Whether a message may still be shown, and the text of one that may not.
     bool unattended(int titleNumber, int messageNumber, int secondNumber,

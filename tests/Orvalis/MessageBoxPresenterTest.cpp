@@ -35,14 +35,6 @@ void answerNextBox(QMessageBox::StandardButton button, Seen& seen, const BusyGat
 
 } // namespace
 
-TEST(MessageBoxPresenter, OneOrTwoLines) {
-    EXPECT_EQ(MessageBoxPresenter::messageText(313, 0),
-              QStringLiteral("Calcul impossible: aucun Type de Communication seléctionné."));
-    EXPECT_EQ(MessageBoxPresenter::messageText(315, 415),
-              QStringLiteral("Le Type de Communication ou le Numéro par défaut\nque vous aviez "
-                             "paramètré n'est plus valide."));
-}
-
 TEST(MessageBoxPresenter, AnswersWithTheCalculatorsCodes) {
     BusyGate gate;
     MessageBoxPresenter presenter(nullptr, gate);

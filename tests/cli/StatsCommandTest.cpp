@@ -188,6 +188,10 @@ TEST_F(StatsCommandTest, BadArgumentsAndUnreadableLogs) {
           QStringLiteral("2027-03-01")},
          2,
          QStringLiteral("--to")},
+        {{QDir(m_logs).filePath(QStringLiteral("MARS2027.CCM")), QStringLiteral("--to"),
+          QStringLiteral("2027-01-15")},
+         2,
+         QStringLiteral("2027-01-15")},
         {{missing}, 1, missing},
     };
     for (const auto& row : rows) {
