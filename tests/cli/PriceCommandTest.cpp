@@ -251,7 +251,6 @@ TEST_F(PriceTest, BadArgumentsEndWithStatus2AndAMessage) {
                             QStringLiteral("--end"), QStringLiteral("2026-12-08T10:01:00")},
         local + times + QStringList{QStringLiteral("--config"), m_home.filePath("absent.ini")},
         local + times + QStringList{QStringLiteral("--rate"), QStringLiteral("0.25")},
-        local + times + QStringList{QStringLiteral("--verbose")},
         local,
     };
     for (const QStringList& arguments : cases) {

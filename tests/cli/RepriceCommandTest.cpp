@@ -138,7 +138,6 @@ TEST_F(RepriceCommandTest, BadArgumentsAndUnreadableFiles) {
         {{as, temporalis}, 2, QString()},
         {{m_log, as, QStringLiteral("Primaliste")}, 2, QStringLiteral("Primaliste")},
         {{m_log, as}, 2, QStringLiteral("--as")},
-        {{m_log, as, temporalis, QStringLiteral("--tout")}, 2, QStringLiteral("--tout")},
         {{m_log, missing, as, temporalis}, 1, missing},
         {{m_log, as, temporalis, QStringLiteral("--config"), missing}, 1, missing},
     };

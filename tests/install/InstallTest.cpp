@@ -6,6 +6,7 @@
 // Installed beside no log folder of its own, the calculator logs in the
 // user's data folder.
 #include "e2e/CalculatorRun.h"
+#include "e2e/PrivateBus.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
@@ -17,7 +18,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
-#include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -25,8 +25,6 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
 
 using namespace BasOrvalis;
 
@@ -61,50 +59,6 @@ QString entryValue(const QString& path, const QString& key) {
     }
     return QString();
 }
-
-// A session bus of the test's own that starts the programs of the services
-// in `serviceFolder`, with the environment of `run`'s programs.
-class PrivateBus final {
-public:
-    PrivateBus(const CalculatorRun& run, const QString& serviceFolder) {
-        const QString config = m_folder.filePath(QStringLiteral("session.conf"));
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        file.write(QStringLiteral("<busconfig><type>session</type>"
-                                  "<listen>unix:dir=%1</listen><servicedir>%2</servicedir>"
-                                  "<policy context=\"default\"><allow send_destination=\"*\"/>"
-                                  "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy>"
-                                  "</busconfig>")
-                       .arg(m_folder.path(), serviceFolder)
-                       .toUtf8());
-        file.close();
-        QProcessEnvironment environment = run.environment();
-        // The programs it starts reach it, not the test's session bus.
-        environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        m_daemon.setProcessEnvironment(environment);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address=1")});
-        if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000))
-            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        CalculatorRun::stop(m_daemon);
-        QDBusConnection::disconnectFromBus(Name);
-    }
-
-    QDBusConnection connection() const {
-        return m_address.isEmpty() ? QDBusConnection(QString())
-                                   : QDBusConnection::connectToBus(m_address, Name);
-    }
-
-private:
-    inline static const QString Name = QStringLiteral("installed");
-    QTemporaryDir m_folder;
-    QProcess m_daemon;
-    QString m_address;
-};
 
 class Installed : public ::testing::Test {
 protected:
@@ -278,10 +232,7 @@ TEST_F(Installed, ACallToTheirNamesStartsTheCalculatorAndTheViewer) {
         EXPECT_TRUE(run.waitForLock(program.name, pid, 15000)) << program.name.toStdString();
         EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget(),
                   path(QStringLiteral("bin/") + program.name));
-        ::kill(pid_t(pid), SIGTERM);
-        QDeadlineTimer ended(10000);
-        while (QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)) && !ended.hasExpired())
-            QThread::msleep(50);
+        EXPECT_TRUE(PrivateBus::terminate(pid, 10000)) << program.name.toStdString();
     }
 }
 

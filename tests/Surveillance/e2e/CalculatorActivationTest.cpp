@@ -3,6 +3,7 @@
 // built calculator, the monitor's start of the calculator goes through the
 // bus and not through the program folder.
 #include "e2e/CalculatorRun.h"
+#include "e2e/PrivateBus.h"
 #include "monitor/BusCalculatorClient.h"
 #include "monitor/CalculatorFinder.h"
 #include "support/MonitorFakes.h"
@@ -10,81 +11,14 @@
 #include "BasOrvalis/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
-#include <QDBusConnection>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <optional>
-
-namespace {
-
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
-}
-
-// A bus daemon of the test's own, listening in `folder`, that starts the
-// services of `folder`/services: the calculator's alone.
-class PrivateBus final {
-public:
-    explicit PrivateBus(const QString& folder)
-        : m_folder(folder) {}
-    ~PrivateBus() { CalculatorRun::stop(m_daemon); }
-
-    QString address() const { return QStringLiteral("unix:path=") + m_folder.filePath("bus"); }
-    // Started with `environment`, which the services it starts inherit, and
-    // the calculator's service file, naming `calculator`.
-    bool start(QProcessEnvironment environment, const QString& calculator) {
-        const QString configuration = m_folder.filePath(QStringLiteral("bus.conf"));
-        const bool written =
-            m_folder.mkpath(QStringLiteral("services")) &&
-            writeFile(
-                QDir(servicesFolder()).filePath(QStringLiteral("org.orvalis.Orvalis.service")),
-                QStringLiteral("[D-BUS Service]\nName=org.orvalis.Orvalis\nExec=%1\n")
-                    .arg(calculator)) &&
-            writeFile(
-                configuration,
-                QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus "
-                               "Configuration 1.0//EN\" "
-                               "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                               "<busconfig>\n"
-                               "  <type>session</type>\n"
-                               "  <listen>%1</listen>\n"
-                               "  <servicedir>%2</servicedir>\n"
-                               "  <policy context=\"default\">\n"
-                               "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-                               "    <allow eavesdrop=\"true\"/>\n"
-                               "    <allow own=\"*\"/>\n"
-                               "  </policy>\n"
-                               "</busconfig>\n")
-                    .arg(address(), servicesFolder()));
-        if (!written)
-            return false;
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address());
-        m_daemon.setProcessEnvironment(environment);
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + configuration,
-                        QStringLiteral("--nofork"), QStringLiteral("--print-address")});
-        return m_daemon.waitForReadyRead(10000);
-    }
-
-private:
-    QString servicesFolder() const { return m_folder.filePath(QStringLiteral("services")); }
-
-    QDir m_folder;
-    QProcess m_daemon;
-};
-
-} // namespace
 
 TEST(CalculatorActivation, TheBusStartsTheCalculatorThatAServiceFileNames) {
     if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
@@ -94,13 +28,16 @@ TEST(CalculatorActivation, TheBusStartsTheCalculatorThatAServiceFileNames) {
         .write(BasOrvalis::Sections::Parametres, BasOrvalis::Keys::Initialisation,
                QStringLiteral("1"));
     run.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QTemporaryDir folder;
-    PrivateBus bus(folder.path());
-    ASSERT_TRUE(
-        bus.start(run.environment(), CalculatorRun::builtProgram(QStringLiteral("Orvalis"))));
-
-    const QString name = QStringLiteral("private-bus");
-    BusCalculatorClient client(QDBusConnection::connectToBus(bus.address(), name));
+    // A service folder naming the built calculator alone.
+    QTemporaryDir services;
+    QFile service(services.filePath(QStringLiteral("org.orvalis.Orvalis.service")));
+    ASSERT_TRUE(service.open(QIODevice::WriteOnly));
+    service.write(QStringLiteral("[D-BUS Service]\nName=org.orvalis.Orvalis\nExec=%1\n")
+                      .arg(CalculatorRun::builtProgram(QStringLiteral("Orvalis")))
+                      .toUtf8());
+    service.close();
+    PrivateBus bus(run, services.path());
+    BusCalculatorClient client(bus.connection());
     FakeMonitorDesktop desktop;
     CalculatorFinder finder(client, desktop, QStringLiteral("/opt/orvalis"));
     ASSERT_FALSE(client.isRunning());
@@ -122,10 +59,6 @@ TEST(CalculatorActivation, TheBusStartsTheCalculatorThatAServiceFileNames) {
 
     // Ended as a session ends it, before its home goes.
     if (const qint64 calculator = client.processId()) {
-        ::kill(static_cast<pid_t>(calculator), SIGTERM);
-        const QDeadlineTimer deadline(10000);
-        while (client.isRunning() && !deadline.hasExpired())
-            QThread::msleep(100);
+        EXPECT_TRUE(PrivateBus::terminate(calculator, 10000));
     }
-    QDBusConnection::disconnectFromBus(name);
 }
