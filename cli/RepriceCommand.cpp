@@ -6,7 +6,6 @@
 
 #include "BasOrvalis/CommunicationLists.h"
 #include "BasOrvalis/LoadSettings.h"
-#include "common/LogFile.h"
 #include "platform/SettingsStore.h"
 
 #include <QFile>
@@ -218,10 +217,9 @@ int run(const QStringList& arguments) {
     QVector<Repricing::LogInput> logs;
     for (const QString& path : request.files) {
         Repricing::LogInput log;
-        log.fileName = QFileInfo(path).fileName();
-        if (!Readable(path) || !LogFile::readBytes(path, &log.bytes, &error))
-            return CliUsage::failure(help(),
-                                     QStringLiteral("fichier journal illisible : %1").arg(path));
+        if (!log.read(path, &error))
+            return CliUsage::failure(
+                help(), QStringLiteral("fichier journal illisible : %1 : %2").arg(path, error));
         logs << log;
     }
     const Repricing::Repriced repriced = Repricing::Reprice(logs, request.types, settings);

@@ -105,7 +105,7 @@ int run(const QStringList& arguments) {
     BasJournal::StatisticsCounter counter(days, settings);
     for (const QString& path : paths) {
         Repricing::LogInput log;
-        if (!BasJournal::PeriodLogs::readLog(path, &log, &error))
+        if (!log.read(path, &error))
             return CliUsage::failure(
                 help(), QStringLiteral("fichier journal illisible : %1 : %2").arg(path, error));
         counter.add(log);

@@ -1,7 +1,6 @@
 // Finding and reading the logs of a period.
 #include "core/PeriodLogs.h"
 
-#include "common/LogFile.h"
 #include "core/LogFolder.h"
 #include "reprice/LogName.h"
 
@@ -73,21 +72,12 @@ QStringList covering(const QString& folder, const Repricing::DayRange& days,
     return inDateOrder(paths, locale);
 }
 
-bool readLog(const QString& path, Repricing::LogInput* log, QString* error) {
-    log->fileName = QFileInfo(path).fileName();
-    if (!QFileInfo(path).isFile()) {
-        *error = QStringLiteral("fichier introuvable");
-        return false;
-    }
-    return LogFile::readBytes(path, &log->bytes, error);
-}
-
 ReadLogs read(const QStringList& paths) {
     ReadLogs read;
     for (const QString& path : paths) {
         Repricing::LogInput log;
         QString error;
-        if (readLog(path, &log, &error))
+        if (log.read(path, &error))
             read.logs.append(log);
         else
             read.failures.append(QStringLiteral("%1 : %2").arg(path, error));

@@ -37,10 +37,6 @@ struct ReadLogs {
     QStringList failures;
 };
 
-// The file's bytes, known by its name without its folder. False (and
-// *error) when it cannot be read.
-bool readLog(const QString& path, Repricing::LogInput* log, QString* error);
-
 // The files' bytes, each known by its name without its folder.
 ReadLogs read(const QStringList& paths);
 

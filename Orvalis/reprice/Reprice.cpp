@@ -7,6 +7,8 @@
 
 #include "common/LogFile.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <tuple>
 
@@ -147,6 +149,16 @@ Totals Sum(const QVector<RepricedLog>& logs, const QVector<CommunicationType>& a
 LogInput::LogInput(QString fileName, QByteArray bytes)
     : fileName(std::move(fileName))
     , bytes(std::move(bytes)) {}
+
+bool LogInput::read(const QString& path, QString* error) {
+    fileName = QFileInfo(path).fileName();
+    if (!QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("fichier introuvable");
+        return false;
+    }
+    return LogFile::readBytes(path, &bytes, error);
+}
 
 LogInput::LogInput(QString fileName, const QVector<CallRecord>& records)
     : fileName(std::move(fileName)) {

@@ -54,6 +54,10 @@ struct LogInput {
     LogInput(QString fileName, QByteArray bytes);
     LogInput(QString fileName, const QVector<CallRecord>& records);
 
+    // Reads the log at `path`: its file name and its bytes. False, with
+    // *error, when it cannot be read.
+    bool read(const QString& path, QString* error = nullptr);
+
     int recordCount() const;
     // The stored data of record `index`, from 0.
     QByteArrayView recordData(int index) const;

@@ -26,8 +26,7 @@ QVector<Repricing::LogInput> ReadLogs(const QStringList& paths) {
     QVector<Repricing::LogInput> logs;
     for (const QString& path : paths) {
         Repricing::LogInput log;
-        log.fileName = QFileInfo(path).fileName();
-        LogFile::readBytes(path, &log.bytes);
+        log.read(path);
         logs << log;
     }
     return logs;

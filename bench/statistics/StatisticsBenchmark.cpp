@@ -38,8 +38,7 @@ void YearStatistics(benchmark::State& state) {
         for (const QString& path :
              BasJournal::PeriodLogs::covering(loggedYear().folder().path(), Year, French)) {
             Repricing::LogInput log;
-            QString error;
-            BasJournal::PeriodLogs::readLog(path, &log, &error);
+            log.read(path);
             counter.add(log);
         }
         state.counters["calls"] = counter.result().total.calls;
