@@ -3,7 +3,7 @@
 
 #include "common/Cp1252.h"
 #include "common/LogFile.h"
-#include "core/FieldCache.h"
+#include "reprice/FieldValues.h"
 
 #include <array>
 
@@ -59,17 +59,20 @@ QByteArrayView JournalRows::recordData(int row) const {
 }
 
 QVector<CallRecord> JournalRows::records() const {
-    std::array<FieldCache<QString>, CallRecord::FieldCount> texts;
+    std::array<Repricing::FieldValues<QByteArray, QString>, CallRecord::FieldCount> texts;
     QVector<CallRecord> all;
     all.reserve(m_count);
     for (int row = 0; row < m_count; ++row) {
         CallRecord& record = all.emplace_back();
         for (int f = 0; f < CallRecord::FieldCount; ++f) {
             const int width = CallRecord::FieldWidths[f];
-            record.field(f) = texts[f].value(storedBytes(row, f), [width](QString text) {
-                text.resize(width, QLatin1Char(' '));
-                return text;
-            });
+            const QByteArrayView bytes = storedBytes(row, f);
+            record.field(f) =
+                texts[f].value(QByteArray::fromRawData(bytes.data(), bytes.size()), [&] {
+                    QString text = Cp1252::decode(bytes.data(), int(bytes.size()));
+                    text.resize(width, QLatin1Char(' '));
+                    return text;
+                });
         }
     }
     return all;
