@@ -52,7 +52,7 @@ FrmPrincipale::FrmPrincipale(const QString& logFolder, SettingsStore& store, QWi
     , m_menus(new JournalMenus(m_mdiArea, this))
     , m_logDialogs(*this, m_folder)
     , m_printer(this)
-    , m_export(m_printer, this) {
+    , m_export(m_printer, m_store, this) {
     setObjectName(QStringLiteral("FrmPrincipale"));
     setWindowIcon(JournalIcons::programIcon());
     setCentralWidget(m_mdiArea);

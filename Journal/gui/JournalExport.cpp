@@ -27,8 +27,9 @@ const QString Failure = QStringLiteral("Le journal « %1 » n'a pas pu être exp
 using BasJournal::ExportFormat;
 namespace ExportFormats = BasJournal::ExportFormats;
 
-JournalExport::JournalExport(JournalPrinter& printer, QWidget* parent)
+JournalExport::JournalExport(JournalPrinter& printer, const SettingsStore& store, QWidget* parent)
     : m_printer(printer)
+    , m_store(store)
     , m_parent(parent) {}
 
 void JournalExport::exportJournal(FrmJournal* journal) {
@@ -69,11 +70,10 @@ QString JournalExport::chooseFile(const QString& caption, QString* filter) const
 void JournalExport::writeCsv(const FrmJournal& journal, const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QSaveFile file(path);
-    // The user's tariffs settle a start that lost its morning or evening.
     const bool written =
         file.open(QIODevice::WriteOnly) &&
         BasJournal::JournalCsv::write(journal.model().rows(), journal.windowTitle(),
-                                      BasOrvalis::LoadSettings(SettingsStore()), file) &&
+                                      BasOrvalis::LoadSettings(m_store), file) &&
         file.commit();
     QGuiApplication::restoreOverrideCursor();
     if (!written)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QWidget;
+class SettingsStore;
 
 namespace Journal {
 
@@ -13,8 +14,9 @@ class JournalPrinter;
 
 class JournalExport final {
 public:
-    // `parent` owns the dialogs and messages.
-    JournalExport(JournalPrinter& printer, QWidget* parent);
+    // `parent` owns the dialogs and messages; the tariffs of `store` settle
+    // a start that lost its morning or evening, as in the statistics.
+    JournalExport(JournalPrinter& printer, const SettingsStore& store, QWidget* parent);
 
     // Asks for the file and its format, then writes the rows the journal holds now.
     void exportJournal(FrmJournal* journal);
@@ -24,6 +26,7 @@ private:
     void writeCsv(const FrmJournal& journal, const QString& path);
 
     JournalPrinter& m_printer;
+    const SettingsStore& m_store;
     QWidget* m_parent;
 };
 
