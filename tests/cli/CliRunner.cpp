@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QProcess>
 
+#include <gtest/gtest.h>
+
 CliResult runCli(const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -15,4 +17,13 @@ CliResult runCli(const QStringList& arguments, const QProcessEnvironment& enviro
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+void expectRefused(const QString& command, const std::vector<RefusedLine>& lines) {
+    for (const RefusedLine& line : lines) {
+        const CliResult result = runCli(QStringList{command} + line.arguments);
+        EXPECT_EQ(result.exitCode, line.status) << line.arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_TRUE(result.err.contains(line.named)) << result.err.toStdString();
+    }
 }

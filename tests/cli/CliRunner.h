@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 struct CliResult {
     int exitCode = -1;
     QString out;
@@ -13,3 +15,14 @@ struct CliResult {
 
 CliResult runCli(const QStringList& arguments,
                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+// A command line that the program refuses: the status it ends with and a
+// word that its message names.
+struct RefusedLine {
+    QStringList arguments;
+    int status;
+    QString named;
+};
+// Runs `command` with the arguments of each line: nothing on stdout, the
+// status and the word on stderr as the line says.
+void expectRefused(const QString& command, const std::vector<RefusedLine>& lines);

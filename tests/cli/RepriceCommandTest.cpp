@@ -128,23 +128,14 @@ TEST_F(RepriceCommandTest, BadArgumentsAndUnreadableFiles) {
     const QString as = QStringLiteral("--as");
     const QString temporalis = QStringLiteral("Temporalis");
     const QString missing = m_dir.filePath(QStringLiteral("absent.ccm"));
-    const struct {
-        QStringList arguments;
-        int status;
-        QString named;
-    } rows[] = {
-        {{}, 2, QString()},
-        {{m_log}, 2, QStringLiteral("--as")},
-        {{as, temporalis}, 2, QString()},
-        {{m_log, as, QStringLiteral("Primaliste")}, 2, QStringLiteral("Primaliste")},
-        {{m_log, as}, 2, QStringLiteral("--as")},
-        {{m_log, missing, as, temporalis}, 1, missing},
-        {{m_log, as, temporalis, QStringLiteral("--config"), missing}, 1, missing},
-    };
-    for (const auto& row : rows) {
-        const CliResult result = reprice(row.arguments);
-        EXPECT_EQ(result.exitCode, row.status) << row.arguments.join(' ').toStdString();
-        EXPECT_TRUE(result.out.isEmpty());
-        EXPECT_TRUE(result.err.contains(row.named)) << result.err.toStdString();
-    }
+    expectRefused(QStringLiteral("reprice"),
+                  {
+                      {{}, 2, QString()},
+                      {{m_log}, 2, QStringLiteral("--as")},
+                      {{as, temporalis}, 2, QString()},
+                      {{m_log, as, QStringLiteral("Primaliste")}, 2, QStringLiteral("Primaliste")},
+                      {{m_log, as}, 2, QStringLiteral("--as")},
+                      {{m_log, missing, as, temporalis}, 1, missing},
+                      {{m_log, as, temporalis, QStringLiteral("--config"), missing}, 1, missing},
+                  });
 }

@@ -178,26 +178,19 @@ TEST_F(StatsCommandTest, APeriodCountsTheCallsThatStartedInIt) {
 
 TEST_F(StatsCommandTest, BadArgumentsAndUnreadableLogs) {
     const QString missing = m_dir.filePath(QStringLiteral("absent.ccm"));
-    const struct {
-        QStringList arguments;
-        int status;
-        QString named;
-    } rows[] = {
-        {{QStringLiteral("--to"), QStringLiteral("31/03/2027")}, 2, QStringLiteral("31/03/2027")},
-        {{QStringLiteral("--from"), QStringLiteral("2027-04-01"), QStringLiteral("--to"),
-          QStringLiteral("2027-03-01")},
-         2,
-         QStringLiteral("--to")},
-        {{QDir(m_logs).filePath(QStringLiteral("MARS2027.CCM")), QStringLiteral("--to"),
-          QStringLiteral("2027-01-15")},
-         2,
-         QStringLiteral("2027-01-15")},
-        {{missing}, 1, missing},
-    };
-    for (const auto& row : rows) {
-        const CliResult result = runCli(QStringList{QStringLiteral("stats")} + row.arguments);
-        EXPECT_EQ(result.exitCode, row.status) << row.arguments.join(' ').toStdString();
-        EXPECT_TRUE(result.out.isEmpty());
-        EXPECT_TRUE(result.err.contains(row.named)) << result.err.toStdString();
-    }
+    expectRefused(QStringLiteral("stats"),
+                  {
+                      {{QStringLiteral("--to"), QStringLiteral("31/03/2027")},
+                       2,
+                       QStringLiteral("31/03/2027")},
+                      {{QStringLiteral("--from"), QStringLiteral("2027-04-01"),
+                        QStringLiteral("--to"), QStringLiteral("2027-03-01")},
+                       2,
+                       QStringLiteral("--to")},
+                      {{QDir(m_logs).filePath(QStringLiteral("MARS2027.CCM")),
+                        QStringLiteral("--to"), QStringLiteral("2027-01-15")},
+                       2,
+                       QStringLiteral("2027-01-15")},
+                      {{missing}, 1, missing},
+                  });
 }
