@@ -1,14 +1,13 @@
 // The calculator of an end-to-end test and its remote control.
 #include "e2e/CalculatorFixture.h"
+#include "e2e/WaitFor.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "BasOrvalis/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 #include <QDBusReply>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 using namespace BasOrvalis;
 
@@ -31,10 +30,7 @@ void writeDefaults(const CalculatorRun& run) {
 }
 
 bool waitUntilGone(const QString& path, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (QFile::exists(path) && !deadline.hasExpired())
-        QThread::msleep(100);
-    return !QFile::exists(path);
+    return waitFor([&path] { return !QFile::exists(path); }, timeoutMs);
 }
 
 void OrvalisEndToEnd::SetUp() {

@@ -3,27 +3,14 @@
 #include "desktop/JournalViewer.h"
 #include "desktop/CaptionSearch.h"
 #include "e2e/CalculatorRun.h"
+#include "e2e/WaitFor.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
 
 int windowsCaptioned(const QString& pattern) {
     return int(CaptionSearch::FindWindowsByCaption(pattern).size());

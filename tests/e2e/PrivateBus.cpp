@@ -1,10 +1,9 @@
 // The private session bus of a test.
 #include "e2e/PrivateBus.h"
+#include "e2e/WaitFor.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include <csignal>
 
@@ -51,8 +50,5 @@ QDBusConnection PrivateBus::connection() const {
 bool PrivateBus::terminate(qint64 pid, int timeoutMs) {
     ::kill(static_cast<pid_t>(pid), SIGTERM);
     const QString process = QStringLiteral("/proc/%1").arg(pid);
-    const QDeadlineTimer deadline(timeoutMs);
-    while (QFileInfo::exists(process) && !deadline.hasExpired())
-        QThread::msleep(50);
-    return !QFileInfo::exists(process);
+    return waitFor([&process] { return !QFileInfo::exists(process); }, timeoutMs);
 }

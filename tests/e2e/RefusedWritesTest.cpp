@@ -6,6 +6,7 @@
 // record's.
 #include "e2e/CalculatorFixture.h"
 #include "e2e/PrivateMounts.h"
+#include "e2e/WaitFor.h"
 
 #include "BasOrvalis/CallRecordBuilder.h"
 #include "BasOrvalis/SettingsKeys.h"
@@ -18,7 +19,6 @@
 #include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,13 +74,11 @@ protected:
     }
 
     static bool messageShown(int title) {
-        const QDeadlineTimer deadline(15000);
-        while (!deadline.hasExpired()) {
-            if (!CaptionSearch::FindWindowsByCaption(StringTable::text(title)).isEmpty())
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
+        return waitFor(
+            [title] {
+                return !CaptionSearch::FindWindowsByCaption(StringTable::text(title)).isEmpty();
+            },
+            15000);
     }
 
     QString logPath() const {

@@ -5,6 +5,7 @@
 // X11, with no window system at all, and on a Wayland compositor.
 #include "Surveillance/MonitorRig.h"
 #include "e2e/CalculatorRun.h"
+#include "e2e/WaitFor.h"
 
 #include "BasOrvalis/CommunicationTexts.h"
 #include "common/LogFile.h"
@@ -12,13 +13,10 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDeadlineTimer>
 #include <QStandardPaths>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace BasOrvalis;
 
@@ -26,16 +24,6 @@ namespace {
 
 const QString WaylandSocket = QStringLiteral("orvalis-test");
 const QString NoTray = QStringLiteral("aucune zone de notification");
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (condition())
-            return true;
-        QThread::msleep(100);
-    }
-    return condition();
-}
 
 // The calculator's link item, asked directly over the bus.
 QString calculatorStatus() {
