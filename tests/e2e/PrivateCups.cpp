@@ -1,5 +1,6 @@
 // The private cupsd and its cups-pdf queue.
 #include "e2e/PrivateCups.h"
+#include "e2e/PrivateMounts.h"
 
 #include "e2e/CalculatorRun.h"
 
@@ -42,13 +43,8 @@ PrivateCups::~PrivateCups() {
 QString PrivateCups::unavailableBecause() {
     if (::geteuid() != 0)
         return QStringLiteral("cupsd and the cups-pdf backend run only as root");
-    QProcess unshare;
-    unshare.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")});
-    if (!unshare.waitForFinished(10000) || unshare.exitStatus() != QProcess::NormalExit ||
-        unshare.exitCode() != 0)
-        return QStringLiteral("no mount namespace can be made here (unshare -m): the private "
-                              "cups-pdf.conf could not cover the system's");
-    return QString();
+    // The private cups-pdf.conf covers the system's in a mount namespace.
+    return PrivateMounts::unavailableReason();
 }
 
 QString PrivateCups::path(const QString& relative) const {
